@@ -1,0 +1,12 @@
+#include "cli/command.h"
+
+namespace lumtrak::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        ModelCommand(),
+    };
+    return commands;
+}
+
+}  // namespace lumtrak::cli

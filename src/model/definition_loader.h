@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/definition_text.h"
+#include "model/side_mask.h"
+#include "model/stock_model.h"
+#include "platform/message_sink.h"
+
+namespace lumtrak::model {
+
+class IncludeCache;
+class NameDirectory;
+class TextureRegistry;
+
+// The selection whose lines are highlighted, as byte offsets.
+struct TextSelection {
+    Cursor start = 0;
+    Cursor end = 0;
+};
+
+// One definition on the include chain: the text it stands in and where it starts.
+struct DefinitionIdentity {
+    std::string sourceKey;
+    Cursor start = 0;
+    bool operator==(const DefinitionIdentity&) const = default;
+};
+
+// What a load reads besides the text, and the state of one top-level load.
+struct LoadEnvironment {
+    LoadEnvironment(platform::MessageSink& messages, TextureRegistry& textures,
+                    IncludeCache& includes)
+        : messages(messages), textures(textures), includes(includes) {}
+
+    platform::MessageSink& messages;
+    TextureRegistry& textures;
+    IncludeCache& includes;
+    // The folder handed to the texture registry with every texture a fill names.
+    std::string textureFolder;
+
+    // The definitions being loaded, outermost first. A definition already on it
+    // is not loaded again, and no more than kMaxIncludeDepth includes nest.
+    std::vector<DefinitionIdentity> chain;
+    static constexpr std::size_t kMaxIncludeDepth = 64;
+};
+
+// A text that definitions are loaded from, with what includes need to search it.
+struct SourceText {
+    SourceText(DefinitionText text, std::string key, const NameDirectory* names = nullptr)
+        : text(text), key(std::move(key)), names(names) {}
+
+    DefinitionText text;
+    std::string key;
+    const NameDirectory* names = nullptr;
+
+    // The names the text defines, made on the first include that needs them.
+    const NameDirectory& Names();
+
+  private:
+    std::shared_ptr<const NameDirectory> ownedNames_;
+};
+
+// Where the definition under pos starts: just after the nearest "[end]" (any
+// case) at or before pos, or at the start of the text.
+Cursor FindDefinitionStart(const DefinitionText& text, Cursor pos);
+
+// Reads one definition from cursor (advanced in place) into model. sides is the
+// default side mask of its panels and includes; the lines of highlight, if
+// given, are drawn magenta; the offsets are in model units; a turned definition
+// has its across and along values negated and its side masks exchanged.
+void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& cursor,
+                    const SideMask& sides, std::optional<TextSelection> highlight,
+                    std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
+                    LoadEnvironment& environment);
+
+// Finds the definition called name, first in the same text and then through the
+// "Stock Index" in the program folder, and loads it into model.
+void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
+                    std::int32_t offZ, SourceText& source, const SideMask& sides, bool turned,
+                    LoadEnvironment& environment);
+
+// The model of the definition under the selection start, as the previews load
+// it: from FindDefinitionStart, with all sides visible and the selection as the
+// highlight when highlight is set.
+void LoadDefinitionAt(StockModel& model, const DefinitionText& text, TextSelection selection,
+                      bool highlight, LoadEnvironment& environment);
+
+}  // namespace lumtrak::model

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/definition_text.h"
+#include "model/panel.h"
+#include "model/placement.h"
+#include "model/side_mask.h"
+
+namespace lumtrak::model {
+
+class TextureRegistry;
+
+// The "colour" aliases of one definition: ".name.value" for each, in the order
+// of the statements, names lower-cased and values as written.
+using ColourAliasList = std::string;
+
+void AppendColourAlias(ColourAliasList& aliases, std::string_view name, std::string_view value);
+
+// The colour of a fill whose tail gives none.
+inline constexpr std::uint32_t kDefaultFillColour = 0x00C0C0C0;
+
+// Reads a whole "fill" statement from the cursor (at the word "fill") into a new
+// panel: four corners, then the tail of colour, texture, side tag, modifiers and
+// material. The cursor is left on the line end, '#' or "//" that ended it, or at
+// or past the end of the text. Texture names are registered with folderText.
+std::unique_ptr<Panel> ReadFillPanel(const DefinitionText& text, Cursor& cursor,
+                                     const SideMask& sides, const Placement& placement,
+                                     std::string_view folderText, const ColourAliasList& aliases,
+                                     TextureRegistry& textures);
+
+}  // namespace lumtrak::model

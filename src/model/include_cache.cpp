@@ -1,0 +1,84 @@
+#include "model/include_cache.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "platform/mapped_file.h"
+
+namespace lumtrak::model {
+namespace {
+
+std::string FileKey(const platform::FileIdentity& identity) {
+    return "file:" + std::to_string(identity.device) + ":" + std::to_string(identity.inode);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return std::move(content).str();
+}
+
+}  // namespace
+
+IncludeFile::IncludeFile(std::string bytes, std::string key)
+    : content(std::move(bytes)), text(content), names(text), sourceKey(std::move(key)) {}
+
+IncludeCache& IncludeCache::Process() {
+    static IncludeCache cache;
+    return cache;
+}
+
+void IncludeCache::Clear() {
+    index_.reset();
+    files_.clear();
+}
+
+const StockIndex* IncludeCache::CurrentStockIndex() {
+    const auto path = platform::FindPathIgnoringCase("Stock Index");
+    const auto identity = path ? platform::IdentifyFile(*path) : std::nullopt;
+    if (!identity) {
+        index_.reset();
+        return nullptr;
+    }
+    if (index_ && index_->identity == *identity) return &index_->index;
+    const auto content = ReadWholeFile(*path);
+    if (!content) {
+        index_.reset();
+        return nullptr;
+    }
+    index_ = CachedIndex{*identity, StockIndex::Parse(*content)};
+    return &index_->index;
+}
+
+std::shared_ptr<const IncludeFile> IncludeCache::OpenDefinitionFile(
+    std::string_view path, platform::MessageSink& messages) {
+    const std::string trimmed(platform::TrimPath(path));
+    const auto onDisk = platform::FindPathIgnoringCase(trimmed);
+    const auto identity = onDisk ? platform::IdentifyFile(*onDisk) : std::nullopt;
+    if (identity) {
+        auto found = files_.find(trimmed);
+        if (found != files_.end() && found->second.identity == *identity) {
+            return found->second.file;
+        }
+    }
+
+    platform::MappedFile mapped;
+    platform::OpenMappedFile(std::string(path), mapped, true, messages);
+    if (mapped.view == nullptr) return nullptr;
+    // The cache keeps the identity of the file that was actually read.
+    const auto readIdentity = platform::IdentifyOpenFile(mapped.fileHandle);
+    auto file = std::make_shared<const IncludeFile>(
+        std::string(mapped.Content()), readIdentity ? FileKey(*readIdentity) : "path:" + trimmed);
+    platform::CloseMappedFile(mapped);
+
+    if (readIdentity) {
+        if (files_.size() >= kMaxCachedFiles) files_.clear();
+        files_[trimmed] = CachedFile{*readIdentity, file};
+    }
+    return file;
+}
+
+}  // namespace lumtrak::model

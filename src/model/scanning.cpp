@@ -1,0 +1,60 @@
+#include "model/scanning.h"
+
+#include <string_view>
+
+#include "model/characters.h"
+
+namespace lumtrak::model {
+namespace {
+
+constexpr std::string_view kSeparators = ",[].&:/>#";
+constexpr std::string_view kSeparatorsKeepingDots = ",[]:/>#";
+
+void SkipFieldWith(const DefinitionText& text, Cursor& cursor, std::string_view separators) {
+    if (IsLineEnd(text[cursor])) return;
+    while (text[cursor] != '\0' && IsAboveBlank(text[cursor]) &&
+           separators.find(text[cursor]) == std::string_view::npos) {
+        ++cursor;
+    }
+    if (IsLineEnd(text[cursor])) return;
+    ++cursor;  // the delimiter, whatever it is
+    while (text[cursor] != '\0' && IsAtOrBelowBlank(text[cursor]) && !IsLineEnd(text[cursor])) {
+        ++cursor;
+    }
+}
+
+struct NamedSide {
+    std::string_view name;
+    SideMask mask;
+};
+
+constexpr NamedSide kNamedSides[] = {
+    {"left", {{0, 1, 1, 0}}}, {"front", {{0, 0, 1, 1}}}, {"right", {{1, 0, 0, 1}}},
+    {"back", {{1, 1, 0, 0}}}, {"d3d", {{0, 0, 0, 0}}},
+};
+
+}  // namespace
+
+void SkipField(const DefinitionText& text, Cursor& cursor) {
+    SkipFieldWith(text, cursor, kSeparators);
+}
+
+void SkipFieldKeepDots(const DefinitionText& text, Cursor& cursor) {
+    SkipFieldWith(text, cursor, kSeparatorsKeepingDots);
+}
+
+void ReadSideTag(const DefinitionText& text, Cursor& cursor, SideMask& mask) {
+    ++cursor;
+    for (const auto& side : kNamedSides) {
+        if (StartsWithIgnoringCase(text, cursor, side.name)) {
+            mask = side.mask;
+            return;
+        }
+    }
+    for (int entry = 0; entry < 4; ++entry) {
+        if (entry > 0) SkipField(text, cursor);
+        mask.entries[entry] = ReadInteger(text, cursor);
+    }
+}
+
+}  // namespace lumtrak::model

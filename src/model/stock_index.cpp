@@ -1,0 +1,57 @@
+#include "model/stock_index.h"
+
+#include "model/characters.h"
+
+namespace lumtrak::model {
+
+std::string StockIndex::ToTextMode(std::string_view content) {
+    std::string result;
+    result.reserve(content.size());
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') continue;
+        result += content[i];
+    }
+    return result;
+}
+
+std::vector<std::string_view> StockIndex::Pieces(std::string_view textModeContent) {
+    std::vector<std::string_view> pieces;
+    std::size_t pos = 0;
+    while (pos < textModeContent.size()) {
+        std::size_t length = 0;
+        while (length < kPieceLength && pos + length < textModeContent.size()) {
+            ++length;
+            if (textModeContent[pos + length - 1] == '\n') break;
+        }
+        pieces.push_back(textModeContent.substr(pos, length));
+        pos += length;
+    }
+    return pieces;
+}
+
+StockIndex StockIndex::Parse(std::string_view content) {
+    StockIndex index;
+    const std::string text = ToTextMode(content);
+    for (std::string_view line : Pieces(text)) {
+        if (!line.empty() && line.front() == '#') line.remove_prefix(1);
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) continue;
+        std::string key;
+        for (char c : line.substr(0, tab))
+            key += ToLowerAscii(c);
+        std::string path(line.substr(tab + 1));
+        for (char& c : path) {
+            if (c == '\\') c = '/';
+        }
+        index.pathsByKey_[std::move(key)].push_back(std::move(path));
+    }
+    return index;
+}
+
+const std::vector<std::string>& StockIndex::PathsFor(std::string_view lowerName) const {
+    static const std::vector<std::string> kNone;
+    auto found = pathsByKey_.find(std::string(lowerName));
+    return found == pathsByKey_.end() ? kNone : found->second;
+}
+
+}  // namespace lumtrak::model

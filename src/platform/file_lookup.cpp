@@ -1,0 +1,95 @@
+#include "platform/file_lookup.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+namespace lumtrak::platform {
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std::string_view name) {
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
+                                            &::closedir);
+    if (!dir) return std::nullopt;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (EqualIgnoringAsciiCase(entry->d_name, name)) return std::string(entry->d_name);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> FindPathIgnoringCase(std::string_view path) {
+    std::string whole(path);
+    if (whole.empty()) return std::nullopt;
+    if (Exists(whole)) return whole;
+
+    std::string resolved;
+    std::size_t pos = 0;
+    if (whole.front() == '/') {
+        resolved = "/";
+        pos = 1;
+    }
+    while (pos <= whole.size()) {
+        std::size_t slash = whole.find('/', pos);
+        if (slash == std::string::npos) slash = whole.size();
+        std::string_view component(whole.data() + pos, slash - pos);
+        pos = slash + 1;
+        if (component.empty()) continue;
+        std::string candidate = resolved;
+        if (!candidate.empty() && candidate.back() != '/') candidate += '/';
+        candidate += component;
+        if (!Exists(candidate)) {
+            auto match = FindEntryIgnoringCase(resolved, component);
+            if (!match) return std::nullopt;
+            candidate = resolved;
+            if (!candidate.empty() && candidate.back() != '/') candidate += '/';
+            candidate += *match;
+        }
+        resolved = std::move(candidate);
+    }
+    return resolved;
+}
+
+namespace {
+
+FileIdentity IdentityOf(const struct stat& info) {
+    FileIdentity identity;
+    identity.device = info.st_dev;
+    identity.inode = info.st_ino;
+    identity.size = info.st_size;
+    identity.modifiedNanoseconds =
+        std::int64_t(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    return identity;
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentifyFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return IdentityOf(info);
+}
+
+std::optional<FileIdentity> IdentifyOpenFile(int fileHandle) {
+    struct stat info {};
+    if (::fstat(fileHandle, &info) != 0) return std::nullopt;
+    return IdentityOf(info);
+}
+
+}  // namespace lumtrak::platform

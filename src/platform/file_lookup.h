@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumtrak::platform {
+
+// Finds an existing file or folder by name the way the original platform did,
+// where names are case-insensitive: the exact path first, then, for every path
+// component that does not exist as written, a case-insensitive match in its
+// folder. Gives nothing when some component has no match.
+std::optional<std::string> FindPathIgnoringCase(std::string_view path);
+
+// What tells one version of a file from another: caches keyed on it are valid
+// for as long as re-reading the file would give the same bytes.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNanoseconds = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentifyFile(const std::string& path);
+std::optional<FileIdentity> IdentifyOpenFile(int fileHandle);
+
+}  // namespace lumtrak::platform

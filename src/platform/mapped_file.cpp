@@ -1,0 +1,116 @@
+#include "platform/mapped_file.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/file_lookup.h"
+
+namespace lumtrak::platform {
+namespace {
+
+// The error code of the original platform for mapping an empty file.
+constexpr int kErrorFileInvalid = 1006;
+
+bool IsTrimmed(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+void CloseHandle(MappedFile& file) {
+    if (file.fileHandle >= 0) ::close(file.fileHandle);
+    file.fileHandle = -1;
+}
+
+void ReleaseView(MappedFile& file) {
+    if (file.mappedBase != nullptr) ::munmap(file.mappedBase, file.mappedLength);
+    file.mappedBase = nullptr;
+    file.mappedLength = 0;
+    file.copy.reset();
+    file.view = nullptr;
+}
+
+bool ReadWhole(int handle, char* into, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t got = ::pread(handle, into + done, size - done, off_t(done));
+        if (got <= 0) return false;
+        done += std::size_t(got);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string_view TrimPath(std::string_view path) {
+    while (!path.empty() && IsTrimmed(path.front()))
+        path.remove_prefix(1);
+    while (!path.empty() && IsTrimmed(path.back()))
+        path.remove_suffix(1);
+    return path;
+}
+
+MappedFile::~MappedFile() {
+    CloseMappedFile(*this);
+}
+
+void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, MessageSink& messages) {
+    const std::string trimmed(TrimPath(path));
+    CloseHandle(file);
+
+    const std::string onDisk = FindPathIgnoringCase(trimmed).value_or(trimmed);
+    int handle = ::open(onDisk.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (handle >= 0 && (::fstat(handle, &info) != 0 || S_ISDIR(info.st_mode))) {
+        ::close(handle);
+        handle = -1;
+    }
+    if (handle < 0) {
+        if (showOpenError) messages.Show(trimmed, "Can't open file");
+        return;
+    }
+    file.fileHandle = handle;
+    file.size = static_cast<std::uint32_t>(info.st_size);
+
+    ReleaseView(file);
+    file.mapping = false;
+    if (file.size == 0) {
+        CloseHandle(file);
+        messages.Show(trimmed,
+                      "Can't create file mapping.\n" + std::to_string(kErrorFileInvalid) + " 0 0");
+        return;
+    }
+    file.mapping = true;
+
+    // A mapping supplies the zero byte after the content only when the content
+    // ends inside a page: the kernel fills the rest of that page with zeros.
+    const long page = ::sysconf(_SC_PAGESIZE);
+    if (page > 0 && file.size % std::uint32_t(page) != 0) {
+        void* base = ::mmap(nullptr, file.size, PROT_READ, MAP_PRIVATE, handle, 0);
+        if (base != MAP_FAILED) {
+            file.mappedBase = base;
+            file.mappedLength = file.size;
+            file.view = static_cast<const char*>(base);
+            return;
+        }
+    }
+    auto copy = std::make_unique<char[]>(std::size_t(file.size) + 1);
+    if (!ReadWhole(handle, copy.get(), file.size)) {
+        messages.Show(trimmed, "Can't map file view");
+        return;
+    }
+    copy[file.size] = '\0';
+    file.copy = std::move(copy);
+    file.view = file.copy.get();
+}
+
+void CloseMappedFile(MappedFile& file) {
+    ReleaseView(file);
+    file.size = 0;
+    file.mapping = false;
+    CloseHandle(file);
+}
+
+}  // namespace lumtrak::platform

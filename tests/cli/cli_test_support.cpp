@@ -1,0 +1,11 @@
+#include "cli/cli_test_support.h"
+
+namespace lumtrak::testing {
+
+ProcessResult RunStock(const std::vector<std::string>& arguments, const std::string& input,
+                       std::map<std::string, std::string> environment) {
+    environment.try_emplace("LUMTRAK_PROGRAM_DIR", "");
+    return RunProcess(LUMTRAK_STOCK_EXE, arguments, input, environment);
+}
+
+}  // namespace lumtrak::testing
