@@ -22,5 +22,6 @@ const std::vector<Command>& Commands();
 
 // The commands, each defined in its own file.
 Command ModelCommand();
+Command InstallCommand();
 
 }  // namespace lumtrak::cli
