@@ -147,12 +147,22 @@ std::unique_ptr<Panel> ReadFillPanel(const DefinitionText& text, Cursor& cursor,
                 ReadAliasColour(text, cursor, aliases, *panel);
                 break;
             default:
-                ReadWrittenColour(text, cursor, *panel);
+                // A comment ends the tail; its text is no colour.
+                if (!IsCommentStart(text, cursor)) ReadWrittenColour(text, cursor, *panel);
                 break;
         }
         panel->modifiers |= ModifiersAt(text, cursor);
         if (IsLineEnd(text[cursor]) || IsCommentStart(text, cursor)) return panel;
-        if (text[cursor] == '*') panel->material = ReadMaterial(text, cursor);
+        if (text[cursor] == '*') {
+            const Cursor star = cursor;
+            panel->material = ReadMaterial(text, cursor);
+            // A material name that ends the line ends the tail: stepping on
+            // would read the next line as tail, or report an overrun.
+            if (cursor != star &&
+                (cursor >= end || IsLineEnd(text[cursor]) || IsCommentStart(text, cursor))) {
+                return panel;
+            }
+        }
         ++cursor;
     }
 }
