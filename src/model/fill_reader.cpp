@@ -67,12 +67,13 @@ bool ReadTexture(const DefinitionText& text, Cursor& cursor, std::string_view fo
 }
 
 // A dot and an alias name: the colour of the first alias whose text begins so.
+// The cursor steps over the dot only; the name's letters are then examined as
+// tail characters, so a side tag or material after the alias is still read.
 void ReadAliasColour(const DefinitionText& text, Cursor& cursor, const ColourAliasList& aliases,
                      Panel& panel) {
     std::string reference;
-    while (cursor < text.End() && IsAboveBlank(text[cursor])) {
-        reference += ToLowerAscii(text[cursor]);
-        ++cursor;
+    for (Cursor name = cursor; name < text.End() && IsAboveBlank(text[name]); ++name) {
+        reference += ToLowerAscii(text[name]);
     }
     const std::size_t found = aliases.find(reference);
     SkipField(text, cursor);

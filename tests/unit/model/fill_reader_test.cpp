@@ -115,6 +115,11 @@ TEST_F(FillReaderTest, AliasesAreFoundByTheirTextInTheList) {
     // An unknown alias leaves the colour as it was.
     EXPECT_EQ(Read(std::string(kSquare) + "1/2/3 .missing\n")->colour, MakeColour(1, 2, 3));
     EXPECT_EQ(Read(std::string(kSquare) + ".missing\n")->colour, kDefaultFillColour);
+    // Items after an alias are read.
+    auto panel = Read(std::string(kSquare) + ".body [Left] *Glass\n");
+    EXPECT_EQ(panel->colour, MakeColour(10, 20, 30));
+    EXPECT_EQ(panel->sides, (SideMask{{0, 1, 1, 0}}));
+    EXPECT_EQ(panel->material, kGlass);
 }
 
 TEST_F(FillReaderTest, AFillCutShortByTheEndOfTheTextKeepsWhatItRead) {
