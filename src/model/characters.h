@@ -38,13 +38,31 @@ constexpr char ToLowerAscii(char c) {
 }
 
 // Whether the text at pos begins with word, compared without regard to case.
-bool StartsWithIgnoringCase(const DefinitionText& text, Cursor pos, std::string_view word);
+inline bool StartsWithIgnoringCase(const DefinitionText& text, Cursor pos, std::string_view word) {
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (ToLowerAscii(text[pos + i]) != ToLowerAscii(word[i])) return false;
+    }
+    return true;
+}
 bool StartsWithIgnoringCase(std::string_view text, std::string_view word);
 
 // The decimal integer at pos as the C runtime's atoi reads it: leading white
 // space (line ends included) is skipped, an optional sign and digits are taken.
 // Text without digits gives 0; values beyond the 32-bit range saturate.
-std::int32_t ReadInteger(const DefinitionText& text, Cursor pos);
+inline std::int32_t ReadInteger(const DefinitionText& text, Cursor pos) {
+    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (isSpace(text[pos]))
+        ++pos;
+    const bool negative = text[pos] == '-';
+    if (negative || text[pos] == '+') ++pos;
+    constexpr std::int64_t kLimit = std::int64_t(INT32_MAX) + 1;
+    std::int64_t magnitude = 0;
+    for (char c = text[pos]; c >= '0' && c <= '9'; c = text[++pos]) {
+        if (magnitude <= kLimit) magnitude = magnitude * 10 + (c - '0');
+    }
+    if (magnitude >= kLimit) return negative ? INT32_MIN : INT32_MAX;
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
 
 // Whether the text at pos starts a "//" comment or a '#' one.
 inline bool IsCommentStart(const DefinitionText& text, Cursor pos) {

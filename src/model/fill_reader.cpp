@@ -105,9 +105,14 @@ std::uint8_t ModifiersAt(const DefinitionText& text, Cursor cursor) {
         default:
             break;
     }
-    if (StartsWithIgnoringCase(text, cursor, "double")) return kDoubleSided;
-    if (StartsWithIgnoringCase(text, cursor, "normal")) return kSingleSided;
-    return 0;
+    switch (ToLowerAscii(text[cursor])) {
+        case 'd':
+            return StartsWithIgnoringCase(text, cursor, "double") ? kDoubleSided : 0;
+        case 'n':
+            return StartsWithIgnoringCase(text, cursor, "normal") ? kSingleSided : 0;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace

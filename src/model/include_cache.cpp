@@ -36,9 +36,24 @@ void IncludeCache::Clear() {
     files_.clear();
 }
 
+namespace {
+
+// The identity of a file named in any case, and the name it has on disk. The
+// exact name is tried first: one look at the file system in the usual case.
+std::optional<std::pair<std::string, platform::FileIdentity>> Locate(const std::string& name) {
+    if (auto identity = platform::IdentifyFile(name)) return std::pair{name, *identity};
+    const auto onDisk = platform::FindPathIgnoringCase(name);
+    if (!onDisk) return std::nullopt;
+    if (auto identity = platform::IdentifyFile(*onDisk)) return std::pair{*onDisk, *identity};
+    return std::nullopt;
+}
+
+}  // namespace
+
 const StockIndex* IncludeCache::CurrentStockIndex() {
-    const auto path = platform::FindPathIgnoringCase("Stock Index");
-    const auto identity = path ? platform::IdentifyFile(*path) : std::nullopt;
+    const auto located = Locate("Stock Index");
+    const auto path = located ? std::optional(located->first) : std::nullopt;
+    const auto identity = located ? std::optional(located->second) : std::nullopt;
     if (!identity) {
         index_.reset();
         return nullptr;
@@ -56,11 +71,9 @@ const StockIndex* IncludeCache::CurrentStockIndex() {
 std::shared_ptr<const IncludeFile> IncludeCache::OpenDefinitionFile(
     std::string_view path, platform::MessageSink& messages) {
     const std::string trimmed(platform::TrimPath(path));
-    const auto onDisk = platform::FindPathIgnoringCase(trimmed);
-    const auto identity = onDisk ? platform::IdentifyFile(*onDisk) : std::nullopt;
-    if (identity) {
+    if (const auto located = Locate(trimmed)) {
         auto found = files_.find(trimmed);
-        if (found != files_.end() && found->second.identity == *identity) {
+        if (found != files_.end() && found->second.identity == located->second) {
             return found->second.file;
         }
     }

@@ -1,16 +1,39 @@
 #include "model/name_directory.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "model/characters.h"
 
 namespace lumtrak::model {
+namespace {
+
+// The first position from pos below limit whose byte is 'n' or 'N', or limit.
+// The whole text is searched on every load, so eight bytes are tested at once:
+// or-ing 0x20 maps exactly 'N' and 'n' onto 'n'.
+std::ptrdiff_t FindLetterN(std::string_view bytes, std::ptrdiff_t pos, std::ptrdiff_t limit) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    while (pos + 8 <= limit) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + pos, 8);
+        const std::uint64_t diff = (word | (kOnes * 0x20)) ^ (kOnes * 'n');
+        if (((diff - kOnes) & ~diff & kHighs) != 0) break;
+        pos += 8;
+    }
+    while (pos < limit && (bytes[std::size_t(pos)] | 0x20) != 'n')
+        ++pos;
+    return pos;
+}
+
+}  // namespace
 
 NameDirectory::NameDirectory(const DefinitionText& text) {
     const auto end = static_cast<std::ptrdiff_t>(text.End());
     for (std::ptrdiff_t p = 0; p < end - 5; ++p) {
-        const char first = text[p];
-        if (first != 'n' && first != 'N') continue;
+        p = FindLetterN(text.Bytes(), p, end - 5);
+        if (p >= end - 5) break;
         if (!StartsWithIgnoringCase(text, p, "name")) continue;
         p += 4;
         while (p <= end - 4 && text[p] != '\0' && IsAtOrBelowBlank(text[p]))

@@ -11,6 +11,46 @@ Panel::~Panel() {
     }
 }
 
+namespace {
+
+// Freed panel memory, kept for the next panels up to a bound, per thread.
+struct PanelMemory {
+    static constexpr std::size_t kMaxKept = 1 << 16;
+    std::vector<void*> free;
+    ~PanelMemory() {
+        for (void* memory : free)
+            ::operator delete(memory);
+    }
+};
+
+PanelMemory& Memory() {
+    thread_local PanelMemory memory;
+    return memory;
+}
+
+}  // namespace
+
+void* Panel::operator new(std::size_t size) {
+    auto& kept = Memory().free;
+    if (size != sizeof(Panel) || kept.empty()) return ::operator new(size);
+    void* memory = kept.back();
+    kept.pop_back();
+    return memory;
+}
+
+void Panel::operator delete(void* memory, std::size_t size) noexcept {
+    auto& kept = Memory().free;
+    if (size != sizeof(Panel) || kept.size() >= PanelMemory::kMaxKept) {
+        ::operator delete(memory);
+        return;
+    }
+    try {
+        kept.push_back(memory);
+    } catch (...) {
+        ::operator delete(memory);
+    }
+}
+
 void FreePanelChain(std::unique_ptr<Panel> head) {
     std::vector<std::unique_ptr<Panel>> pending;
     pending.push_back(std::move(head));

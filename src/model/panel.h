@@ -62,6 +62,11 @@ struct Panel {
     Panel(const Panel&) = delete;
     Panel& operator=(const Panel&) = delete;
     ~Panel();
+
+    // Models of tens of thousands of panels are built and freed on every repaint
+    // of the preview; panels therefore reuse the memory of freed ones.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory, std::size_t size) noexcept;
 };
 
 // Frees a chain and everything it carries without recursion, so that lists of

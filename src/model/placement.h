@@ -25,7 +25,26 @@ struct Placement {
         return static_cast<std::int16_t>(Offset(offset, value, divisor));
     }
     static std::int32_t Offset(std::int32_t offset, std::int32_t value, std::int32_t divisor) {
-        return static_cast<std::int32_t>(std::int64_t(offset) + value / divisor);
+        return static_cast<std::int32_t>(std::int64_t(offset) + Divide(value, divisor));
+    }
+
+    // value div divisor. Every coordinate of every load goes through here, so the
+    // usual divisors get their own cases, which compile to multiplications.
+    static std::int32_t Divide(std::int32_t value, std::int32_t divisor) {
+        switch (divisor) {
+            case 1:
+                return value;
+            case 3:
+                return value / 3;
+            case -3:
+                return value / -3;
+            case 9:
+                return value / 9;
+            case -9:
+                return value / -9;
+            default:
+                return value / divisor;
+        }
     }
 };
 

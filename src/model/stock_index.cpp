@@ -7,10 +7,13 @@ namespace lumtrak::model {
 std::string StockIndex::ToTextMode(std::string_view content) {
     std::string result;
     result.reserve(content.size());
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') continue;
-        result += content[i];
+    std::size_t from = 0;
+    for (std::size_t cr = content.find("\r\n"); cr != std::string_view::npos;
+         cr = content.find("\r\n", from)) {
+        result.append(content.substr(from, cr - from));
+        from = cr + 1;
     }
+    result.append(content.substr(from));
     return result;
 }
 

@@ -1,0 +1,61 @@
+#include "bench/workload.h"
+
+#include <fstream>
+
+namespace lumtrak::bench {
+namespace {
+
+std::string PartName(int file, int definition) {
+    return "Part " + std::to_string(file) + "-" + std::to_string(definition);
+}
+
+// One panel line of each kind in turn, with the tails authors write.
+std::string PanelLine(int i) {
+    const std::string x = std::to_string(i % 90 - 45);
+    const std::string y = std::to_string(i % 600);
+    switch (i % 4) {
+        case 0:
+            return "fill " + x + " " + y + " 0 " + x + " " + y + " 30 " + x + " 30 30 " + x +
+                   " 30 0 120/40/" + std::to_string(i % 256) + " [Left]\r\n";
+        case 1:
+            return "Fill " + x + "/" + y + "/10 45/" + y + "/10 45/600/10 " + x +
+                   "/600/10 .body *Glass $\r\n";
+        case 2:
+            return "rect " + x + " 0 0 " + x + " " + y + " 0 " + x + " " + y + " 90 " + x +
+                   " 0 90 200 200 200\r\n";
+        default:
+            return "fill 0 0 0 " + x + " 0 0 " + x + " " + y + " 0 0 " + y +
+                   " 0 \"panel.bmp\" 255 255 255 =\r\n";
+    }
+}
+
+}  // namespace
+
+std::string WriteWorkload(const std::filesystem::path& programFolder, const WorkloadShape& shape) {
+    std::filesystem::create_directories(programFolder / "Stock");
+    std::ofstream index(programFolder / "Stock Index", std::ios::binary);
+    for (int file = 0; file < shape.indexFiles; ++file) {
+        const std::string relative = "Stock/part" + std::to_string(file) + ".stk";
+        std::ofstream stock(programFolder / relative, std::ios::binary);
+        for (int d = 0; d < shape.definitionsPerFile; ++d) {
+            stock << "name " << PartName(file, d) << "\r\ncolour body 10/20/30\r\n";
+            for (int p = 0; p < shape.panelsPerPart; ++p)
+                stock << PanelLine(p);
+            stock << "[end]\r\n";
+            index << PartName(file, d) << '\t' << relative << "\r\n";
+        }
+    }
+
+    std::string text = "name Workload\r\nlength 600\r\ncolour body 90/90/90\r\n";
+    for (int i = 0; i < shape.panels; ++i) {
+        text += PanelLine(i);
+        if (i % (shape.panels / shape.includes) == 0) {
+            const int file = (i * 7919) % shape.indexFiles;
+            text += "include 0 " + std::to_string(i % 600) + " 0 " +
+                    PartName(file, i % shape.definitionsPerFile) + "\r\n";
+        }
+    }
+    return text + "[end]\r\n";
+}
+
+}  // namespace lumtrak::bench

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace lumtrak::bench {
+
+struct WorkloadShape {
+    int panels = 20'000;     // panels of the definition itself
+    int includes = 50;       // parts it includes by name
+    int indexFiles = 2'000;  // stock files named by the index
+    int definitionsPerFile = 10;
+    int panelsPerPart = 12;
+};
+
+// Writes a program folder with a "Stock Index" and its stock files, and gives
+// the text of a definition that includes parts through that index.
+std::string WriteWorkload(const std::filesystem::path& programFolder, const WorkloadShape& shape);
+
+}  // namespace lumtrak::bench
