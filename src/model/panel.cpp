@@ -13,9 +13,14 @@ Panel::~Panel() {
 
 namespace {
 
-// Freed panel memory, kept for the next panels up to a bound, per thread.
+// Freed panel memory, kept for the next panels up to a bound, per thread. Under
+// AddressSanitizer nothing is kept, so that it sees every use after free.
 struct PanelMemory {
+#if defined(__SANITIZE_ADDRESS__)
+    static constexpr std::size_t kMaxKept = 0;
+#else
     static constexpr std::size_t kMaxKept = 1 << 16;
+#endif
     std::vector<void*> free;
     ~PanelMemory() {
         for (void* memory : free)
