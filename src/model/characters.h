@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "model/definition_text.h"
@@ -35,6 +36,12 @@ constexpr bool IsControlOtherThanTab(char c) {
 
 constexpr char ToLowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+inline std::string ToLowerAscii(std::string text) {
+    for (char& c : text)
+        c = ToLowerAscii(c);
+    return text;
 }
 
 // Whether the text at pos begins with word, compared without regard to case.

@@ -1,0 +1,390 @@
+#include "model/definition_reader.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "model/characters.h"
+#include "model/materials.h"
+#include "model/performance_values.h"
+#include "model/scanning.h"
+#include "model/texture_registry.h"
+
+namespace lumtrak::model {
+namespace {
+
+// Skips blanks in the loose sense of the property statements: every byte other
+// than the zero byte at or below blank, line ends and bytes 0x80 to 0xFF included.
+void SkipBlanks(const DefinitionText& text, Cursor& cursor) {
+    while (text[cursor] != '\0' && IsAtOrBelowBlank(text[cursor]))
+        ++cursor;
+}
+
+template <typename Stop>
+std::string Collect(const DefinitionText& text, Cursor& cursor, Stop stop) {
+    const Cursor start = cursor;
+    while (cursor < text.End() && !stop(text[cursor]))
+        ++cursor;
+    return std::string(text.Bytes().substr(start, cursor - start));
+}
+
+std::string CollectToLineEnd(const DefinitionText& text, Cursor& cursor) {
+    return Collect(text, cursor, [](char c) { return c == '\0' || IsLineEnd(c); });
+}
+
+std::string CollectToBelowBlank(const DefinitionText& text, Cursor& cursor) {
+    return Collect(text, cursor, [](char c) { return IsBelowBlank(c); });
+}
+
+std::string CollectAboveBlank(const DefinitionText& text, Cursor& cursor) {
+    return Collect(text, cursor, [](char c) { return !IsAboveBlank(c); });
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+HighlightLines LinesOf(const DefinitionText& text, TextSelection selection) {
+    const std::size_t end = text.End();
+    Cursor last = std::min(selection.end, end);
+    while (last < end && IsAtOrBelowBlank(text[last]))
+        ++last;
+    while (last < end && (Signed(text[last]) >= ' ' || text[last] == '\t'))
+        ++last;
+    Cursor first = std::min(selection.start, end);
+    while (first > 0 && (Signed(text[first - 1]) >= ' ' || text[first - 1] == '\t'))
+        --first;
+    return {first, last};
+}
+
+void DefinitionReader::Run() {
+    model_.groupOpen = 0;
+    for (;;) {
+        if (cursor_ >= end_) {
+            FreeGroupHead(model_);
+            return;
+        }
+        while (text_[cursor_] != '\0' && IsAtOrBelowBlank(text_[cursor_])) {
+            ++cursor_;
+            if (cursor_ >= end_) return EndEarly();
+        }
+        if (text_[cursor_] == '\0') return EndEarly();
+        if (Handle(MatchStatement(text_, cursor_, definitionStart_)) == Outcome::Stop) {
+            return EndEarly();
+        }
+        if (cursor_ > end_) return EndEarly();
+        ++cursor_;
+    }
+}
+
+DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
+    switch (statement) {
+        case Statement::None:
+            break;
+        case Statement::Fill:
+            ReadFill();
+            break;
+        case Statement::Rect:
+            ReadOutline(PanelKind::Rect);
+            break;
+        case Statement::Line:
+            ReadOutline(PanelKind::Line);
+            break;
+        case Statement::Colour:
+            ReadColourAlias();
+            break;
+        case Statement::Include:
+            ReadInclude(7, false);
+            break;
+        case Statement::Tilt:
+            ReadInclude(4, false);
+            break;
+        case Statement::Wheel:
+            ReadInclude(5, true);
+            break;
+        case Statement::Motion1:
+            ReadMotion(7, 3);
+            break;
+        case Statement::Motion2:
+        case Statement::Motion3:
+            ReadMotion(7, 6);
+            break;
+        case Statement::End:
+            return Outcome::Stop;
+        case Statement::Comment:
+            SkipComment();
+            break;
+        case Statement::Name:
+            cursor_ += 4;
+            SkipBlanks(text_, cursor_);
+            model_.name = CollectToLineEnd(text_, cursor_);
+            break;
+        case Statement::Description:
+            cursor_ += 11;
+            SkipBlanks(text_, cursor_);
+            model_.description = CollectToBelowBlank(text_, cursor_);
+            break;
+        case Statement::Sound:
+            cursor_ += 5;
+            SkipBlanks(text_, cursor_);
+            model_.sound = CollectToBelowBlank(text_, cursor_);
+            break;
+        case Statement::Unit:
+            cursor_ += 4;
+            SkipBlanks(text_, cursor_);
+            model_.unitText = CollectToBelowBlank(text_, cursor_);
+            break;
+        case Statement::Number:
+            cursor_ += 6;
+            Skip();
+            model_.number = Read();
+            Skip();
+            model_.numberText = Collect(text_, cursor_, [](char c) {
+                return c == '\0' || IsLineEnd(c) || c == '#' || c == '[';
+            });
+            break;
+        case Statement::Wheelbase:
+            cursor_ += 9;
+            SkipBlanks(text_, cursor_);
+            model_.wheelbase = Read() / placement_.heightDivisor;
+            break;
+        case Statement::Length:
+            cursor_ += 6;
+            SkipBlanks(text_, cursor_);
+            model_.length =
+                static_cast<std::int32_t>(std::int64_t(Read() / placement_.heightDivisor) * 3);
+            if (model_.cab1 == CabPoint{0, 0, 0}) {
+                model_.cab1 = {25, 30, 95};
+                model_.cab2 = {-25, static_cast<std::int16_t>(model_.length - 30), 95};
+            }
+            break;
+        case Statement::Cab:
+            ReadCab(false);
+            break;
+        case Statement::Cab2:
+            ReadCab(true);
+            break;
+        case Statement::Te:
+            ReadPerformance(statement, 2);
+            break;
+        case Statement::Power:
+        case Statement::Weight:
+            ReadPerformance(statement, StatementWord(statement).size());
+            break;
+        case Statement::Max:
+            ReadPerformance(statement, 3);
+            break;
+        case Statement::BrakeRate:
+            cursor_ += 9;
+            SkipBlanks(text_, cursor_);
+            model_.brakeRate = Read();
+            break;
+        case Statement::Metric:
+            SetUnits(true);
+            break;
+        case Statement::Imperial:
+            SetUnits(false);
+            break;
+        case Statement::Hide:
+            cursor_ += 4;
+            model_.component = 1;
+            break;
+        case Statement::Component:
+            cursor_ += 9;
+            model_.component = 1;
+            break;
+        case Statement::Linear:
+            model_.linear = 1;
+            break;
+        case Statement::OpenGroup:
+            OpenGroup();
+            break;
+        case Statement::CloseGroup:
+            CloseGroup();
+            break;
+    }
+    return Outcome::Continue;
+}
+
+void DefinitionReader::ReadFill() {
+    auto panel = ReadFillPanel(text_, cursor_, sides_, placement_, environment_.textureFolder,
+                               aliases_, environment_.textures);
+    if (turned_) ExchangeSides(panel->sides);
+    if (cursor_ > end_) {
+        environment_.messages.Show(platform::kEditorCaption, "ReadP overrun: " + model_.name);
+    }
+    if (Highlighted(cursor_)) panel->colour = kHighlightColour;
+    if (panel->material == kHeadlight) panel->kind = PanelKind::Headlight;
+    if (panel->material == kTaillight) panel->kind = PanelKind::Taillight;
+    AddPanel(model_, std::move(panel), environment_.textures);
+}
+
+void DefinitionReader::ReadOutline(PanelKind kind) {
+    auto panel = std::make_unique<Panel>();
+    panel->kind = kind;
+    panel->sides = sides_;
+    cursor_ += 4;
+    Skip();
+    const bool highlighted = Highlighted(cursor_);
+    for (std::size_t slot = 0; slot < panel->vertices.size(); ++slot) {
+        PanelVertex& vertex = panel->vertices[slot];
+        // A line's last two slots are the swing amplitudes: no offset, no turning.
+        const bool amplitude = kind == PanelKind::Line && slot >= 2;
+        const std::int32_t divisor = placement_.heightDivisor;
+        vertex.x = amplitude ? Placement::Place(0, Read(), divisor) : placement_.Across(Read());
+        Skip();
+        vertex.y = amplitude ? Placement::Place(0, Read(), divisor) : placement_.Along(Read());
+        Skip();
+        vertex.z = amplitude ? Placement::Place(0, Read(), divisor) : placement_.Height(Read());
+        Skip();
+    }
+    const std::int32_t red = Read();
+    Skip();
+    const std::int32_t green = Read();
+    Skip();
+    const std::int32_t blue = Read();
+    panel->colour = MakeColour(red, green, blue);
+    if (kind == PanelKind::Line) {
+        Skip();
+        panel->period = static_cast<std::int16_t>(Read());
+        Skip();
+        panel->phase1 = static_cast<std::int16_t>(Read());
+        Skip();
+        panel->phase2 = static_cast<std::int16_t>(Read());
+    }
+
+    // The rest of the line up to a side tag or a comment.
+    auto endsData = [&](Cursor pos) { return IsLineEnd(text_[pos]) || IsCommentStart(text_, pos); };
+    if (!endsData(cursor_)) {
+        do {
+            ++cursor_;
+        } while (cursor_ < end_ && !endsData(cursor_) && text_[cursor_] != '[');
+    }
+    if (cursor_ < end_ && text_[cursor_] == '[') ReadSides(panel->sides);
+    if (highlighted) panel->colour = kHighlightColour;
+    if (turned_) ExchangeSides(panel->sides);
+    AddPanel(model_, std::move(panel), environment_.textures);
+}
+
+void DefinitionReader::ReadColourAlias() {
+    cursor_ += 6;
+    Skip();
+    const std::string name = CollectAboveBlank(text_, cursor_);
+    Skip();
+    const std::string value = CollectAboveBlank(text_, cursor_);
+    AppendColourAlias(aliases_, name, value);
+}
+
+void DefinitionReader::ReadInclude(std::size_t wordLength, bool isWheel) {
+    cursor_ += wordLength;
+    Skip();
+    const std::int32_t x = Placement::Offset(offX_, Read(), placement_.planeDivisor);
+    Skip();
+    const std::int32_t y = Placement::Offset(offY_, Read(), placement_.planeDivisor);
+    Skip();
+    const std::int32_t z = Placement::Offset(offZ_, Read(), placement_.heightDivisor);
+    Skip();
+    if (isWheel) {
+        // Two values for the 3D scene; the model does not use them.
+        Skip();
+        Skip();
+    }
+
+    SideMask sides = sides_;
+    if (text_[cursor_] == '[') {
+        ReadSides(sides);
+        // The name follows the tag: step past its ']' and the blanks after it.
+        Cursor close = cursor_;
+        while (close < end_ && text_[close] != '\0' && !IsLineEnd(text_[close]) &&
+               text_[close] != ']') {
+            ++close;
+        }
+        if (text_[close] == ']') {
+            cursor_ = close + 1;
+            while (text_[cursor_] == ' ' || text_[cursor_] == '\t')
+                ++cursor_;
+        }
+    }
+    const std::string name = Collect(
+        text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#' || c == '['; });
+    if (text_[cursor_] == '[') ReadSides(sides);
+
+    const std::int32_t savedLength = model_.length;
+    ResolveInclude(model_, TrimBlanks(name), x, y, z, source_, sides, turned_, environment_);
+    model_.length = savedLength;
+}
+
+void DefinitionReader::ReadMotion(std::size_t wordLength, int values) {
+    cursor_ += wordLength;
+    Skip();
+    for (int i = 0; i < values; ++i)
+        Skip();
+    Collect(text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#'; });
+}
+
+void DefinitionReader::ReadCab(bool secondOnly) {
+    cursor_ += secondOnly ? 4 : 3;
+    Skip();
+    const std::int32_t d = placement_.heightDivisor;
+    CabPoint point{};
+    point[0] = Placement::Place(offX_, Read(), d);
+    Skip();
+    point[1] = Placement::Place(offY_, Read(), d);
+    Skip();
+    point[2] = Placement::Place(offZ_, Read(), d);
+    if (secondOnly) {
+        model_.cab2 = point;
+        return;
+    }
+    model_.cab1 = point;
+    model_.cab2 = {static_cast<std::int16_t>(-point[0]),
+                   static_cast<std::int16_t>(model_.length - point[1]), point[2]};
+}
+
+void DefinitionReader::ReadPerformance(Statement statement, std::size_t wordLength) {
+    cursor_ += wordLength;
+    SkipBlanks(text_, cursor_);
+    const std::int32_t value = Read();
+    const std::string unitText = ToLowerAscii(CollectToBelowBlank(text_, cursor_));
+    switch (statement) {
+        case Statement::Te:
+            model_.tractiveEffort = TractiveEffortValue(value, unitText, metric_);
+            break;
+        case Statement::Power:
+            model_.power = PowerValue(value, unitText, metric_);
+            break;
+        case Statement::Weight:
+            model_.weight = WeightValue(value, unitText, metric_);
+            break;
+        default:
+            model_.maxSpeed = MaxSpeedValue(value, unitText, metric_);
+            break;
+    }
+}
+
+void DefinitionReader::OpenGroup() {
+    model_.groupOpen = 1;
+    FreeGroupHead(model_);
+    cursor_ += 1;
+}
+
+void DefinitionReader::CloseGroup() {
+    model_.groupOpen = 0;
+    cursor_ += 1;
+    if (model_.groupHead) {
+        model_.groupTail = nullptr;
+        AddPanel(model_, std::move(model_.groupHead), environment_.textures);
+    }
+}
+
+void DefinitionReader::SkipComment() {
+    while (cursor_ < end_ && !IsControlOtherThanTab(text_[cursor_]))
+        ++cursor_;
+}
+
+}  // namespace lumtrak::model

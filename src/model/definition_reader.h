@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/characters.h"
+#include "model/definition_loader.h"
+#include "model/fill_reader.h"
+#include "model/placement.h"
+#include "model/scanning.h"
+#include "model/statement_words.h"
+
+namespace lumtrak::model {
+
+// The lines that a selection highlights: from the start of the line holding its
+// start to the end of the line holding the first non-blank byte at or after its end.
+struct HighlightLines {
+    Cursor start = 0;
+    Cursor end = 0;
+    bool Holds(Cursor pos) const { return pos >= start && pos <= end; }
+};
+
+HighlightLines LinesOf(const DefinitionText& text, TextSelection selection);
+
+// Reads one definition: the scan over its statements and their handlers, with
+// the state that belongs to one call of LoadDefinition.
+class DefinitionReader {
+  public:
+    DefinitionReader(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,
+                     std::optional<TextSelection> highlight, std::int32_t offX, std::int32_t offY,
+                     std::int32_t offZ, bool turned, LoadEnvironment& environment)
+        : model_(model),
+          source_(source),
+          text_(source.text),
+          end_(source.text.End()),
+          cursor_(cursor),
+          sides_(sides),
+          offX_(offX),
+          offY_(offY),
+          offZ_(offZ),
+          turned_(turned),
+          environment_(environment),
+          definitionStart_(cursor) {
+        if (highlight) highlight_ = LinesOf(text_, *highlight);
+        SetUnits(false);
+    }
+
+    void Run();
+
+  private:
+    enum class Outcome { Continue, Stop };
+
+    Outcome Handle(Statement statement);
+    void ReadOutline(PanelKind kind);
+    void ReadFill();
+    void ReadColourAlias();
+    void ReadInclude(std::size_t wordLength, bool isWheel);
+    void ReadMotion(std::size_t wordLength, int values);
+    void ReadCab(bool secondOnly);
+    void ReadPerformance(Statement statement, std::size_t wordLength);
+    void OpenGroup();
+    void CloseGroup();
+    void SkipComment();
+
+    // Loading that ends before the end of the text frees a group that this
+    // definition left open.
+    void EndEarly() {
+        if (model_.groupOpen) FreeGroupHead(model_);
+    }
+
+    void SetUnits(bool metric) {
+        metric_ = metric;
+        placement_.heightDivisor = metric ? 9 : 3;
+        placement_.planeDivisor = turned_ ? -placement_.heightDivisor : placement_.heightDivisor;
+        placement_.offX = offX_;
+        placement_.offY = offY_;
+        placement_.offZ = offZ_;
+    }
+    bool Highlighted(Cursor pos) const { return highlight_ && highlight_->Holds(pos); }
+    std::int32_t Read() const { return ReadInteger(text_, cursor_); }
+    void Skip() { SkipField(text_, cursor_); }
+    void ReadSides(SideMask& mask) {
+        ReadSideTag(text_, cursor_, mask);
+        if (turned_) ExchangeSides(mask);
+    }
+
+    StockModel& model_;
+    SourceText& source_;
+    const DefinitionText& text_;
+    const std::size_t end_;
+    Cursor& cursor_;
+    const SideMask sides_;
+    const std::int32_t offX_, offY_, offZ_;
+    const bool turned_;
+    LoadEnvironment& environment_;
+    const Cursor definitionStart_;
+    std::optional<HighlightLines> highlight_;
+    ColourAliasList aliases_;
+    bool metric_ = false;
+    Placement placement_;
+};
+
+}  // namespace lumtrak::model
