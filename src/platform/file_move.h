@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <system_error>
+
+namespace lumtrak::platform {
+
+// Moves a file or a symbolic link (the link itself, never what it points to) to
+// `to`, taking the place of a file or link of that name there. Where a rename
+// cannot cross file systems the entry is moved by copying (MoveByCopying).
+// Folders and special files are not moved.
+std::error_code MoveFileOrLink(const std::string& from, const std::string& to);
+
+// Moves by copying: the content (or the link text), permissions and modification
+// time go to a new file beside `to`, which is flushed to disk and renamed over
+// `to`; only then is `from` removed. When the copy fails, `from` and any file at
+// `to` stay as they were and nothing of the copy is left behind.
+std::error_code MoveByCopying(const std::string& from, const std::string& to);
+
+}  // namespace lumtrak::platform

@@ -1,0 +1,21 @@
+#include "setup/completion_message.h"
+
+#include <algorithm>
+
+namespace lumtrak::setup {
+
+std::string CompletionText(const InstallReport& report, std::size_t maxLines) {
+    std::string text = kSetupComplete;
+    if (report.problems.empty()) return text;
+    text += "\n\nNot done:";
+    const std::size_t shown = std::min(maxLines, report.problems.size());
+    for (std::size_t i = 0; i < shown; ++i) {
+        text += "\n" + report.problems[i];
+    }
+    if (shown < report.problems.size()) {
+        text += "\n... and " + std::to_string(report.problems.size() - shown) + " more";
+    }
+    return text;
+}
+
+}  // namespace lumtrak::setup

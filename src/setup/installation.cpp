@@ -1,0 +1,137 @@
+#include "setup/installation.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "setup/folder_paths.h"
+#include "setup/list_section.h"
+#include "setup/move_file_into.h"
+#include "setup/package_layout.h"
+
+namespace lumtrak::setup {
+namespace fs = std::filesystem;
+namespace {
+
+void MoveNoting(const std::string& from, const std::string& to, std::string_view name,
+                const std::string& item, InstallReport& report) {
+    const auto outcome = MoveFileInto(from, to, name);
+    if (!outcome.Moved()) report.Note(item, outcome.Describe());
+}
+
+// The plain folder `name` of the package, or nothing when it is missing or a
+// link, which is not followed; noteProblems says whether to note why.
+std::optional<std::string> PackageFolder(const std::string& package, std::string_view name,
+                                         bool noteProblems, InstallReport& report) {
+    const auto folder = FindInFolder(package, name);
+    if (folder && IsPlainFolder(*folder)) return folder;
+    if (noteProblems) {
+        report.Note(std::string(name), folder ? "not a plain folder in the package, left in place"
+                                              : "not in the package");
+    }
+    return std::nullopt;
+}
+
+// Moves every file of the package folder `name` that ends in extension.
+void MoveAllWithExtension(const std::string& package, std::string_view name,
+                          std::string_view extension, const std::string& to, bool noteProblems,
+                          InstallReport& report) {
+    const auto from = PackageFolder(package, name, noteProblems, report);
+    if (!from) return;
+    for (const auto& file : NamesWithExtension(*from, extension)) {
+        MoveNoting(*from, to, file, std::string(name) + "/" + file, report);
+    }
+}
+
+// The folder made absolute; nothing (noted) when none is given.
+std::optional<std::string> GivenFolder(const std::string& folder, std::string_view item,
+                                       InstallReport& report) {
+    if (folder.empty()) {
+        report.Note(std::string(item), "no folder given, skipped");
+        return std::nullopt;
+    }
+    return AbsoluteFolder(folder);
+}
+
+void CreateFolderNoting(const std::string& folder, InstallReport& report) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) report.Note(folder, "folder not created: " + error.message());
+}
+
+void DeleteStaleIndexes(const std::string& target, InstallReport& report) {
+    for (auto name : kIndexFiles) {
+        const auto index = FindInFolder(target, name);
+        if (!index) continue;
+        std::error_code error;
+        if (fs::symlink_status(*index, error).type() == fs::file_type::directory) continue;
+        fs::remove(*index, error);
+        if (error) report.Note(*index, "not deleted: " + error.message());
+    }
+}
+
+void InstallShortcuts(const std::string& package, const std::string& startMenu,
+                      InstallReport& report) {
+    CreateFolderNoting(startMenu, report);
+    const std::string menu = startMenu + std::string(kStartMenuFolder);
+    std::error_code ignored;
+    fs::create_directory(menu, ignored);
+    for (auto shortcut : kShortcuts) {
+        MoveNoting(package, menu, shortcut, std::string(shortcut), report);
+    }
+}
+
+}  // namespace
+
+InstallReport Install(const InstallFolders& folders, const InstallOptions& options,
+                      platform::SettingsStore& settings) {
+    InstallReport report;
+    if (folders.target.empty()) {
+        report.Note("Install to", "no folder given, nothing installed");
+        return report;
+    }
+    const std::string package = AbsoluteFolder(folders.package);
+    const std::string target = AbsoluteFolder(folders.target);
+
+    CreateFolderLevels(target);
+    std::error_code error;
+    if (!fs::is_directory(target, error)) report.Note(target, "install folder not created");
+
+    for (auto file : kProgramFiles) {
+        MoveNoting(package, target, file, std::string(file), report);
+    }
+
+    if (options.screensaver) {
+        if (const auto system = GivenFolder(folders.system, kScreensaver, report)) {
+            CreateFolderNoting(*system, report);
+            MoveNoting(package, *system, kScreensaver, std::string(kScreensaver), report);
+        }
+    }
+
+    if (options.sampleLayouts) {
+        MoveAllWithExtension(package, kLayoutsFolder, kLayoutExtension, target, true, report);
+    }
+
+    for (const auto& section : kSections) {
+        InstallSection(package, target, section, report);
+    }
+
+    // Stock files that the list left out still belong with the stock. Problems
+    // with the stock folder itself were noted with its section.
+    MoveAllWithExtension(package, kStockFolder, kStockExtension, target + std::string(kStockFolder),
+                         false, report);
+
+    settings.Write(kPathsGroup, kProgramKey, target);
+    settings.Write(kPathsGroup, kStockKey, target + std::string(kStockFolder) + "/");
+    settings.Write(kPathsGroup, kStockEditorKey, target);
+
+    DeleteStaleIndexes(target, report);
+
+    if (options.startMenuItems) {
+        if (const auto startMenu = GivenFolder(folders.startMenu, "Start menu", report)) {
+            InstallShortcuts(package, *startMenu, report);
+        }
+    }
+    return report;
+}
+
+}  // namespace lumtrak::setup

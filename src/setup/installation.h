@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/settings_store.h"
+
+namespace lumtrak::setup {
+
+inline constexpr const char* kSetupComplete = "Setup Complete";
+inline constexpr const char* kSetupCaption = "Lumtrak Setup";
+
+struct InstallFolders {
+    std::string package;    // the unpacked package that is moved into place
+    std::string target;     // the install folder as typed; a "/" is added when missing
+    std::string startMenu;  // the desktop's applications folder; "Lumtrak" is created in it
+    std::string system;     // where the screen saver goes
+};
+
+struct InstallOptions {
+    bool startMenuItems = false;
+    bool sampleLayouts = true;
+    bool screensaver = true;
+};
+
+// What the installation could not do, one line each ("Stock/a.stk: not found").
+// The installation runs to its end all the same.
+struct InstallReport {
+    std::vector<std::string> problems;
+    void Note(const std::string& item, const std::string& reason) {
+        problems.push_back(item + ": " + reason);
+    }
+};
+
+// Moves the package into the install folder: the program files, the screen
+// saver, the sample layouts, the sections sorted by their list files and the
+// leftover stock; records the installation paths in settings group "Paths";
+// deletes the install folder's stale index files; and, when asked, moves the
+// shortcuts into the start menu. Relative folders are taken against the current
+// folder, which is never changed.
+InstallReport Install(const InstallFolders& folders, const InstallOptions& options,
+                      platform::SettingsStore& settings);
+
+}  // namespace lumtrak::setup

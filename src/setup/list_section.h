@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "setup/installation.h"
+#include "setup/package_layout.h"
+
+namespace lumtrak::setup {
+
+// Sorts one section of the package by its list file: the files that the list
+// names move from the package's section folder into the install folder's
+// section folder, or into the sub-folder selected last. `package` and `target`
+// are absolute and end in "/". Nothing is created or moved outside the section
+// folder of the target, and links in the package are never followed.
+void InstallSection(const std::string& package, const std::string& target, const Section& section,
+                    InstallReport& report);
+
+}  // namespace lumtrak::setup
