@@ -6,9 +6,10 @@
 // The names that a simulator package and its installation use.
 namespace lumtrak::setup {
 
+inline constexpr std::string_view kProgramExecutable = "Lumtrak.exe";
 inline constexpr std::array<std::string_view, 6> kProgramFiles = {
-    "Lumtrak.exe",        "LTK.dll", "D3D.dll", "Lumtrak Stock Editor.exe", "sccon.txt",
-    "LTK User Guide.chm",
+    kProgramExecutable,         "LTK.dll",   "D3D.dll",
+    "Lumtrak Stock Editor.exe", "sccon.txt", "LTK User Guide.chm",
 };
 inline constexpr std::string_view kScreensaver = "Lumtrak.scr";
 inline constexpr std::array<std::string_view, 3> kShortcuts = {
