@@ -80,11 +80,20 @@ void InstallSection(const std::string& package, const std::string& target, const
         if (entry.kind == ListEntry::Kind::SubFolder) {
             destination = entry.name;
             if (entry.name.empty()) continue;
+            const auto slash = entry.name.rfind('/');
+            const std::string parent =
+                slash == std::string::npos ? std::string() : entry.name.substr(0, slash);
+            const std::string item = name + "/" + entry.name;
+            if (!IsPlainFolderChain(sectionTarget, parent)) {
+                report.Note(item, "folder not created: " + name + "/" + parent +
+                                      " is not a folder in the install folder");
+                continue;
+            }
             const std::string folder = sectionTarget + "/" + entry.name;
             std::error_code error;
             fs::create_directory(folder, error);
             if (error && !IsPlainFolder(folder)) {
-                report.Note(name + "/" + entry.name, "folder not created: " + error.message());
+                report.Note(item, "folder not created: " + error.message());
             }
         } else if (entry.kind == ListEntry::Kind::Unsafe) {
             report.Note(listItem, "unsafe entry \"" + word + "\" skipped");

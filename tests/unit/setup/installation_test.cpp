@@ -169,7 +169,7 @@ TEST_F(InstallationTest, LinksInThePackageAreMovedAsLinksAndNeverFollowed) {
     const fs::path outside = temp.Path() / "outside";
     fs::create_directories(outside);
     // A package link into the user's files, then a sub-folder of the same name.
-    temp.Write("package/Stock/stock", "Diesel\n\\Diesel\ncargo.bin\n");
+    temp.Write("package/Stock/stock", "Diesel\n\\Diesel\ncargo.bin\n\\Diesel\\Deeper\n");
     fs::create_symlink(outside, temp.Path() / "package/Stock/Diesel");
     temp.Write("package/Stock/cargo.bin", "");
     // A section folder that is a link to elsewhere.
