@@ -1,6 +1,7 @@
 #include "model/stock_index.h"
 
 #include "model/characters.h"
+#include "platform/line_pieces.h"
 
 namespace lumtrak::model {
 
@@ -17,25 +18,10 @@ std::string StockIndex::ToTextMode(std::string_view content) {
     return result;
 }
 
-std::vector<std::string_view> StockIndex::Pieces(std::string_view textModeContent) {
-    std::vector<std::string_view> pieces;
-    std::size_t pos = 0;
-    while (pos < textModeContent.size()) {
-        std::size_t length = 0;
-        while (length < kPieceLength && pos + length < textModeContent.size()) {
-            ++length;
-            if (textModeContent[pos + length - 1] == '\n') break;
-        }
-        pieces.push_back(textModeContent.substr(pos, length));
-        pos += length;
-    }
-    return pieces;
-}
-
 StockIndex StockIndex::Parse(std::string_view content) {
     StockIndex index;
     const std::string text = ToTextMode(content);
-    for (std::string_view line : Pieces(text)) {
+    for (std::string_view line : platform::LinePieces(text)) {
         if (!line.empty() && line.front() == '#') line.remove_prefix(1);
         const std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos) continue;

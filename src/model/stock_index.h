@@ -13,16 +13,12 @@ namespace lumtrak::model {
 // after it. Lines without a tab are passed over.
 class StockIndex {
   public:
-    static constexpr std::size_t kPieceLength = 249;
-
     static StockIndex Parse(std::string_view content);
 
     // The paths of the lines whose key equals lowerName without regard to case,
     // in file order; backslashes in them are read as '/'.
     const std::vector<std::string>& PathsFor(std::string_view lowerName) const;
 
-    // The content cut into the pieces that a reader of 249 characters gets.
-    static std::vector<std::string_view> Pieces(std::string_view textModeContent);
     // The content as text mode reads it: CR LF becomes LF.
     static std::string ToTextMode(std::string_view content);
 

@@ -1,6 +1,7 @@
 #include "setup/list_file.h"
 
 #include "model/characters.h"
+#include "platform/line_pieces.h"
 
 namespace lumtrak::setup {
 namespace {
@@ -43,16 +44,9 @@ ListEntry SubFolderEntry(std::string_view path) {
 
 std::vector<std::string> ListFileWords(std::string_view content) {
     std::vector<std::string> words;
-    std::size_t pos = 0;
-    while (pos < content.size()) {
-        std::size_t length = 0;
-        while (length < kListPieceLength && pos + length < content.size()) {
-            ++length;
-            if (content[pos + length - 1] == '\n') break;
-        }
-        const std::string_view word = FirstWord(content.substr(pos, length));
+    for (std::string_view piece : platform::LinePieces(content)) {
+        const std::string_view word = FirstWord(piece);
         if (!word.empty()) words.emplace_back(word);
-        pos += length;
     }
     return words;
 }

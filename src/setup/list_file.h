@@ -6,15 +6,10 @@
 
 namespace lumtrak::setup {
 
-// A list file is read in pieces of at most 249 bytes, each ending at the latest
-// after a line feed, as a line reader with a 250-byte buffer gets them; a longer
-// line is handled as several.
-inline constexpr std::size_t kListPieceLength = 249;
-
 // The words of a list file that count, in file order: the first word of every
-// piece. Leading bytes not above the blank are skipped and the word ends at the
-// next such byte (bytes compare as signed, so 0x80 to 0xFF end it too); a zero
-// byte ends the piece. Pieces without a word give nothing.
+// line piece (a line longer than 249 bytes is read as several pieces). Leading bytes not above the
+// blank are skipped and the word ends at the next such byte (bytes compare as signed, so 0x80 to
+// 0xFF end it too); a zero byte ends the piece. Pieces without a word give nothing.
 std::vector<std::string> ListFileWords(std::string_view content);
 
 // What one word of a list file asks for.
