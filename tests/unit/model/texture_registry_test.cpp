@@ -14,7 +14,7 @@ namespace {
 // Loads a texture when a file of that name is in the current folder, and
 // remembers where it looked.
 class FakeLoader : public TextureLoader {
-public:
+  public:
     std::unique_ptr<TextureObject> LoadTexture(const std::string& fileName) override {
         tried.push_back(platform::CurrentFolder());
         if (!std::filesystem::exists(fileName)) return nullptr;
@@ -54,10 +54,9 @@ TEST(TextureRegistry, LoadsFromTheGivenFolderThenTheDocumentFolderThenTextures) 
     EXPECT_NE(registry.Find(registry.InternTexture("c.bmp", folder))->texture, nullptr);
     EXPECT_EQ(registry.Find(registry.InternTexture("d.bmp", folder))->texture, nullptr);
     EXPECT_EQ(loader.tried,
-              (std::vector<std::string>{folder,
-                                        folder, document.Path().string(),
-                                        folder, document.Path().string(), program / "Textures",
-                                        folder, document.Path().string(), program / "Textures"}));
+              (std::vector<std::string>{folder, folder, document.Path().string(), folder,
+                                        document.Path().string(), program / "Textures", folder,
+                                        document.Path().string(), program / "Textures"}));
     // A name registered again is not loaded again.
     registry.InternTexture("d.bmp", folder);
     EXPECT_EQ(loader.tried.size(), 9u);
