@@ -125,19 +125,13 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             model_.name = CollectToLineEnd(text_, cursor_);
             break;
         case Statement::Description:
-            cursor_ += 11;
-            SkipBlanks(text_, cursor_);
-            model_.description = CollectToBelowBlank(text_, cursor_);
+            model_.description = ReadWordText(statement);
             break;
         case Statement::Sound:
-            cursor_ += 5;
-            SkipBlanks(text_, cursor_);
-            model_.sound = CollectToBelowBlank(text_, cursor_);
+            model_.sound = ReadWordText(statement);
             break;
         case Statement::Unit:
-            cursor_ += 4;
-            SkipBlanks(text_, cursor_);
-            model_.unitText = CollectToBelowBlank(text_, cursor_);
+            model_.unitText = ReadWordText(statement);
             break;
         case Statement::Number:
             cursor_ += 6;
@@ -209,6 +203,12 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             break;
     }
     return Outcome::Continue;
+}
+
+std::string DefinitionReader::ReadWordText(Statement statement) {
+    cursor_ += StatementWord(statement).size();
+    SkipBlanks(text_, cursor_);
+    return CollectToBelowBlank(text_, cursor_);
 }
 
 void DefinitionReader::ReadFill() {

@@ -54,6 +54,8 @@ class DefinitionReader {
     Outcome Handle(Statement statement);
     void ReadOutline(PanelKind kind);
     void ReadFill();
+    // The text after a word up to the first byte below the blank.
+    std::string ReadWordText(Statement statement);
     void ReadColourAlias();
     void ReadInclude(std::size_t wordLength, bool isWheel);
     void ReadMotion(std::size_t wordLength, int values);
