@@ -12,21 +12,13 @@
 
 #include "setup-app/setup_dialog.h"
 #include "setup/default_folders.h"
+#include "support/modal_windows.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::setupapp {
 
 namespace fs = std::filesystem;
-
-// Runs `handle` on the modal window that the next action opens.
-template <typename Window, typename Handler>
-void WhenModalOpens(Handler handle) {
-    QTimer::singleShot(0, [handle] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        QVERIFY(window != nullptr);
-        handle(window);
-    });
-}
+using testing::WhenModalOpens;
 
 class SetupDialogTest : public QObject {
     Q_OBJECT
@@ -136,5 +128,5 @@ class SetupDialogTest : public QObject {
 
 }  // namespace lumtrak::setupapp
 
-QTEST_MAIN(lumtrak::setupapp::SetupDialogTest)
+LUMTRAK_GUI_TEST_MAIN(lumtrak::setupapp::SetupDialogTest)
 #include "setup_dialog_test.moc"

@@ -10,11 +10,48 @@
 #include <stdexcept>
 
 namespace lumtrak::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+[[noreturn]] void ExecChild(const std::string& program, const std::vector<std::string>& arguments,
+                            const std::map<std::string, std::string>& environment,
+                            const std::string& workingFolder, const int in[2], const int out[2],
+                            const int err[2]) {
+    // A group of its own, so that the deadline reaches whatever it starts too.
+    ::setpgid(0, 0);
+    ::dup2(in[0], 0);
+    ::dup2(out[1], 1);
+    ::dup2(err[1], 2);
+    for (const auto& [name, value] : environment) {
+        if (value.empty()) {
+            ::unsetenv(name.c_str());
+        } else {
+            ::setenv(name.c_str(), value.c_str(), 1);
+        }
+    }
+    if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) ::_exit(126);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const auto& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+}
+
+int PollTimeout(Clock::time_point end) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+    return left.count() > 0 ? int(left.count()) : 0;
+}
+
+}  // namespace
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& input,
                          const std::map<std::string, std::string>& environment,
-                         const std::string& workingFolder) {
+                         const std::string& workingFolder, std::chrono::milliseconds deadline) {
+    const Clock::time_point end = Clock::now() + deadline;
     // A program that exits before reading all its input must not kill the test.
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
@@ -24,26 +61,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     }
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        ::dup2(in[0], 0);
-        ::dup2(out[1], 1);
-        ::dup2(err[1], 2);
-        for (const auto& [name, value] : environment) {
-            if (value.empty()) {
-                ::unsetenv(name.c_str());
-            } else {
-                ::setenv(name.c_str(), value.c_str(), 1);
-            }
-        }
-        if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) ::_exit(126);
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const auto& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
+    if (pid == 0) ExecChild(program, arguments, environment, workingFolder, in, out, err);
+    // Also here, so that the group exists before a kill could look for it.
+    ::setpgid(pid, pid);
     ::close(in[0]);
     ::close(out[1]);
     ::close(err[1]);
@@ -61,12 +81,17 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     char buffer[65536];
     while (outOpen || errOpen || inFd >= 0) {
         pollfd fds[3];
-        int count = 0;
+        nfds_t count = 0;
         if (outOpen) fds[count++] = {out[0], POLLIN, 0};
         if (errOpen) fds[count++] = {err[0], POLLIN, 0};
         if (inFd >= 0) fds[count++] = {inFd, POLLOUT, 0};
-        if (::poll(fds, count, -1) < 0) break;
-        for (int i = 0; i < count; ++i) {
+        const int ready = ::poll(fds, count, PollTimeout(end));
+        if (ready == 0) {
+            result.timedOut = true;
+            break;
+        }
+        if (ready < 0) break;
+        for (nfds_t i = 0; i < count; ++i) {
             if (fds[i].revents == 0) continue;
             if (fds[i].fd == inFd) {
                 ssize_t n = ::write(inFd, input.data() + written, input.size() - written);
@@ -86,10 +111,26 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
             }
         }
     }
+    if (inFd >= 0) ::close(inFd);
     ::close(out[0]);
     ::close(err[0]);
+
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    // Both outputs closed, but the program may still run: wait up to the deadline.
+    while (!result.timedOut) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid || done < 0) break;
+        if (Clock::now() >= end) {
+            result.timedOut = true;
+            break;
+        }
+        ::usleep(2000);
+    }
+    if (result.timedOut) {
+        ::kill(-pid, SIGKILL);
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
 }
