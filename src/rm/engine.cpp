@@ -1,0 +1,95 @@
+#include "rm/engine.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/file_lookup.h"
+#include "rm/bmp_codec.h"
+#include "rm/worker_pool.h"
+
+namespace lumtrak::rm {
+namespace {
+
+constexpr int kLargestDevice = 16384;
+// No texture file is larger; a larger file is not read at all.
+constexpr std::uintmax_t kLargestTextureFile = 256u << 20;
+
+std::optional<std::vector<std::uint8_t>> ReadTextureFile(std::string_view fileName) {
+    std::string path(fileName);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    auto found = platform::FindPathIgnoringCase(path);
+    if (!found) return std::nullopt;
+    std::ifstream in(*found, std::ios::binary);
+    if (!in) return std::nullopt;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || std::uintmax_t(size) > kLargestTextureFile) return std::nullopt;
+    in.seekg(0, std::ios::beg);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+Engine::Engine() = default;
+Engine::~Engine() = default;
+
+std::shared_ptr<Frame> Engine::CreateFrame(Frame* parent) {
+    auto frame = std::make_shared<Frame>();
+    if (parent != nullptr) parent->AddChild(frame);
+    return frame;
+}
+
+std::shared_ptr<MeshBuilder> Engine::CreateMeshBuilder() {
+    return std::make_shared<MeshBuilder>();
+}
+
+std::shared_ptr<Face> Engine::CreateFace() {
+    return std::make_shared<Face>();
+}
+
+std::shared_ptr<Material> Engine::CreateMaterial(float power) {
+    return std::make_shared<Material>(power);
+}
+
+std::shared_ptr<Light> Engine::CreateLightRGB(LightType type, float red, float green, float blue) {
+    return std::make_shared<Light>(type, red, green, blue);
+}
+
+std::shared_ptr<Texture> Engine::LoadTexture(std::string_view fileName) {
+    if (fileName.empty()) return nullptr;
+    auto bytes = ReadTextureFile(fileName);
+    if (!bytes) return nullptr;
+    auto image = ReadBmp(*bytes);
+    if (!image) return nullptr;
+    return CreateTexture(std::make_shared<Image>(std::move(*image)));
+}
+
+std::shared_ptr<Texture> Engine::CreateTexture(std::shared_ptr<Image> image) {
+    if (!image || !image->Complete()) return nullptr;
+    return std::make_shared<Texture>(std::move(image));
+}
+
+std::shared_ptr<Device> Engine::CreateDevice(int width, int height) {
+    if (width < 1 || height < 1 || width > kLargestDevice || height > kLargestDevice) {
+        return nullptr;
+    }
+    if (!workers_) workers_ = std::make_shared<WorkerPool>();
+    return std::make_shared<Device>(width, height, workers_);
+}
+
+std::shared_ptr<Viewport> Engine::CreateViewport(std::shared_ptr<Device> device,
+                                                 std::shared_ptr<Frame> camera, int x, int y,
+                                                 int width, int height) {
+    if (!device || !camera) return nullptr;
+    if (x < 0 || y < 0 || width < 1 || height < 1 || width > device->GetWidth() - x ||
+        height > device->GetHeight() - y) {
+        return nullptr;
+    }
+    return std::make_shared<Viewport>(std::move(device), std::move(camera), x, y, width, height);
+}
+
+}  // namespace lumtrak::rm
