@@ -1,0 +1,146 @@
+#include "preview2d/projection.h"
+
+#include <cmath>
+
+#include "model/wrapping_arithmetic.h"
+
+namespace lumtrak::preview2d {
+
+using model::WrapAbs;
+using model::WrapAdd;
+using model::WrapDiv;
+using model::WrapMul;
+using model::WrapNeg;
+using model::WrapSub;
+
+namespace {
+
+// Three tenths of the wheelbase: the scale of the rotation and the divisor of
+// the projection.
+std::int32_t ThreeTenths(std::int32_t value) {
+    return WrapDiv(WrapMul(3, value), 10);
+}
+
+// Whether the entry of the side that the view looks at is cleared. The view
+// tests the entry of the quadrant that dominates; on an exact diagonal none.
+bool FacesAway(const model::SideMask& sides, std::int32_t p, std::int32_t q) {
+    const std::int32_t absP = WrapAbs(p);
+    const std::int32_t absQ = WrapAbs(q);
+    if (p < 0 && WrapNeg(p) > absQ && sides.entries[1] == 0) return true;
+    if (p >= 0 && p > absQ && sides.entries[3] == 0) return true;
+    if (q < 0 && WrapNeg(q) > absP && sides.entries[0] == 0) return true;
+    if (q >= 0 && q > absP && sides.entries[2] == 0) return true;
+    return false;
+}
+
+// Moves one end of a line by its swing amplitude at the given phase angle.
+void SwingEnd(model::PanelVertex& end, const model::PanelVertex& amplitude, double angle) {
+    const double sine = std::sin(angle);
+    const double cosine = std::cos(angle);
+    end.x = model::ToInt16(end.x + static_cast<std::int32_t>(sine * amplitude.x));
+    end.y = model::ToInt16(end.y + static_cast<std::int32_t>(sine * amplitude.y));
+    end.z = model::ToInt16(end.z + static_cast<std::int32_t>(cosine * amplitude.z));
+}
+
+void SwingLineEnds(std::array<model::PanelVertex, 4>& vertices, const model::Panel& line,
+                   std::int32_t frame) {
+    const double phase = double(WrapMul(frame, 5)) / double(line.period);
+    SwingEnd(vertices[0], vertices[2], line.phase1 + phase);
+    SwingEnd(vertices[1], vertices[3], line.phase2 + phase);
+}
+
+struct DepthKeys {
+    std::int32_t z = 0;
+    std::int32_t k = 0;
+};
+
+// Turns model points into screen points around the centre.
+struct Projector {
+    std::int32_t cx;
+    std::int32_t cy;
+    std::int32_t p;
+    std::int32_t q;
+    ProjectionScale scale;
+
+    DepthKeys Project(std::array<model::PanelVertex, 4>& vertices) const {
+        DepthKeys keys;
+        for (model::PanelVertex& vertex : vertices) {
+            const std::int32_t along = WrapSub(vertex.y, scale.h);
+            const std::int32_t u = WrapAdd(WrapDiv(WrapMul(along, p), scale.d),
+                                           WrapDiv(WrapMul(vertex.x, q), scale.d));
+            const std::int32_t v = WrapSub(WrapDiv(WrapMul(along, q), scale.d),
+                                           WrapDiv(WrapMul(vertex.x, p), scale.d));
+            keys.z = WrapAdd(keys.z, vertex.z);
+            keys.k = WrapAdd(keys.k, WrapSub(WrapAdd(u, v), vertex.z));
+            const IsoOffset offset = IsoProject(u, v);
+            vertex.screenX = model::ToInt16(WrapAdd(offset.x, cx));
+            vertex.screenY = model::ToInt16(WrapSub(WrapAdd(offset.y, cy), vertex.z));
+        }
+        return keys;
+    }
+};
+
+DepthRecord RecordOf(const model::Panel& panel) {
+    DepthRecord record;
+    record.kind = panel.kind;
+    record.vertices = panel.vertices;
+    record.colour = panel.colour;
+    record.subPanels = panel.subPanels.get();
+    return record;
+}
+
+}  // namespace
+
+double ViewAngle(ViewDirection direction, bool rotate, std::uint32_t tick) {
+    if (rotate) return (double(tick % 9000u) * 6.282) / 9000.0;
+    switch (direction) {
+        case ViewDirection::Back:
+            return 3.141;
+        case ViewDirection::Right:
+            return 1.5705;
+        case ViewDirection::Left:
+            return 4.7115;
+        case ViewDirection::Front:
+            break;
+    }
+    return 0.0;
+}
+
+Rotation RotationFor(double angle, std::int32_t wheelbase) {
+    const double scale = wheelbase == 0 ? 120.0 : double(ThreeTenths(wheelbase));
+    return {static_cast<std::int32_t>(0.0 - std::sin(angle) * scale),
+            static_cast<std::int32_t>(std::cos(angle) * scale)};
+}
+
+ProjectionScale ScaleFor(std::int32_t wheelbase, std::int32_t length) {
+    const std::int32_t d = ThreeTenths(wheelbase);
+    return {d == 0 ? 120 : d, ThreeTenths(length) / 2};
+}
+
+IsoOffset IsoProject(std::int32_t u, std::int32_t v) {
+    // The scale 14, halved.
+    const std::int32_t a = WrapMul(7, u);
+    const std::int32_t b = WrapMul(-7, v);
+    return {WrapAdd(a, b) / 10, (WrapSub(b, a) / 2) / 10};
+}
+
+void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, std::int32_t cy,
+                  std::int32_t p, std::int32_t q, std::int32_t frame) {
+    const Projector projector{cx, cy, p, q, ScaleFor(model.wheelbase, model.length)};
+    for (model::Panel* panel = model.mainList.get(); panel != nullptr; panel = panel->next.get()) {
+        if (FacesAway(panel->sides, p, q)) continue;
+        DepthRecord record = RecordOf(*panel);
+        if (panel->kind == model::PanelKind::Line && panel->period != 0) {
+            SwingLineEnds(record.vertices, *panel, frame);
+        }
+        const DepthKeys keys = projector.Project(record.vertices);
+        record.depthZ = model::ToInt16(keys.z);
+        record.depthK = model::ToInt16(keys.k);
+        pool.Insert(record);
+        for (model::Panel* sub = panel->subPanels.get(); sub != nullptr; sub = sub->next.get()) {
+            projector.Project(sub->vertices);
+        }
+    }
+}
+
+}  // namespace lumtrak::preview2d
