@@ -22,6 +22,7 @@ const std::vector<Command>& Commands();
 
 // The commands, each defined in its own file.
 Command ModelCommand();
+Command Draw2dCommand();
 Command InstallCommand();
 
 }  // namespace lumtrak::cli

@@ -5,6 +5,7 @@ namespace lumtrak::cli {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         ModelCommand(),
+        Draw2dCommand(),
         InstallCommand(),
     };
     return commands;
