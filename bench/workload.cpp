@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "platform/program_folder.h"
+
 namespace lumtrak::bench {
 namespace {
 
@@ -56,6 +58,28 @@ std::string WriteWorkload(const std::filesystem::path& programFolder, const Work
         }
     }
     return text + "[end]\r\n";
+}
+
+namespace {
+
+struct SharedWorkload {
+    SharedWorkload() {
+        folder = std::filesystem::temp_directory_path() / "lumtrak-load-benchmark";
+        std::filesystem::remove_all(folder);
+        text = WriteWorkload(folder, {});
+        platform::SetProgramFolderOverride(folder.string());
+    }
+    ~SharedWorkload() { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path folder;
+    std::string text;
+};
+
+}  // namespace
+
+const std::string& SharedWorkloadText() {
+    static SharedWorkload workload;
+    return workload.text;
 }
 
 }  // namespace lumtrak::bench

@@ -17,4 +17,8 @@ struct WorkloadShape {
 // the text of a definition that includes parts through that index.
 std::string WriteWorkload(const std::filesystem::path& programFolder, const WorkloadShape& shape);
 
+// The default workload, written on first use into a temporary folder that then
+// serves as the program folder, and removed when the benchmark program ends.
+const std::string& SharedWorkloadText();
+
 }  // namespace lumtrak::bench

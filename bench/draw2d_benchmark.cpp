@@ -1,0 +1,91 @@
+// How long one drawing of the 2D preview takes on a large definition: load,
+// projection, depth ordering and painting, as every repaint does them (up to
+// ten times a second while the preview turns or animates).
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "bench/workload.h"
+#include "model/include_cache.h"
+#include "model/texture_registry.h"
+#include "platform/message_sink.h"
+#include "platform/tick_source.h"
+#include "preview2d/drawing.h"
+#include "preview2d/recording_canvas.h"
+#include "qtshell/offscreen_gui.h"
+#include "qtshell/painter_canvas.h"
+
+namespace {
+
+using namespace lumtrak;
+
+// The bitmap of the drawing: 640 × 480 pixels.
+constexpr int kFrameWidth = 640 + 5;
+constexpr int kFrameHeight = 480 + 11;
+
+// What a preview window keeps between its repaints.
+struct Preview {
+    Preview() { state.drawingRect = preview2d::DrawingRectForFrame(kFrameWidth, kFrameHeight); }
+
+    std::string Draw(preview2d::Canvas& canvas) {
+        model::LoadEnvironment environment(messages, model::TextureRegistry::Process(), includes);
+        return preview2d::DrawDefinitionPreview(state, environment, bench::SharedWorkloadText(), 0,
+                                                canvas, options, {});
+    }
+
+    platform::SteadyTickSource ticks;
+    preview2d::DrawingState state{ticks};
+    preview2d::PreviewOptions options{.rotate = true, .animate = true, .showAxis = true};
+    platform::NullMessageSink messages;
+    model::IncludeCache includes;
+};
+
+void BM_DrawDefinitionRecording(benchmark::State& state) {
+    Preview preview;
+    preview2d::RecordingCanvas canvas;
+    for (auto _ : state) {
+        canvas.Clear();
+        benchmark::DoNotOptimize(preview.Draw(canvas));
+    }
+    state.counters["records"] = double(canvas.Records().size());
+}
+BENCHMARK(BM_DrawDefinitionRecording)->Unit(benchmark::kMillisecond);
+
+void BM_DrawDefinitionPainter(benchmark::State& state) {
+    qtshell::OffscreenGui gui;
+    Preview preview;
+    QImage image(kFrameWidth - 5, kFrameHeight - 11, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        qtshell::PainterCanvas canvas(painter);
+        canvas.FillBackground(preview2d::PreviewBackground(false));
+        benchmark::DoNotOptimize(preview.Draw(canvas));
+    }
+}
+BENCHMARK(BM_DrawDefinitionPainter)->Unit(benchmark::kMillisecond);
+
+// The drawing without the load: projection, ordering and painting of a loaded
+// model onto the painter canvas.
+void BM_ProjectOrderAndPaint(benchmark::State& state) {
+    qtshell::OffscreenGui gui;
+    Preview preview;
+    model::LoadEnvironment environment(preview.messages, model::TextureRegistry::Process(),
+                                       preview.includes);
+    model::StockModel stock;
+    model::LoadDefinitionAt(stock, model::DefinitionText(bench::SharedWorkloadText()), {}, false,
+                            environment);
+    if (stock.wheelbase == 0) stock.wheelbase = stock.length;
+    const auto rotation = preview2d::RotationFor(1.0, stock.wheelbase);
+    QImage image(kFrameWidth - 5, kFrameHeight - 11, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        qtshell::PainterCanvas canvas(painter);
+        canvas.FillBackground(preview2d::PreviewBackground(false));
+        preview2d::ProjectModel(stock, preview.state.pool, 320, 248, rotation.p, rotation.q, 1);
+        preview2d::DrawDepthPool(preview.state.pool, preview.state.drawingRect, canvas);
+    }
+}
+BENCHMARK(BM_ProjectOrderAndPaint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
