@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ struct Command {
     std::string summary;   // one line for the command list
     std::vector<OptionSpec> options;
     FileArgument file = FileArgument::None;
-    int (*run)(const Arguments& arguments) = nullptr;
+    std::function<int(const Arguments& arguments)> run;
 };
 
 // Every command, in the order the help lists them.
@@ -24,5 +25,18 @@ const std::vector<Command>& Commands();
 Command ModelCommand();
 Command Draw2dCommand();
 Command InstallCommand();
+
+// The editing tools (tool_command.h).
+Command ShiftCommand();
+Command ReflectCommand();
+Command StretchCommand();
+Command ImperialToMetricCommand();
+Command MetricToImperialCommand();
+Command Rotate90LeftCommand();
+Command Rotate90RightCommand();
+Command RotateVerticesLeftCommand();
+Command RotateVerticesRightCommand();
+Command ReversePanelCommand();
+Command MatrixCommand();
 
 }  // namespace lumtrak::cli

@@ -7,6 +7,17 @@ const std::vector<Command>& Commands() {
         ModelCommand(),
         Draw2dCommand(),
         InstallCommand(),
+        ShiftCommand(),
+        ReflectCommand(),
+        StretchCommand(),
+        ImperialToMetricCommand(),
+        MetricToImperialCommand(),
+        Rotate90LeftCommand(),
+        Rotate90RightCommand(),
+        RotateVerticesLeftCommand(),
+        RotateVerticesRightCommand(),
+        ReversePanelCommand(),
+        MatrixCommand(),
     };
     return commands;
 }

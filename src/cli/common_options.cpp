@@ -1,6 +1,7 @@
 #include "cli/common_options.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -25,6 +26,10 @@ std::string ReadDefinitionFile(const std::string& file) {
     if (file == "-") {
         content << std::cin.rdbuf();
         return std::move(content).str();
+    }
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error)) {
+        throw UsageError("cannot read file '" + file + "': it is a folder");
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) throw UsageError("cannot read file '" + file + "'");

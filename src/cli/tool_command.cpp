@@ -1,0 +1,146 @@
+#include "cli/tool_command.h"
+
+#include "cli/cli_messages.h"
+#include "cli/common_options.h"
+#include "model/characters.h"
+#include "platform/atomic_file.h"
+
+namespace lumtrak::cli {
+namespace {
+
+std::vector<OptionSpec> CommonToolOptions() {
+    return {SelectionOption(),
+            CaretOption(),
+            {"-o", true, "write the resulting text to OUT"},
+            {"--in-place", false, "replace FILE with the resulting text (atomically)"},
+            {"--json", false, "print {\"text\", \"selection\", \"messages\", \"result\"}"}};
+}
+
+void WriteText(const std::string& path, std::string_view bytes) {
+    if (const auto error = platform::WriteFileAtomically(path, bytes)) {
+        throw CommandFailure("cannot write '" + path + "': " + error.message());
+    }
+}
+
+void PrintJson(const tools::TextBuffer& buffer, const ToolOutcome& outcome,
+               const CliMessageSink& messages) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("text").String(buffer.Text());
+    const auto selection = buffer.GetSelection();
+    json.Key("selection").BeginArray();
+    json.Int(static_cast<std::int64_t>(selection.start));
+    json.Int(static_cast<std::int64_t>(selection.end)).EndArray();
+    messages.WriteJson(json);
+    json.Key("result").BeginObject();
+    if (outcome.writeResult) outcome.writeResult(json);
+    json.EndObject();
+    json.EndObject();
+    WriteStdout(json.Text() + "\n");
+}
+
+int RunTool(const ToolCommandDefinition& definition, const Arguments& arguments) {
+    const auto requested = SelectionFrom(arguments);
+    if (arguments.Has("-o") && arguments.Has("--in-place")) {
+        throw UsageError("-o and --in-place exclude each other");
+    }
+    if (arguments.Has("--in-place") && arguments.File() == "-") {
+        throw UsageError("--in-place needs a FILE, not standard input");
+    }
+    if (const auto out = arguments.Value("-o"); out && out->empty()) {
+        throw UsageError("option -o needs a file name");
+    }
+    const ToolRun run = definition.prepare(arguments);
+
+    std::string bytes = ReadDefinitionFile(arguments.File());
+    const auto selection = ClampSelection(requested, bytes.size());
+    tools::MemoryTextBuffer buffer(std::move(bytes), {selection.start, selection.end});
+    const ToolOutcome outcome = run(buffer.Text(), buffer.GetSelection());
+    CliMessageSink messages;
+    tools::CommitRewrite(buffer, outcome.rewrite, messages);
+
+    if (const auto out = arguments.Value("-o")) {
+        WriteText(*out, buffer.Text());
+    } else if (arguments.Has("--in-place")) {
+        WriteText(arguments.File(), buffer.Text());
+    }
+    const bool textWritten = arguments.Has("-o") || arguments.Has("--in-place");
+    if (arguments.Has("--json")) {
+        PrintJson(buffer, outcome, messages);
+    } else if (!outcome.report.empty()) {
+        WriteStdout(outcome.report);
+    } else if (!textWritten) {
+        WriteStdout(buffer.Text());
+    }
+    return 0;
+}
+
+}  // namespace
+
+Command ToolCommand(ToolCommandDefinition definition) {
+    Command command;
+    command.name = definition.name;
+    command.synopsis =
+        "FILE [--sel A:B | --caret N]" +
+        (definition.optionsSynopsis.empty() ? std::string() : " " + definition.optionsSynopsis) +
+        " [-o OUT | --in-place] [--json]";
+    command.summary = definition.summary;
+    command.options = CommonToolOptions();
+    command.options.insert(command.options.begin() + 2, definition.options.begin(),
+                           definition.options.end());
+    command.file = FileArgument::Required;
+    command.run = [definition = std::move(definition)](const Arguments& arguments) {
+        return RunTool(definition, arguments);
+    };
+    return command;
+}
+
+std::int32_t TextFieldOption(const Arguments& arguments, std::string_view option,
+                             std::int32_t fallback) {
+    const auto value = arguments.Value(option);
+    if (!value) return fallback;
+    return model::ReadInteger(model::DefinitionText(*value), 0);
+}
+
+tools::Point AxisTextFields(const Arguments& arguments, std::int32_t fallback) {
+    return {TextFieldOption(arguments, "--w", fallback),
+            TextFieldOption(arguments, "--l", fallback),
+            TextFieldOption(arguments, "--h", fallback)};
+}
+
+std::int32_t IntegerFieldOption(const Arguments& arguments, std::string_view option,
+                                std::int32_t fallback) {
+    const auto value = arguments.Value(option);
+    if (!value) return fallback;
+    const long long number = ParseInteger(option, *value);
+    if (number < INT32_MIN || number > INT32_MAX) {
+        throw UsageError("value '" + *value + "' out of range for " + std::string(option));
+    }
+    return static_cast<std::int32_t>(number);
+}
+
+std::vector<std::int32_t> IntegerListOption(const Arguments& arguments, std::string_view option,
+                                            std::vector<std::int32_t> fallback, std::int32_t low,
+                                            std::int32_t high) {
+    const auto value = arguments.Value(option);
+    if (!value) return fallback;
+    std::vector<std::int32_t> numbers;
+    std::string_view rest = *value;
+    for (;;) {
+        const auto comma = rest.find(',');
+        const long long number = ParseInteger(option, rest.substr(0, comma));
+        if (number < low || number > high) {
+            throw UsageError("value '" + *value + "' out of range for " + std::string(option));
+        }
+        numbers.push_back(static_cast<std::int32_t>(number));
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    if (numbers.size() != fallback.size()) {
+        throw UsageError("option " + std::string(option) + " needs " +
+                         std::to_string(fallback.size()) + " values separated by commas");
+    }
+    return numbers;
+}
+
+}  // namespace lumtrak::cli

@@ -1,0 +1,148 @@
+#include "tools/point_text.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+#include "model/characters.h"
+#include "model/scanning.h"
+
+namespace lumtrak::tools {
+namespace {
+
+using SkipFunction = void (*)(const DefinitionText&, Cursor&);
+
+// Steps with skip, then, for KeepHighBytes, pulls the cursor back in front of the
+// first byte from 0x80 to 0xFF that the step passed over: the step walks every
+// byte from where it started to where it stopped, so that is where a step that
+// stops at such a byte would have stopped.
+void SkipWith(SkipFunction skip, const DefinitionText& text, Cursor& cursor, FieldEnd end) {
+    const Cursor from = cursor;
+    skip(text, cursor);
+    if (end != FieldEnd::KeepHighBytes) return;
+    const Cursor last = std::min(cursor, text.End());
+    for (Cursor pos = from; pos < last; ++pos) {
+        if (static_cast<unsigned char>(text[pos]) >= 0x80) {
+            cursor = pos;
+            return;
+        }
+    }
+}
+
+constexpr bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether a number too large or too small for a double (digits with an optional
+// point, then an optional "e" exponent) is a large one: its first significant
+// digit stands before the decimal point once the exponent is applied.
+bool DecimalMagnitudeIsLarge(std::string_view mantissa, std::string_view exponent) {
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return false;
+    long long position = first < point ? static_cast<long long>(point - first)
+                                       : -static_cast<long long>(first - point - 1);
+    if (exponent.size() > 1) {
+        const bool negative = exponent[1] == '-';
+        long long shift = 0;
+        for (char c : exponent) {
+            if (IsDigit(c) && shift < 1'000'000'000) shift = shift * 10 + (c - '0');
+        }
+        position += negative ? -shift : shift;
+    }
+    return position > 0;
+}
+
+}  // namespace
+
+void SkipValueField(const DefinitionText& text, Cursor& cursor, FieldEnd end) {
+    SkipWith(&model::SkipField, text, cursor, end);
+}
+
+void SkipDecimalField(const DefinitionText& text, Cursor& cursor, FieldEnd end) {
+    SkipWith(&model::SkipFieldKeepDots, text, cursor, end);
+}
+
+std::int32_t ReadValue(const DefinitionText& text, Cursor& cursor, FieldEnd end) {
+    const std::int32_t value = model::ReadInteger(text, cursor);
+    SkipValueField(text, cursor, end);
+    return value;
+}
+
+Point ReadPoint(const DefinitionText& text, Cursor& cursor, FieldEnd end) {
+    Point point;
+    point.x = ReadValue(text, cursor);
+    point.y = ReadValue(text, cursor);
+    point.z = ReadValue(text, cursor, end);
+    return point;
+}
+
+double ReadDecimal(const DefinitionText& text, Cursor cursor) {
+    while (IsSpace(text[cursor]))
+        ++cursor;
+    const bool negative = text[cursor] == '-';
+    if (negative || text[cursor] == '+') ++cursor;
+    // Gather the number without its sign, then convert it at once.
+    std::string number;
+    bool digits = false;
+    while (IsDigit(text[cursor])) {
+        number += text[cursor++];
+        digits = true;
+    }
+    if (text[cursor] == '.') {
+        number += text[cursor++];
+        while (IsDigit(text[cursor])) {
+            number += text[cursor++];
+            digits = true;
+        }
+    }
+    if (!digits) return 0.0;
+    const std::size_t mantissaLength = number.size();
+    if (text[cursor] == 'e' || text[cursor] == 'E') {
+        Cursor exponent = cursor + 1;
+        std::string exponentText = "e";
+        if (text[exponent] == '-' || text[exponent] == '+') exponentText += text[exponent++];
+        if (IsDigit(text[exponent])) {
+            while (IsDigit(text[exponent]))
+                exponentText += text[exponent++];
+            number += exponentText;
+        }
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large gives infinity and too small gives 0, as the runtime does.
+        value = DecimalMagnitudeIsLarge(std::string_view(number).substr(0, mantissaLength),
+                                        std::string_view(number).substr(mantissaLength))
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+void AppendInt(std::string& out, std::int32_t value) {
+    std::array<char, 12> digits;
+    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    out.append(digits.data(), end);
+}
+
+void AppendPoint(std::string& out, const Point& point) {
+    AppendInt(out, point.x);
+    out += '/';
+    AppendInt(out, point.y);
+    out += '/';
+    AppendInt(out, point.z);
+    out += ' ';
+}
+
+void AppendDecimal(std::string& out, double value) {
+    std::array<char, 400> digits;
+    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                            std::chars_format::fixed, 6);
+    out.append(digits.data(), end);
+}
+
+}  // namespace lumtrak::tools

@@ -1,0 +1,109 @@
+#include "tools/shift.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/characters.h"
+#include "tools/int32_arithmetic.h"
+#include "tools/rewrite_scan.h"
+
+namespace lumtrak::tools {
+namespace {
+
+Point Moved(const Point& point, const Point& by) {
+    return {WrapAdd(point.x, by.x), WrapAdd(point.y, by.y), WrapAdd(point.z, by.z)};
+}
+
+// Takes blanks, tabs and the other bytes up to 32 (line ends excepted) off the end
+// of out, so that a rewritten line carries none before its line break.
+void TrimLineEnd(std::string& out) {
+    while (!out.empty()) {
+        const auto last = static_cast<unsigned char>(out.back());
+        if (last > ' ' || last == '\r' || last == '\n') break;
+        out.pop_back();
+    }
+}
+
+// "%d/%d/%d"
+void WriteTriple(std::string& out, const Point& point) {
+    AppendInt(out, point.x);
+    out += '/';
+    AppendInt(out, point.y);
+    out += '/';
+    AppendInt(out, point.z);
+}
+
+// One pass over range of text, moving every point by `by`.
+std::string ShiftPass(std::string_view text, Selection range, const Point& by) {
+    RewriteScan scan(text, range);
+    std::string& out = scan.Output();
+    while (scan.InRange()) {
+        if (scan.OpenPointList()) continue;
+        if (scan.MoveOverKeyword("wheel")) {
+            const auto v = scan.ReadStatementValues<5>();
+            out += "Wheel ";
+            WriteTriple(out, Moved({v[0], v[1], v[2]}, by));
+            out += '\t';
+            AppendInt(out, v[3]);
+            out += '/';
+            AppendInt(out, v[4]);
+            out += ' ';
+        } else if (scan.MoveOverKeyword("vertex")) {
+            WriteVertex(out, Moved(scan.ReadStatementPoint(), by));
+        } else if (scan.MoveOverKeyword("motion1")) {
+            out += "Motion1 ";
+            WriteTriple(out, Moved(scan.ReadStatementPoint(), by));
+            out += '\t';
+        } else if (scan.MoveOverKeyword("motion2")) {
+            const auto v = scan.ReadStatementValues<6>();
+            out += "Motion2 ";
+            WriteTriple(out, Moved({v[0], v[1], v[2]}, by));
+            out += '\t';
+            AppendPoint(out, {v[3], v[4], v[5]});
+        } else if (scan.MoveOverKeyword("include")) {
+            out += "Include ";
+            WriteTriple(out, Moved(scan.ReadStatementPoint(), by));
+            out += '\t';
+        } else if (scan.ListOpen()) {
+            AppendPoint(out, Moved(scan.ReadListPoint(), by));
+        } else {
+            if (model::IsLineEnd(scan.Current())) TrimLineEnd(out);
+            scan.CopyByte();
+        }
+    }
+    return scan.TakeOutput();
+}
+
+}  // namespace
+
+RewriteResult Shift(std::string_view text, Selection selection, const ShiftParameters& parameters) {
+    selection = ClampSelection(selection, text.size());
+    const std::int32_t passes = parameters.repeat ? parameters.repeatCount : 1;
+    if (passes <= 0) return RewriteResult::Unchanged(selection);
+
+    // Each pass reads the bytes at the selection's offsets and length as the
+    // previous pass left them: its own result, then the text that followed the
+    // selection. Nothing reads before the selection, so that is all it is given.
+    const std::size_t length = selection.end - selection.start;
+    const std::string_view following = text.substr(selection.end);
+    std::string replacement;
+    for (std::int32_t k = 1; k <= passes; ++k) {
+        const Point by{WrapMultiply(k, parameters.offset.x), WrapMultiply(k, parameters.offset.y),
+                       WrapMultiply(k, parameters.offset.z)};
+        std::string pass;
+        if (k == 1) {
+            pass = ShiftPass(text, selection, by);
+            if (parameters.leaveOriginal) pass = KeepOriginalBefore(text, selection, pass);
+        } else {
+            // An empty selection reads nothing in the later passes.
+            if (length == 0) break;
+            std::string current = replacement;
+            current.append(following);
+            pass = ShiftPass(current, {0, std::min(length, current.size())}, by);
+        }
+        replacement += pass;
+    }
+    return RewriteResult::Replace(selection, std::move(replacement));
+}
+
+}  // namespace lumtrak::tools

@@ -1,0 +1,104 @@
+#include "tools/shift.h"
+
+#include <gtest/gtest.h>
+
+#include "unit/tools/tool_test_support.h"
+
+namespace lumtrak::tools {
+namespace {
+
+TEST(Shift, ByNothingNormalisesKeywordsLineEndsAndSeparators) {
+    const std::string text =
+        "  fill 1 2 3 4 5 6 7 8 9 10 11 12 red  \r\n"
+        "\tvertex 1 2 3\t\r\n"
+        "motion1 1 2 3 Arm\r\n"
+        "motion2 1 2 3 4 5 6 Door\r\n"
+        "include 0 0 0 Bogie [Left]\r\n"
+        "other text \t \n";
+    const auto result = Shift(text, All(text), {});
+    EXPECT_EQ(After(text, result),
+              "  Fill 1/2/3 4/5/6 7/8/9 10/11/12 red\r\n"
+              "\tVertex 1 2 3\r\n"
+              "Motion1 1/2/3\tArm\r\n"
+              "Motion2 1/2/3\t4/5/6 Door\r\n"
+              "Include 0/0/0\tBogie [Left]\r\n"
+              "other text\n");
+    EXPECT_EQ(result.selectionAfter.start, result.selectionAfter.end);
+    EXPECT_EQ(result.selectionAfter.end, result.replacement.size());
+    EXPECT_FALSE(result.reselects);
+    EXPECT_TRUE(result.repaintsPreview);
+}
+
+TEST(Shift, MovesEveryStatementByTheOffsets) {
+    const std::string text =
+        "fill 0/0/0 100/0/0 100/0/50 0/0/50 255/0/0 [Left]\r\n"
+        "line 1 1 1 2 2 2 0 0 0 0 0 0 9 9 9 10 0 0\r\n"
+        "wheel 0/100/50 30/2 Bogie\r\n"
+        "motion2 1 1 1 7 7 7 Door\r\n"
+        "vertex 1 1 1 0/0/0\r\n";
+    const auto result = Shift(text, All(text), {{10, 20, 30}});
+    EXPECT_EQ(After(text, result),
+              "Fill 10/20/30 110/20/30 110/20/80 10/20/80 255/0/0 [Left]\r\n"
+              "Line 11/21/31 12/22/32 0 0 0 0 0 0 9 9 9 10 0 0\r\n"
+              "Wheel 10/120/80\t30/2 Bogie\r\n"
+              "Motion2 11/21/31\t7/7/7 Door\r\n"
+              "Vertex 11 21 31 0/0/0\r\n");
+}
+
+TEST(Shift, LeaveOriginalWithRepeatAddsShiftedCopiesAfterTheSelectedLines) {
+    const std::string lines = "fill 0 0 0 1 0 0 1 0 1 0 0 1 9/9/9\r\nvertex 5 5 5\r\n";
+    const std::string text = "before\r\n" + lines + "after\r\n";
+    ShiftParameters parameters{{1, 10, 100}, true, true, 3};
+    const auto result = Shift(text, {8, 8 + lines.size()}, parameters);
+    const std::string expected =
+        "before\r\n" + lines +
+        "\r\n"
+        "Fill 1/10/100 2/10/100 2/10/101 1/10/101 9/9/9\r\nVertex 6 15 105\r\n"
+        "Fill 2/20/200 3/20/200 3/20/201 2/20/201 9/9/9\r\nVertex 7 25 205\r\n"
+        "Fill 3/30/300 4/30/300 4/30/301 3/30/301 9/9/9\r\nVertex 8 35 305\r\n"
+        "after\r\n";
+    EXPECT_EQ(After(text, result), expected);
+    EXPECT_EQ(result.selectionAfter.start, expected.size() - 7);  // before "after"
+}
+
+TEST(Shift, LaterPassesReadBackWhatTheEarlierOnesWrote) {
+    // Without "Leave original" the second pass reads the first pass's result at
+    // the selection's offsets and length, and inserts its own after it.
+    const std::string text = "vertex 1 2 3\r\nvertex 7 7 7\r\n";
+    const auto result = Shift(text, {0, 12}, {{10, 0, 0}, false, true, 2});
+    EXPECT_EQ(After(text, result), "Vertex 11 2 3 Vertex 31 2 3 \r\nvertex 7 7 7\r\n");
+}
+
+TEST(Shift, RepeatedPassesNeverReadPastTheEndOfTheText) {
+    const std::string text = "fill 1 2";
+    const auto result = Shift(text, All(text), {{1, 1, 1}, false, true, 3});
+    // Pass 1 reads 1, 2 and (past the end) 0; the later passes read "Fill 2/3/1" back.
+    EXPECT_EQ(After(text, result), "Fill 2/3/1 Fill 4/5/3 Fill 5/6/4 ");
+}
+
+TEST(Shift, NoPassOrAnEmptySelection) {
+    const std::string text = "fill 1 2 3\r\n";
+    const auto none = Shift(text, All(text), {{5, 5, 5}, false, true, 0});
+    EXPECT_FALSE(none.replaces);
+    EXPECT_TRUE(none.repaintsPreview);
+    EXPECT_EQ(none.selectionAfter, All(text));
+
+    const auto empty = Shift(text, {4, 4}, {{5, 5, 5}, true, true, 3});
+    EXPECT_EQ(After(text, empty), "fill\r\n 1 2 3\r\n");
+    EXPECT_EQ(empty.selectionAfter, (Selection{6, 6}));
+}
+
+TEST(Shift, KeepsNamesThatBeginWithAByteAbove0x7F) {
+    const std::string text = "include 0 0 0 \xDCrdingen\r\nfill 0/0/0 1/1/1 2/2/2 9/9/9 \xA3\r\n";
+    EXPECT_EQ(After(text, Shift(text, All(text), {{1, 0, 0}})),
+              "Include 1/0/0\t\xDCrdingen\r\nFill 1/0/0 2/1/1 3/2/2 10/9/9 \xA3\r\n");
+}
+
+TEST(Shift, WrapsRoundAtThe32BitLimits) {
+    const std::string text = "vertex 2147483647 -2147483648 0";
+    EXPECT_EQ(After(text, Shift(text, All(text), {{1, -1, 0}})),
+              "Vertex -2147483648 2147483647 0 ");
+}
+
+}  // namespace
+}  // namespace lumtrak::tools
