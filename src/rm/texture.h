@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
 #include "rm/image.h"
@@ -21,12 +20,8 @@ class Texture {
     bool GetDecalTransparency() const { return decalTransparency_; }
 
   private:
-    friend class RenderPass;
     std::shared_ptr<Image> image_;
     bool decalTransparency_ = false;
-    // Where the render in progress keeps this texture's prepared form.
-    std::uint64_t renderStamp_ = 0;
-    std::uint32_t renderSlot_ = 0;
 };
 
 }  // namespace lumtrak::rm
