@@ -37,7 +37,7 @@ void BM_RenderEngine(benchmark::State& state) {
     CountFrames(state);
     state.SetLabel(std::to_string(w.triangles.size()) + " triangles");
 }
-BENCHMARK(BM_RenderEngine)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RenderEngine)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 #ifdef LUMTRAK_HAVE_OSMESA
 void BM_RenderOsMesa(benchmark::State& state) {
@@ -52,7 +52,7 @@ void BM_RenderOsMesa(benchmark::State& state) {
     CountFrames(state);
     state.SetLabel(mesa->RendererName());
 }
-BENCHMARK(BM_RenderOsMesa)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RenderOsMesa)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 #endif
 
 }  // namespace

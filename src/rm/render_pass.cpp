@@ -27,10 +27,9 @@ constexpr int kMaxClipVertices = 12;  // a triangle clipped by six planes has at
 // the specular highlight added after).
 struct ClipVertex {
     Vector p;
-    float u = 0;
-    float v = 0;
-    float r = 0, g = 0, b = 0;
-    float sr = 0, sg = 0, sb = 0;
+    float u, v;
+    float r, g, b;
+    float sr, sg, sb;
 };
 
 // A vertex in pixels: (x, y) with pixel (i, j) centred on (i + 0.5, j + 0.5),
@@ -176,6 +175,7 @@ class FaceSetup {
     void EmitTriangle(const ClipVertex& a, const ClipVertex& b, const ClipVertex& c,
                       unsigned clipPlanes, const Triangle& base, WorkerLists& out) const;
     bool Project(const ClipVertex& c, ScreenVertex& s) const;
+    void Keep(const Triangle& triangle, WorkerLists& out) const;
     void File(std::vector<std::vector<std::uint32_t>>& bins, float top, float bottom,
               std::uint32_t index) const;
     void EmitEdge(ClipVertex a, ClipVertex b, Colour colour, WorkerLists& out) const;
@@ -372,6 +372,13 @@ void FaceSetup::File(std::vector<std::vector<std::uint32_t>>& bins, float top, f
 
 void FaceSetup::EmitTriangle(const ClipVertex& a, const ClipVertex& b, const ClipVertex& c,
                              unsigned clipPlanes, const Triangle& base, WorkerLists& out) const {
+    Triangle triangle = base;
+    if (clipPlanes == 0) {
+        if (Project(a, triangle.v[0]) && Project(b, triangle.v[1]) && Project(c, triangle.v[2])) {
+            Keep(triangle, out);
+        }
+        return;
+    }
     ClipVertex buffers[2][kMaxClipVertices];
     int count = 3;
     buffers[0][0] = a;
@@ -398,18 +405,20 @@ void FaceSetup::EmitTriangle(const ClipVertex& a, const ClipVertex& b, const Cli
     }
     if (count < 3) return;
     const ClipVertex* polygon = buffers[current];
-    Triangle triangle = base;
     if (!Project(polygon[0], triangle.v[0])) return;
     for (int i = 1; i + 1 < count; ++i) {
-        if (!Project(polygon[i], triangle.v[1]) || !Project(polygon[i + 1], triangle.v[2])) {
-            continue;
+        if (Project(polygon[i], triangle.v[1]) && Project(polygon[i + 1], triangle.v[2])) {
+            Keep(triangle, out);
         }
-        const float top = std::min({triangle.v[0].y, triangle.v[1].y, triangle.v[2].y});
-        const float bottom = std::max({triangle.v[0].y, triangle.v[1].y, triangle.v[2].y});
-        const auto index = std::uint32_t(out.triangles.size());
-        out.triangles.push_back(triangle);
-        File(triangle.alpha < 1.0f ? out.blendedBins : out.opaqueBins, top, bottom, index);
     }
+}
+
+void FaceSetup::Keep(const Triangle& triangle, WorkerLists& out) const {
+    const float top = std::min({triangle.v[0].y, triangle.v[1].y, triangle.v[2].y});
+    const float bottom = std::max({triangle.v[0].y, triangle.v[1].y, triangle.v[2].y});
+    const auto index = std::uint32_t(out.triangles.size());
+    out.triangles.push_back(triangle);
+    File(triangle.alpha < 1.0f ? out.blendedBins : out.opaqueBins, top, bottom, index);
 }
 
 void FaceSetup::EmitEdge(ClipVertex a, ClipVertex b, Colour colour, WorkerLists& out) const {
@@ -471,9 +480,16 @@ struct TexelSource {
     }
 };
 
+// The smallest whole number not below value, for values well inside the int
+// range (std::ceil is a library call on the baseline instruction set).
+int Ceiling(float value) {
+    const int whole = int(value);
+    return whole + (value > float(whole) ? 1 : 0);
+}
+
 // An attribute's value at a point of the screen, from its plane over the triangle.
 struct Gradient {
-    float atOrigin, perX, perY;
+    float atOrigin = 0, perX = 0, perY = 0;
     float At(float x, float y) const { return atOrigin + perX * x + perY * y; }
 };
 
@@ -508,15 +524,21 @@ void TriangleRaster::Draw(const Triangle& t) const {
         const float dy = ((vc - va) * abx - (vb - va) * acx) * inverse;
         return Gradient{va - dx * a.x - dy * a.y, dx, dy};
     };
-    Gradient g[9] = {plane(a.invZ, b.invZ, c.invZ),
-                     plane(a.uOverZ, b.uOverZ, c.uOverZ),
-                     plane(a.vOverZ, b.vOverZ, c.vOverZ),
-                     plane(a.r, b.r, c.r),
-                     plane(a.g, b.g, c.g),
-                     plane(a.b, b.b, c.b),
-                     plane(a.sr, b.sr, c.sr),
-                     plane(a.sg, b.sg, c.sg),
-                     plane(a.sb, b.sb, c.sb)};
+    // Only the planes that the triangle's spans step through.
+    Gradient g[9];
+    g[0] = plane(a.invZ, b.invZ, c.invZ);
+    if (t.texture != nullptr) {
+        g[1] = plane(a.uOverZ, b.uOverZ, c.uOverZ);
+        g[2] = plane(a.vOverZ, b.vOverZ, c.vOverZ);
+    }
+    if (t.shaded) {
+        g[3] = plane(a.r, b.r, c.r);
+        g[4] = plane(a.g, b.g, c.g);
+        g[5] = plane(a.b, b.b, c.b);
+        g[6] = plane(a.sr, b.sr, c.sr);
+        g[7] = plane(a.sg, b.sg, c.sg);
+        g[8] = plane(a.sb, b.sb, c.sb);
+    }
     const bool blended = t.alpha < 1.0f;
     if (t.texture != nullptr) {
         const TexelSource texels(*t.texture);
@@ -550,8 +572,8 @@ void TriangleRaster::Spans(const Triangle& t, const Gradient* g, const TexelSour
 
     const int viewTop = std::max(view_.y, top_);
     const int viewBottom = std::min(view_.y + view_.height, bottom_);
-    const int first = std::max(int(std::ceil(v[0]->y - 0.5f)), viewTop);
-    const int last = std::min(int(std::ceil(v[2]->y - 0.5f)), viewBottom);
+    const int first = std::max(Ceiling(v[0]->y - 0.5f), viewTop);
+    const int last = std::min(Ceiling(v[2]->y - 0.5f), viewBottom);
     const int left = view_.x;
     const int right = view_.x + view_.width;
 
@@ -563,17 +585,22 @@ void TriangleRaster::Spans(const Triangle& t, const Gradient* g, const TexelSour
         0xFF000000u | Channel(t.v[0].r) << 16 | Channel(t.v[0].g) << 8 | Channel(t.v[0].b);
     const std::uint32_t alpha = std::uint32_t(t.alpha * 256.0f + 0.5f);
 
-    auto edgeX = [](const ScreenVertex* p, const ScreenVertex* q, float y) {
-        return p->x + (y - p->y) * (q->x - p->x) / (q->y - p->y);
+    // Each edge's x per row; an edge without height is never stepped along.
+    auto slope = [](const ScreenVertex* p, const ScreenVertex* q) {
+        return q->y > p->y ? (q->x - p->x) / (q->y - p->y) : 0.0f;
     };
+    const float slopeLong = slope(v[0], v[2]);
+    const float slopeUpper = slope(v[0], v[1]);
+    const float slopeLower = slope(v[1], v[2]);
     for (int row = first; row < last; ++row) {
         const float y = float(row) + 0.5f;
-        const float xLong = edgeX(v[0], v[2], y);
-        const float xShort = y < v[1]->y ? edgeX(v[0], v[1], y) : edgeX(v[1], v[2], y);
+        const float xLong = v[0]->x + (y - v[0]->y) * slopeLong;
+        const float xShort = y < v[1]->y ? v[0]->x + (y - v[0]->y) * slopeUpper
+                                         : v[1]->x + (y - v[1]->y) * slopeLower;
         const float xl = std::min(xLong, xShort);
         const float xr = std::max(xLong, xShort);
-        const int start = std::max(int(std::ceil(xl - 0.5f)), left);
-        const int end = std::min(int(std::ceil(xr - 0.5f)), right);
+        const int start = std::max(Ceiling(xl - 0.5f), left);
+        const int end = std::min(Ceiling(xr - 0.5f), right);
         if (start >= end) continue;
 
         const std::size_t rowStart = std::size_t(row) * std::size_t(view_.pictureWidth);
