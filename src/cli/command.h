@@ -38,5 +38,11 @@ Command RotateVerticesLeftCommand();
 Command RotateVerticesRightCommand();
 Command ReversePanelCommand();
 Command MatrixCommand();
+Command CylindersCommand();
+Command DivideCommand();
+Command CutOutCommand();
+Command SetD3DOnlyCommand();
+Command AutoQCommand();
+Command CountPanelsCommand();
 
 }  // namespace lumtrak::cli

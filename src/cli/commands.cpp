@@ -18,6 +18,12 @@ const std::vector<Command>& Commands() {
         RotateVerticesRightCommand(),
         ReversePanelCommand(),
         MatrixCommand(),
+        CylindersCommand(),
+        DivideCommand(),
+        CutOutCommand(),
+        SetD3DOnlyCommand(),
+        AutoQCommand(),
+        CountPanelsCommand(),
     };
     return commands;
 }
