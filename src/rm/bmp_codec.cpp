@@ -14,6 +14,7 @@ constexpr std::uint32_t kBitFields = 3;
 
 // No texture is this large; a header that asks for more is not believed.
 constexpr std::int64_t kLargestSide = 1 << 16;
+constexpr std::uint64_t kLargestPixels = 1u << 26;
 // Run-length data can describe any size in a few bytes, so its images are
 // capped outright.
 constexpr std::uint64_t kLargestRlePixels = 1u << 24;
@@ -82,7 +83,8 @@ std::optional<Header> ReadHeader(const Bytes& in) {
     }
     h.paletteOffset = 14 + std::size_t(headerSize);
     if (h.compression == kBitFields && headerSize == 40) h.paletteOffset += 12;
-    if (h.width < 1 || h.height < 1 || h.width > kLargestSide || h.height > kLargestSide) {
+    if (h.width < 1 || h.height < 1 || h.width > kLargestSide || h.height > kLargestSide ||
+        std::uint64_t(h.width) * std::uint64_t(h.height) > kLargestPixels) {
         return std::nullopt;
     }
     return h;

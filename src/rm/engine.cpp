@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <vector>
 
 #include "platform/file_lookup.h"
@@ -13,8 +14,9 @@ namespace lumtrak::rm {
 namespace {
 
 constexpr int kLargestDevice = 16384;
+constexpr std::int64_t kLargestDevicePixels = std::int64_t(1) << 25;
 // No texture file is larger; a larger file is not read at all.
-constexpr std::uintmax_t kLargestTextureFile = 256u << 20;
+constexpr std::uintmax_t kLargestTextureFile = 64u << 20;
 
 std::optional<std::vector<std::uint8_t>> ReadTextureFile(std::string_view fileName) {
     std::string path(fileName);
@@ -74,11 +76,16 @@ std::shared_ptr<Texture> Engine::CreateTexture(std::shared_ptr<Image> image) {
 }
 
 std::shared_ptr<Device> Engine::CreateDevice(int width, int height) {
-    if (width < 1 || height < 1 || width > kLargestDevice || height > kLargestDevice) {
+    if (width < 1 || height < 1 || width > kLargestDevice || height > kLargestDevice ||
+        std::int64_t(width) * height > kLargestDevicePixels) {
         return nullptr;
     }
     if (!workers_) workers_ = std::make_shared<WorkerPool>();
-    return std::make_shared<Device>(width, height, workers_);
+    try {
+        return std::make_shared<Device>(width, height, workers_);
+    } catch (const std::bad_alloc&) {
+        return nullptr;  // the caller goes without a picture, as for any other failure
+    }
 }
 
 std::shared_ptr<Viewport> Engine::CreateViewport(std::shared_ptr<Device> device,

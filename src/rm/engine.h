@@ -38,7 +38,8 @@ class Engine {
     // A texture drawing that image, sharing its memory; none for an incomplete image.
     std::shared_ptr<Texture> CreateTexture(std::shared_ptr<Image> image);
 
-    // None for a size below 1 or beyond 16384 pixels either way.
+    // None for a size below 1 or beyond 16384 pixels either way or 2^25 in all,
+    // or when the memory for it cannot be had.
     std::shared_ptr<Device> CreateDevice(int width, int height);
     // None without a device or a camera, or for a rectangle not inside the device.
     std::shared_ptr<Viewport> CreateViewport(std::shared_ptr<Device> device,

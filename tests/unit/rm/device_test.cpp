@@ -39,6 +39,7 @@ TEST(Device, RefusesSizesAndRectanglesItCannotHold) {
     auto camera = engine.CreateFrame(nullptr);
     EXPECT_FALSE(engine.CreateDevice(0, 10));
     EXPECT_FALSE(engine.CreateDevice(10, 20000));
+    EXPECT_FALSE(engine.CreateDevice(16384, 16384));  // each side allowed, not the whole
     auto device = engine.CreateDevice(10, 10);
     EXPECT_FALSE(engine.CreateViewport(device, camera, 5, 0, 6, 10));
     EXPECT_FALSE(engine.CreateViewport(device, nullptr, 0, 0, 10, 10));

@@ -222,6 +222,26 @@ TEST_F(RenderTest, TranslucentFacesBlendFromBackToFront) {
     EXPECT_EQ(Centre(), 0xFFFFFFFFu);
 }
 
+TEST_F(RenderTest, NeighbouringTrianglesCoverEachPixelOnce) {
+    // Two translucent faces sharing an edge, each drawn as a fan of two
+    // triangles: a pixel drawn twice would be blended twice, a gap left black.
+    Light(LightType::Ambient, 1);
+    Square(-1.3f, -1.1f, 0.17f, 0.9f, 5, 0x80FF0000);
+    Square(0.17f, -1.1f, 1.4f, 0.9f, 5, 0x80FF0000);
+    viewport->Clear();
+    viewport->Render(*scene);
+    device->Update();
+    const auto picture = device->GetPicture();
+    int drawn = 0;
+    for (const Colour c : picture) {
+        if (c == 0xFF000000u) continue;
+        ++drawn;
+        ASSERT_EQ(c, picture[24 * kWidth + 32]);
+    }
+    // 0.17 + 1.3 + 1.23 = 2.7 wide and 2 high at z = 5: 34.56 by 25.6 pixels.
+    EXPECT_NEAR(drawn, 34.56 * 25.6, 40);
+}
+
 TEST_F(RenderTest, WireframeDrawsTheEdgesOnly) {
     Light(LightType::Ambient, 0.2f);
     Square(-2, -2, 2, 2, 10, 0xFF00FF00);
