@@ -74,28 +74,16 @@ void DrawDepthPool(DepthPool& pool, const DrawingRect& rect, Canvas& canvas) {
     pool.Clear();
 }
 
-std::string DrawDefinitionPreview(DrawingState& state, model::LoadEnvironment& environment,
-                                  std::string_view text, std::size_t caret, Canvas& canvas,
-                                  const PreviewOptions& options, model::TextSelection selection) {
+void DrawModel(DrawingState& state, model::StockModel& stock, Canvas& canvas,
+               const PreviewOptions& options, const model::TextureRegistry& textures) {
     // Records of a drawing that ended early would point into a model now gone.
     state.pool.Clear();
-
-    std::optional<model::TextSelection> highlight;
-    if (options.highlight) highlight = selection;
-    if (options.animate) state.animationFrame = WrapAdd(state.animationFrame, 1);
-
-    const model::DefinitionText definition(text);
-    model::StockModel stock;
-    model::Cursor cursor = model::FindDefinitionStart(definition, caret);
-    model::LoadDefinition(stock, definition, cursor, model::SideMask::AllVisible(), highlight, 0, 0,
-                          0, false, environment);
-
     if (stock.wheelbase == 0) stock.wheelbase = stock.length;
     if (options.showAxis) {
-        AddAxisLine(stock, 0, 1000, 0, environment.textures);
-        AddAxisLine(stock, 0, 0, 100, environment.textures);
-        AddAxisLine(stock, 100, 0, 0, environment.textures);
-        AddAxisLine(stock, -100, 0, 0, environment.textures);
+        AddAxisLine(stock, 0, 1000, 0, textures);
+        AddAxisLine(stock, 0, 0, 100, textures);
+        AddAxisLine(stock, 100, 0, 0, textures);
+        AddAxisLine(stock, -100, 0, 0, textures);
     }
 
     const std::uint32_t tick = options.rotate ? state.ticks.TickCount() : 0;
@@ -106,6 +94,22 @@ std::string DrawDefinitionPreview(DrawingState& state, model::LoadEnvironment& e
     const std::int32_t cy = WrapAdd(rect.top, WrapDiv(rect.bottom, 2));
     ProjectModel(stock, state.pool, cx, cy, rotation.p, rotation.q, state.animationFrame);
     DrawDepthPool(state.pool, rect, canvas);
+}
+
+std::string DrawDefinitionPreview(DrawingState& state, model::LoadEnvironment& environment,
+                                  std::string_view text, std::size_t caret, Canvas& canvas,
+                                  const PreviewOptions& options, model::TextSelection selection) {
+    std::optional<model::TextSelection> highlight;
+    if (options.highlight) highlight = selection;
+    if (options.animate) state.animationFrame = WrapAdd(state.animationFrame, 1);
+
+    const model::DefinitionText definition(text);
+    model::StockModel stock;
+    model::Cursor cursor = model::FindDefinitionStart(definition, caret);
+    model::LoadDefinition(stock, definition, cursor, model::SideMask::AllVisible(), highlight, 0, 0,
+                          0, false, environment);
+
+    DrawModel(state, stock, canvas, options, environment.textures);
     return stock.name;
 }
 

@@ -30,6 +30,13 @@ std::string DrawDefinitionPreview(DrawingState& state, model::LoadEnvironment& e
                                   std::string_view text, std::size_t caret, Canvas& canvas,
                                   const PreviewOptions& options, model::TextSelection selection);
 
+// Draws a loaded model as DrawDefinitionPreview does once it has loaded it:
+// the length serves as a missing wheelbase, the axis lines are added to the
+// model when shown, and its panels are projected for the view, ordered and
+// painted.
+void DrawModel(DrawingState& state, model::StockModel& stock, Canvas& canvas,
+               const PreviewOptions& options, const model::TextureRegistry& textures);
+
 // Adds a red line from the model's origin to (x, y, z) at the head of its main
 // list, visible from every side.
 void AddAxisLine(model::StockModel& model, std::int16_t x, std::int16_t y, std::int16_t z,
