@@ -1,5 +1,4 @@
 #include <QImage>
-#include <QPainter>
 #include <QString>
 
 #include "cli/cli_messages.h"
@@ -12,7 +11,7 @@
 #include "preview2d/drawing.h"
 #include "preview2d/recording_canvas.h"
 #include "qtshell/offscreen_gui.h"
-#include "qtshell/painter_canvas.h"
+#include "qtshell/preview_bitmap.h"
 
 namespace lumtrak::cli {
 namespace {
@@ -64,15 +63,10 @@ std::pair<int, int> FrameSizeFrom(const Arguments& arguments) {
 void WritePng(const std::string& path, std::pair<int, int> frameSize, bool white,
               const std::vector<preview2d::PaintRecord>& records) {
     qtshell::OffscreenGui gui;
-    const auto size = preview2d::BitmapSizeForFrame(frameSize.first, frameSize.second);
-    QImage image(size.width, size.height, QImage::Format_RGB32);
+    const QImage image = qtshell::PaintPreviewBitmap(
+        frameSize.first, frameSize.second, white,
+        [&](preview2d::Canvas& canvas) { preview2d::ReplayRecords(records, canvas); });
     if (image.isNull()) throw CommandFailure("cannot make an image of that size for --png");
-    {
-        QPainter painter(&image);
-        qtshell::PainterCanvas canvas(painter);
-        canvas.FillBackground(preview2d::PreviewBackground(white));
-        preview2d::ReplayRecords(records, canvas);
-    }
     if (!image.save(QString::fromStdString(path), "PNG")) {
         throw CommandFailure("cannot write '" + path + "'");
     }
