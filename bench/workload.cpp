@@ -82,4 +82,18 @@ const std::string& SharedWorkloadText() {
     return workload.text;
 }
 
+std::string FillLines(std::size_t bytes) {
+    std::string text;
+    text.reserve(bytes + 128);
+    for (int i = 0; text.size() < bytes; ++i) {
+        const std::string x = std::to_string(i % 90 - 45);
+        const std::string y = std::to_string(i % 6000);
+        const std::string z = std::to_string(i % 300);
+        text += (i % 3 == 0 ? "fill " : "\tfill ") + x + "/" + y + "/" + z + " 450/" + y + "/" + z +
+                " 450/" + y + "/900 " + x + "/" + y + "/900 120/40/" + std::to_string(i % 256) +
+                (i % 2 == 0 ? " [Left]\r\n" : " $\r\n");
+    }
+    return text;
+}
+
 }  // namespace lumtrak::bench

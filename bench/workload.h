@@ -21,4 +21,8 @@ std::string WriteWorkload(const std::filesystem::path& programFolder, const Work
 // serves as the program folder, and removed when the benchmark program ends.
 const std::string& SharedWorkloadText();
 
+// Fill lines of the kinds authors write, about `bytes` long in all: the
+// selection that the editing-tool benchmarks rewrite.
+std::string FillLines(std::size_t bytes);
+
 }  // namespace lumtrak::bench

@@ -15,6 +15,7 @@ enum class VertexStatements { Copied, Mapped };
 template <class Map>
 std::string RewritePoints(std::string_view text, Selection range, VertexStatements vertices,
                           const Map& map) {
+    constexpr ByteSet kKeywordStarts{{"fill", "rect", "line", "vertex"}};
     RewriteScan scan(text, range);
     std::string& out = scan.Output();
     while (scan.InRange()) {
@@ -24,7 +25,7 @@ std::string RewritePoints(std::string_view text, Selection range, VertexStatemen
         } else if (scan.ListOpen()) {
             AppendPoint(out, map(scan.ReadListPoint()));
         } else {
-            scan.CopyByte();
+            scan.CopyRun(kKeywordStarts);
         }
     }
     return scan.TakeOutput();
@@ -37,13 +38,14 @@ std::string RewritePoints(std::string_view text, Selection range, VertexStatemen
 template <class WriteList>
 std::string RewriteCompleteLists(std::string_view text, Selection range,
                                  const WriteList& writeList) {
+    constexpr ByteSet kKeywordStarts{{"fill", "rect", "line"}};
     RewriteScan scan(text, range);
     while (scan.InRange()) {
         if (scan.OpenPointList()) continue;
         if (scan.ListOpen()) {
             if (scan.HoldListPoint()) writeList(scan);
         } else {
-            scan.CopyByte();
+            scan.CopyRun(kKeywordStarts);
         }
     }
     scan.WriteUnfinishedList();

@@ -32,9 +32,6 @@ void SkipWith(SkipFunction skip, const DefinitionText& text, Cursor& cursor, Fie
 constexpr bool IsSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
-constexpr bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Whether a number too large or too small for a double (digits with an optional
 // point, then an optional "e" exponent) is a large one: its first significant
@@ -66,18 +63,10 @@ void SkipDecimalField(const DefinitionText& text, Cursor& cursor, FieldEnd end) 
     SkipWith(&model::SkipFieldKeepDots, text, cursor, end);
 }
 
-std::int32_t ReadValue(const DefinitionText& text, Cursor& cursor, FieldEnd end) {
+std::int32_t ReadValueSlowly(const DefinitionText& text, Cursor& cursor, FieldEnd end) {
     const std::int32_t value = model::ReadInteger(text, cursor);
     SkipValueField(text, cursor, end);
     return value;
-}
-
-Point ReadPoint(const DefinitionText& text, Cursor& cursor, FieldEnd end) {
-    Point point;
-    point.x = ReadValue(text, cursor);
-    point.y = ReadValue(text, cursor);
-    point.z = ReadValue(text, cursor, end);
-    return point;
 }
 
 double ReadDecimal(const DefinitionText& text, Cursor cursor) {
@@ -123,26 +112,64 @@ double ReadDecimal(const DefinitionText& text, Cursor cursor) {
     return negative ? -value : value;
 }
 
+char* WriteInt(char* next, std::int32_t value) {
+    // Two digits at a time from a table of the pairs "00" to "99".
+    static constexpr auto kPairs = [] {
+        std::array<char, 200> pairs{};
+        for (int i = 0; i < 100; ++i) {
+            pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+            pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+        }
+        return pairs;
+    }();
+    auto magnitude = static_cast<std::uint32_t>(value);
+    if (value < 0) {
+        *next++ = '-';
+        magnitude = 0u - magnitude;
+    }
+    std::size_t length = magnitude < 100     ? (magnitude < 10 ? 1 : 2)
+                         : magnitude < 10000 ? (magnitude < 1000 ? 3 : 4)
+                                             : 5;
+    for (std::uint32_t limit = 100000; length < 10 && magnitude >= limit; limit *= 10)
+        ++length;
+    char* const end = next + length;
+    char* write = end;
+    while (magnitude >= 100) {
+        const std::size_t pair = 2 * (magnitude % 100);
+        magnitude /= 100;
+        *--write = kPairs[pair + 1];
+        *--write = kPairs[pair];
+    }
+    if (magnitude >= 10) {
+        *--write = kPairs[2 * magnitude + 1];
+        *--write = kPairs[2 * magnitude];
+    } else {
+        *--write = static_cast<char>('0' + magnitude);
+    }
+    return end;
+}
+
 void AppendInt(std::string& out, std::int32_t value) {
-    std::array<char, 12> digits;
-    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), end);
+    std::array<char, 11> text;
+    out.append(text.data(), static_cast<std::size_t>(WriteInt(text.data(), value) - text.data()));
 }
 
 void AppendPoint(std::string& out, const Point& point) {
-    AppendInt(out, point.x);
-    out += '/';
-    AppendInt(out, point.y);
-    out += '/';
-    AppendInt(out, point.z);
-    out += ' ';
+    std::array<char, 3 * 12> text;
+    char* next = text.data();
+    for (std::int32_t value : {point.x, point.y, point.z}) {
+        next = WriteInt(next, value);
+        *next++ = '/';
+    }
+    next[-1] = ' ';
+    out.append(text.data(), static_cast<std::size_t>(next - text.data()));
 }
 
 void AppendDecimal(std::string& out, double value) {
     std::array<char, 400> digits;
     const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value,
                                             std::chars_format::fixed, 6);
-    out.append(digits.data(), end);
+    out.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
 }  // namespace lumtrak::tools

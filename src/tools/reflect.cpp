@@ -34,6 +34,8 @@ constexpr SideTag kSideTags[] = {
     {"[right]", "[Right]", "[Left]", &ReflectParameters::reflectW},
 };
 
+constexpr ByteSet kCopyStops{{"fill", "rect", "line", "vertex"}, "["};
+
 bool RewriteSideTag(RewriteScan& scan, const ReflectParameters& parameters) {
     for (const auto& tag : kSideTags) {
         if (!scan.At(tag.found)) continue;
@@ -66,7 +68,7 @@ RewriteResult Reflect(std::string_view text, Selection selection,
                     AppendPoint(out, Reflected(scan.Held(slot), parameters));
             }
         } else if (!RewriteSideTag(scan, parameters)) {
-            scan.CopyByte();
+            scan.CopyRun(kCopyStops);
         }
     }
     scan.WriteUnfinishedList();

@@ -91,6 +91,8 @@ class VertexPairs {
     bool waiting_ = false;
 };
 
+constexpr ByteSet kCopyStops{{"endstrip", "strip", "vertex", "fill", "rect", "line"}};
+
 }  // namespace
 
 RewriteResult ReversePanel(std::string_view text, Selection selection) {
@@ -116,7 +118,7 @@ RewriteResult ReversePanel(std::string_view text, Selection selection) {
                 WriteSlots(scan, {1, 4, 3, 2});
             }
         } else {
-            scan.CopyByte();
+            scan.CopyRun(kCopyStops);
         }
     }
     scan.WriteUnfinishedList();

@@ -24,39 +24,35 @@ constexpr ListKeyword kListKeywords[] = {
 
 RewriteScan::RewriteScan(std::string_view text, Selection range)
     : text_(text), range_(ClampSelection(range, text.size())), cursor_(range_.start) {
-    out_.reserve(range_.end - range_.start + 64);
+    // Rewritten numbers may come out longer than they went in.
+    const std::size_t length = range_.end - range_.start;
+    out_.reserve(length + length / 4 + 64);
 }
 
-bool RewriteScan::At(std::string_view word) const {
-    return model::StartsWithIgnoringCase(text_, cursor_, word);
+void RewriteScan::CopyRun(const ByteSet& stops) {
+    const std::string_view bytes = text_.Bytes();
+    const Cursor from = cursor_++;
+    while (cursor_ < range_.end && !stops(bytes[cursor_]))
+        ++cursor_;
+    out_.append(bytes.substr(from, cursor_ - from));
 }
 
-bool RewriteScan::MoveOverKeyword(std::string_view word) {
-    if (!At(word)) return false;
-    cursor_ += word.size();
+void RewriteScan::MoveOver(std::string_view keyword) {
+    cursor_ += keyword.size();
     model::SkipField(text_, cursor_);
-    return true;
 }
 
-bool RewriteScan::OpenPointList() {
+bool RewriteScan::OpenPointListHere() {
     for (const auto& keyword : kListKeywords) {
         if (!At(keyword.word)) continue;
         WriteUnfinishedList();
-        cursor_ += keyword.word.size();
-        model::SkipField(text_, cursor_);
+        MoveOver(keyword.word);
         out_ += keyword.written;
         kind_ = keyword.kind;
         counter_ = FirstSlot();
         return true;
     }
     return false;
-}
-
-Point RewriteScan::ReadListPoint() {
-    const bool last = counter_ == 4;
-    const Point point = ReadPoint(last ? FieldEnd::KeepHighBytes : FieldEnd::Next);
-    counter_ = last ? 0 : counter_ + 1;
-    return point;
 }
 
 bool RewriteScan::HoldListPoint() {

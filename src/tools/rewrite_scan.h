@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "model/characters.h"
 #include "model/definition_text.h"
 #include "tools/point.h"
 #include "tools/point_text.h"
@@ -16,6 +18,29 @@
 namespace lumtrak::tools {
 
 enum class ListKind { Fill, Rect, Line };
+
+// A set of bytes: where a scan has to look closer. Outside the set the bytes of
+// a run are copied without any test.
+class ByteSet {
+  public:
+    // The first letters of words, in either case, and the bytes of extra.
+    constexpr ByteSet(std::initializer_list<std::string_view> words, std::string_view extra = {}) {
+        for (std::string_view word : words) {
+            members_[Index(model::ToLowerAscii(word.front()))] = true;
+            members_[Index(ToUpper(word.front()))] = true;
+        }
+        for (char c : extra)
+            members_[Index(c)] = true;
+    }
+    constexpr bool operator()(char c) const { return members_[Index(c)]; }
+
+  private:
+    static constexpr std::size_t Index(char c) { return static_cast<unsigned char>(c); }
+    static constexpr char ToUpper(char c) {
+        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    std::array<bool, 256> members_{};
+};
 
 class RewriteScan {
   public:
@@ -36,12 +61,23 @@ class RewriteScan {
 
     // Copies the byte at the cursor and moves on by one.
     void CopyByte() { out_ += text_[cursor_++]; }
+    // Copies the byte at the cursor and the bytes after it up to the next one in
+    // stops or the end of the range.
+    void CopyRun(const ByteSet& stops);
 
-    // Whether the text at the cursor begins with word, in any case.
-    bool At(std::string_view word) const;
+    // Whether the text at the cursor begins with word (given in lower case), in any
+    // case. Tested at almost every byte, so the first letter is compared here.
+    bool At(std::string_view word) const {
+        return model::ToLowerAscii(text_[cursor_]) == word.front() &&
+               model::StartsWithIgnoringCase(text_, cursor_ + 1, word.substr(1));
+    }
     // If the text at the cursor begins with word: moves over it and over the field
     // delimiter after it (SkipField), and returns true.
-    bool MoveOverKeyword(std::string_view word);
+    bool MoveOverKeyword(std::string_view word) {
+        if (!At(word)) return false;
+        MoveOver(word);
+        return true;
+    }
 
     std::int32_t ReadValue(FieldEnd end = FieldEnd::Next) {
         return tools::ReadValue(text_, cursor_, end);
@@ -69,7 +105,10 @@ class RewriteScan {
     // "Fill ", "Rect " or "Line " is written, and the point counter is set: 1 for
     // Fill and Rect, 3 for Line. Points of an unfinished list that were held are
     // written unchanged first, so that no point is lost.
-    bool OpenPointList();
+    bool OpenPointList() {
+        const char first = model::ToLowerAscii(Current());
+        return (first == 'f' || first == 'r' || first == 'l') && OpenPointListHere();
+    }
     bool ListOpen() const { return counter_ != 0; }
     ListKind Kind() const { return kind_; }
     // The slot of the next point of the open list: 1 to 4.
@@ -79,7 +118,12 @@ class RewriteScan {
 
     // Reads the next point of the open list and advances the counter. After the
     // last point of a list the field step leaves bytes 0x80 to 0xFF in place.
-    Point ReadListPoint();
+    Point ReadListPoint() {
+        const bool last = counter_ == 4;
+        const Point point = ReadPoint(last ? FieldEnd::KeepHighBytes : FieldEnd::Next);
+        counter_ = last ? 0 : counter_ + 1;
+        return point;
+    }
 
     // For tools that hold a list's points until the list is complete: reads the next
     // point into its slot and returns true when that completed the list.
@@ -90,6 +134,9 @@ class RewriteScan {
     void WriteUnfinishedList();
 
   private:
+    void MoveOver(std::string_view keyword);
+    bool OpenPointListHere();
+
     DefinitionText text_;
     Selection range_;
     Cursor cursor_;

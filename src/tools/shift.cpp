@@ -33,42 +33,60 @@ void WriteTriple(std::string& out, const Point& point) {
     AppendInt(out, point.z);
 }
 
+constexpr ByteSet kKeywordStarts{
+    {"fill", "rect", "line", "wheel", "vertex", "motion1", "motion2", "include"}};
+constexpr ByteSet kCopyStops{
+    {"fill", "rect", "line", "wheel", "vertex", "motion1", "motion2", "include"}, "\r\n"};
+
+// Rewrites the statement at the cursor if it is a Wheel, Vertex, Motion1, Motion2
+// or Include statement, moving its position by `by`.
+bool ShiftStatement(RewriteScan& scan, const Point& by) {
+    std::string& out = scan.Output();
+    if (scan.MoveOverKeyword("wheel")) {
+        const auto v = scan.ReadStatementValues<5>();
+        out += "Wheel ";
+        WriteTriple(out, Moved({v[0], v[1], v[2]}, by));
+        out += '\t';
+        AppendInt(out, v[3]);
+        out += '/';
+        AppendInt(out, v[4]);
+        out += ' ';
+    } else if (scan.MoveOverKeyword("vertex")) {
+        WriteVertex(out, Moved(scan.ReadStatementPoint(), by));
+    } else if (scan.MoveOverKeyword("motion1")) {
+        out += "Motion1 ";
+        WriteTriple(out, Moved(scan.ReadStatementPoint(), by));
+        out += '\t';
+    } else if (scan.MoveOverKeyword("motion2")) {
+        const auto v = scan.ReadStatementValues<6>();
+        out += "Motion2 ";
+        WriteTriple(out, Moved({v[0], v[1], v[2]}, by));
+        out += '\t';
+        AppendPoint(out, {v[3], v[4], v[5]});
+    } else if (scan.MoveOverKeyword("include")) {
+        out += "Include ";
+        WriteTriple(out, Moved(scan.ReadStatementPoint(), by));
+        out += '\t';
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // One pass over range of text, moving every point by `by`.
 std::string ShiftPass(std::string_view text, Selection range, const Point& by) {
     RewriteScan scan(text, range);
-    std::string& out = scan.Output();
     while (scan.InRange()) {
-        if (scan.OpenPointList()) continue;
-        if (scan.MoveOverKeyword("wheel")) {
-            const auto v = scan.ReadStatementValues<5>();
-            out += "Wheel ";
-            WriteTriple(out, Moved({v[0], v[1], v[2]}, by));
-            out += '\t';
-            AppendInt(out, v[3]);
-            out += '/';
-            AppendInt(out, v[4]);
-            out += ' ';
-        } else if (scan.MoveOverKeyword("vertex")) {
-            WriteVertex(out, Moved(scan.ReadStatementPoint(), by));
-        } else if (scan.MoveOverKeyword("motion1")) {
-            out += "Motion1 ";
-            WriteTriple(out, Moved(scan.ReadStatementPoint(), by));
-            out += '\t';
-        } else if (scan.MoveOverKeyword("motion2")) {
-            const auto v = scan.ReadStatementValues<6>();
-            out += "Motion2 ";
-            WriteTriple(out, Moved({v[0], v[1], v[2]}, by));
-            out += '\t';
-            AppendPoint(out, {v[3], v[4], v[5]});
-        } else if (scan.MoveOverKeyword("include")) {
-            out += "Include ";
-            WriteTriple(out, Moved(scan.ReadStatementPoint(), by));
-            out += '\t';
-        } else if (scan.ListOpen()) {
-            AppendPoint(out, Moved(scan.ReadListPoint(), by));
-        } else {
-            if (model::IsLineEnd(scan.Current())) TrimLineEnd(out);
+        if (kKeywordStarts(scan.Current()) && (scan.OpenPointList() || ShiftStatement(scan, by))) {
+            continue;
+        }
+        if (scan.ListOpen()) {
+            AppendPoint(scan.Output(), Moved(scan.ReadListPoint(), by));
+        } else if (model::IsLineEnd(scan.Current())) {
+            TrimLineEnd(scan.Output());
             scan.CopyByte();
+        } else {
+            scan.CopyRun(kCopyStops);
         }
     }
     return scan.TakeOutput();
@@ -101,7 +119,11 @@ RewriteResult Shift(std::string_view text, Selection selection, const ShiftParam
             current.append(following);
             pass = ShiftPass(current, {0, std::min(length, current.size())}, by);
         }
-        replacement += pass;
+        if (replacement.empty()) {
+            replacement = std::move(pass);
+        } else {
+            replacement += pass;
+        }
     }
     return RewriteResult::Replace(selection, std::move(replacement));
 }

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
+#include "model/characters.h"
 #include "tools/int32_arithmetic.h"
 #include "tools/point_text.h"
 #include "tools/rewrite_result.h"
@@ -74,6 +76,28 @@ TEST(PointText, TheLastFieldStepStopsInFrontOfAByteAbove0x7F) {
     cursor = 10;
     EXPECT_EQ(ReadPoint(text, cursor, FieldEnd::KeepHighBytes), (Point{1, 2, 3}));
     EXPECT_EQ(text[cursor], '\xE9');  // the byte that ends the number stays
+}
+
+TEST(PointText, ReadingAValueIsReadIntegerThenSkipField) {
+    // Values read on the quick path land exactly where the general reading does.
+    std::mt19937 random(7);
+    const std::string alphabet = "0123456789--+/ \t\r\n,.a\xA3\xE9";
+    for (int round = 0; round < 20000; ++round) {
+        std::string bytes;
+        const int length = static_cast<int>(random() % 16);
+        for (int i = 0; i < length; ++i)
+            bytes += alphabet[random() % alphabet.size()];
+        if (random() % 2 == 0) bytes.insert(0, "-1234567");  // long runs of digits
+        for (FieldEnd end : {FieldEnd::Next, FieldEnd::KeepHighBytes}) {
+            const model::DefinitionText text(bytes);
+            Cursor quick = random() % (bytes.size() + 1);
+            Cursor general = quick;
+            const std::int32_t value = ReadValue(text, quick, end);
+            EXPECT_EQ(value, model::ReadInteger(text, general)) << bytes;
+            SkipValueField(text, general, end);
+            EXPECT_EQ(quick, general) << bytes;
+        }
+    }
 }
 
 TEST(PointText, ReadsNeverPastTheEndOfTheText) {
