@@ -8,6 +8,7 @@
 #include "model/performance_values.h"
 #include "model/scanning.h"
 #include "model/texture_registry.h"
+#include "model/wrapping.h"
 
 namespace lumtrak::model {
 namespace {
@@ -24,7 +25,7 @@ std::string Collect(const DefinitionText& text, Cursor& cursor, Stop stop) {
     const Cursor start = cursor;
     while (cursor < text.End() && !stop(text[cursor]))
         ++cursor;
-    return std::string(text.Bytes().substr(start, cursor - start));
+    return std::string(text.Slice(start, cursor));
 }
 
 std::string CollectToLineEnd(const DefinitionText& text, Cursor& cursor) {
@@ -150,11 +151,10 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
         case Statement::Length:
             cursor_ += 6;
             SkipBlanks(text_, cursor_);
-            model_.length =
-                static_cast<std::int32_t>(std::int64_t(Read() / placement_.heightDivisor) * 3);
+            model_.length = WrapMultiply(Read() / placement_.heightDivisor, 3);
             if (model_.cab1 == CabPoint{0, 0, 0}) {
                 model_.cab1 = {25, 30, 95};
-                model_.cab2 = {-25, static_cast<std::int16_t>(model_.length - 30), 95};
+                model_.cab2 = {-25, Low16(WrapSubtract(model_.length, 30)), 95};
             }
             break;
         case Statement::Cab:
@@ -251,11 +251,11 @@ void DefinitionReader::ReadOutline(PanelKind kind) {
     panel->colour = MakeColour(red, green, blue);
     if (kind == PanelKind::Line) {
         Skip();
-        panel->period = static_cast<std::int16_t>(Read());
+        panel->period = Low16(Read());
         Skip();
-        panel->phase1 = static_cast<std::int16_t>(Read());
+        panel->phase1 = Low16(Read());
         Skip();
-        panel->phase2 = static_cast<std::int16_t>(Read());
+        panel->phase2 = Low16(Read());
     }
 
     // The rest of the line up to a side tag or a comment.
@@ -342,8 +342,7 @@ void DefinitionReader::ReadCab(bool secondOnly) {
         return;
     }
     model_.cab1 = point;
-    model_.cab2 = {static_cast<std::int16_t>(-point[0]),
-                   static_cast<std::int16_t>(model_.length - point[1]), point[2]};
+    model_.cab2 = {Low16(-point[0]), Low16(WrapSubtract(model_.length, point[1])), point[2]};
 }
 
 void DefinitionReader::ReadPerformance(Statement statement, std::size_t wordLength) {

@@ -20,6 +20,14 @@ class DefinitionText {
     constexpr std::string_view Bytes() const { return bytes_; }
     constexpr const char* Data() const { return bytes_.data(); }
 
+    // The bytes from `from` up to `to`, both clamped to the end: a cursor may lie
+    // past the end, and what lies there is an empty text.
+    constexpr std::string_view Slice(std::size_t from, std::size_t to) const {
+        from = from < bytes_.size() ? from : bytes_.size();
+        to = to < bytes_.size() ? to : bytes_.size();
+        return from < to ? bytes_.substr(from, to - from) : std::string_view();
+    }
+
   private:
     std::string_view bytes_;
 };

@@ -50,7 +50,7 @@ bool ReadTexture(const DefinitionText& text, Cursor& cursor, std::string_view fo
         ++cursor;
     }
     if (cursor >= end) return false;
-    const std::string_view fileName = text.Bytes().substr(nameStart, cursor - nameStart);
+    const std::string_view fileName = text.Slice(nameStart, cursor);
     if (text[cursor] == '"') ++cursor;
     if (cursor >= end) return false;
     panel.texture = textures.InternTexture(fileName, folderText);

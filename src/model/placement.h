@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/wrapping.h"
+
 namespace lumtrak::model {
 
 // Where a definition's coordinates go: an offset in model units, and the divisors
@@ -22,10 +24,10 @@ struct Placement {
     // offset + value div divisor, truncating toward zero, wrapped to 32 and then
     // 16 bits as the stored fields are.
     static std::int16_t Place(std::int32_t offset, std::int32_t value, std::int32_t divisor) {
-        return static_cast<std::int16_t>(Offset(offset, value, divisor));
+        return Low16(Offset(offset, value, divisor));
     }
     static std::int32_t Offset(std::int32_t offset, std::int32_t value, std::int32_t divisor) {
-        return static_cast<std::int32_t>(std::int64_t(offset) + Divide(value, divisor));
+        return WrapAdd(offset, Divide(value, divisor));
     }
 
     // value div divisor. Every coordinate of every load goes through here, so the

@@ -15,7 +15,7 @@ std::int16_t TextureRegistry::InternTexture(std::string_view fileName, std::stri
     if (auto found = byName_.find(name); found != byName_.end()) {
         return entries_[found->second].number;
     }
-    count_ = static_cast<std::int16_t>(count_ + 1);
+    count_ = static_cast<std::int16_t>(count_ + 1);  // 16-bit: wraps after 32767
     Entry entry;
     entry.number = count_;
     entry.fileName = name;

@@ -4,6 +4,7 @@
 
 #include "loader_test_support.h"
 #include "model/materials.h"
+#include "model/wrapping.h"
 
 namespace lumtrak::model {
 namespace {
@@ -85,6 +86,34 @@ TEST_F(LoaderTest, PerformanceValuesFollowTheirUnitWords) {
     EXPECT_EQ(Load("max 100").maxSpeed, 100);
     EXPECT_EQ(Load("metric\nmax 100 mph").maxSpeed, 100);
     EXPECT_EQ(Load("name x").brakeRate, 2);
+}
+
+TEST_F(LoaderTest, ArithmeticOnFileValuesWrapsAt32Bits) {
+    // length: (v div 3) x 3; the default cab 2 lies at length - 30.
+    auto& low = Load("length -2147483648\n");
+    EXPECT_EQ(low.length, -2147483646);
+    EXPECT_EQ(low.cab2, (CabPoint{-25, -28, 95}));  // -2147483676 wraps to 0x7FFFFFE4
+    // cab 2 along = length - cab 1 along: 2147483646 + 3 wraps to 0x80000001.
+    auto& high = Load("length 2147483647\ncab 1 -9 3\n");
+    EXPECT_EQ(high.cab1, (CabPoint{0, -3, 1}));
+    EXPECT_EQ(high.cab2, (CabPoint{0, 1, 1}));
+    EXPECT_EQ(Load("power 21474837 hp").power, -16025995);    // 100 v wraps negative
+    EXPECT_EQ(Load("weight 2147483647 tons").weight, -1016);  // 1016 v wraps
+    EXPECT_EQ(Load("weight -2147483648 tonnes").weight, 0);
+    // Offsets of nested includes add up and wrap.
+    const std::string part =
+        "[end]\nname P\ninclude 2147483647 0 0 Q\n[end]\n"
+        "name Q\nrect 2147483647 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n";
+    auto& nested = Load("include 2147483647 0 0 P\n" + part);
+    ASSERT_NE(nested.mainList, nullptr);
+    EXPECT_EQ(nested.mainList->vertices[0].x, Low16(WrapMultiply(715827882, 3)));
+}
+
+TEST_F(LoaderTest, MaxSpeedInKilometresPerHourIsStored16BitThenConverted) {
+    EXPECT_EQ(Load("max 16100 kmh").maxSpeed, 10062);  // div 161 would give 10000
+    EXPECT_EQ(Load("max 100 kph").maxSpeed, 62);
+    EXPECT_EQ(Load("max 40000 kmh").maxSpeed, -15960);  // 40000 is -25536 in 16 bits
+    EXPECT_EQ(Load("max 70000").maxSpeed, 4464);
 }
 
 TEST_F(LoaderTest, TextProperties) {

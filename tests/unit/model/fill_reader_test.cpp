@@ -81,7 +81,8 @@ TEST_F(FillReaderTest, MaterialsByNameColourNameOrNumber) {
          {Case{"*headlight", 100}, Case{"*TAILLIGHT", 101}, Case{"*brass", 18}, Case{"*Glass", 19},
           Case{"*TintedGlass", 20}, Case{"*custom", 31}, Case{"*dkgreen", 2}, Case{"*greyish", 7},
           Case{"*dkgrey", 8}, Case{"*12", 12}, Case{"*300", 0}, Case{"*260", 4}, Case{"*40", 0},
-          Case{"*-3", 0}, Case{"*unknown", 0}}) {
+          Case{"*31", 31}, Case{"*32", 0}, Case{"*287", 31}, Case{"*288", 0}, Case{"*-3", 0},
+          Case{"*unknown", 0}}) {
         EXPECT_EQ(Read(std::string(kSquare) + std::string(c.written) + "\n")->material, c.material)
             << c.written;
     }

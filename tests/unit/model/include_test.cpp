@@ -71,6 +71,25 @@ TEST_F(LoaderTest, WheelsAndTiltsAreIncludesToo) {
     EXPECT_EQ(panels[1]->vertices[0].x, 2);
 }
 
+TEST_F(LoaderTest, TheFirstDefinitionOfANameWins) {
+    const std::string text =
+        "include 0 0 0 p\n[end]\n"
+        "name P\nrect 3 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n[end]\n"
+        "name p\nrect 6 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n[end]\n";
+    auto& model = Load(text);
+    ASSERT_EQ(Panels(model.mainList).size(), 1u);
+    EXPECT_EQ(model.mainList->vertices[0].x, 1);
+    // Through the index too: the first file's first definition.
+    programFolder.Write("a.stk",
+                        "name Q\nrect 9 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n[end]\n"
+                        "name Q\nrect 12 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n");
+    programFolder.Write("b.stk", "name Q\nrect 15 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n");
+    WriteIndex({{"q", "a.stk"}, {"Q", "b.stk"}});
+    auto& indexed = Load("include 0 0 0 Q\n");
+    ASSERT_EQ(Panels(indexed.mainList).size(), 1u);
+    EXPECT_EQ(indexed.mainList->vertices[0].x, 3);
+}
+
 TEST_F(LoaderTest, IncludedPartsAreNeverHighlighted) {
     const std::string text = "include 0 0 0 P\n[end]\nname P\nrect 0 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n";
     auto& model = Load(text, {0, text.size()}, true);
