@@ -4,9 +4,11 @@
 
 namespace lumtrak::cli {
 
-void CliMessageSink::Show(std::string_view caption, std::string_view text) {
-    RecordingMessageSink::Show(caption, text);
-    std::string line(caption);
+namespace {
+
+// "PREFIX: TEXT" and a line end, with the line breaks inside TEXT written as \n.
+void WriteErrorLine(std::string_view prefix, std::string_view text) {
+    std::string line(prefix);
     line += ": ";
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {
@@ -19,6 +21,25 @@ void CliMessageSink::Show(std::string_view caption, std::string_view text) {
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
+}
+
+}  // namespace
+
+void CliMessageSink::Show(std::string_view caption, std::string_view text) {
+    RecordingMessageSink::Show(caption, text);
+    WriteErrorLine(caption, text);
+}
+
+void WriteNotes(const std::vector<std::string>& notes) {
+    for (const std::string& note : notes)
+        WriteErrorLine("note", note);
+}
+
+void WriteNotesJson(JsonWriter& json, const std::vector<std::string>& notes) {
+    json.Key("notes").BeginArray();
+    for (const std::string& note : notes)
+        json.String(note);
+    json.EndArray();
 }
 
 void CliMessageSink::WriteJson(JsonWriter& json) const {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "cli/json_writer.h"
 #include "platform/message_sink.h"
 
@@ -12,5 +15,10 @@ class CliMessageSink : public platform::RecordingMessageSink {
     void Show(std::string_view caption, std::string_view text) override;
     void WriteJson(JsonWriter& json) const;  // the "messages" key and its array
 };
+
+// Notes, which are no message boxes: each one line "note: TEXT" on standard
+// error, and the JSON "notes" key with their texts.
+void WriteNotes(const std::vector<std::string>& notes);
+void WriteNotesJson(JsonWriter& json, const std::vector<std::string>& notes);
 
 }  // namespace lumtrak::cli

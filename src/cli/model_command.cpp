@@ -20,11 +20,13 @@ int RunModel(const Arguments& arguments) {
     model::StockModel stock;
     model::LoadDefinitionAt(stock, model::DefinitionText(bytes), selection,
                             arguments.Has("--highlight"), environment);
+    WriteNotes(environment.notes);
 
     JsonWriter json;
     json.BeginObject();
     WriteModelMembers(json, stock, textures);
     messages.WriteJson(json);
+    WriteNotesJson(json, environment.notes);
     json.EndObject();
     WriteStdout(json.Text() + "\n");
     return 0;

@@ -36,6 +36,19 @@ void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const Sid
 
 }  // namespace
 
+std::string LoadBudgetNote(const LoadLimits& limits) {
+    return "include budget spent: further includes placed nothing (a load places at most " +
+           std::to_string(limits.includes) + " includes and " + std::to_string(limits.panels) +
+           " panels, and reads at most " + std::to_string(limits.includedBytes) +
+           " bytes of included definitions)";
+}
+
+void LoadEnvironment::SpendBudget() {
+    if (budget.spent) return;
+    budget.spent = true;
+    notes.push_back(LoadBudgetNote(limits));
+}
+
 const NameDirectory& SourceText::Names() {
     if (names == nullptr) {
         ownedNames_ = std::make_shared<const NameDirectory>(text);
@@ -58,6 +71,7 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
     SourceText source{text, TextKey(text)};
     const bool outermost = environment.chain.empty();
     if (outermost) {
+        environment.budget = LoadBudget{};
         environment.chain.push_back({source.key, FindDefinitionStart(text, cursor)});
     }
     DefinitionReader(model, source, cursor, sides, highlight, offX, offY, offZ, turned, environment)
@@ -68,7 +82,11 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
 void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
                     std::int32_t offZ, SourceText& source, const SideMask& sides, bool turned,
                     LoadEnvironment& environment) {
-    if (name.empty()) return;
+    if (name.empty() || environment.budget.spent) return;
+    if (++environment.budget.includes > environment.limits.includes) {
+        environment.SpendBudget();
+        return;
+    }
     std::string wanted = ToLowerAscii(std::string(name));
     if (wanted.front() == '!') {
         wanted.erase(0, 1);

@@ -31,6 +31,27 @@ struct DefinitionIdentity {
     bool operator==(const DefinitionIdentity&) const = default;
 };
 
+// How much one top-level load may place through includes. Includes can repeat
+// a part exponentially often (each part including the next one twice), so the
+// work of a load is bounded by these counts rather than by its text. Past any
+// of them further includes place nothing and the load notes it once.
+struct LoadLimits {
+    std::size_t includes = 100'000;                     // include resolutions
+    std::size_t panels = 1'000'000;                     // panels placed, the load's own included
+    std::size_t includedBytes = std::size_t{64} << 20;  // text read by included definitions
+};
+
+// What one top-level load has spent of its limits so far.
+struct LoadBudget {
+    std::size_t includes = 0;
+    std::size_t panels = 0;
+    std::size_t includedBytes = 0;
+    bool spent = false;
+};
+
+// The note a load leaves when its budget is spent.
+std::string LoadBudgetNote(const LoadLimits& limits);
+
 // What a load reads besides the text, and the state of one top-level load.
 struct LoadEnvironment {
     LoadEnvironment(platform::MessageSink& messages, TextureRegistry& textures,
@@ -47,6 +68,16 @@ struct LoadEnvironment {
     // is not loaded again, and no more than kMaxIncludeDepth includes nest.
     std::vector<DefinitionIdentity> chain;
     static constexpr std::size_t kMaxIncludeDepth = 64;
+
+    LoadLimits limits;
+    // Starts afresh with every top-level load.
+    LoadBudget budget;
+    // What the load has to tell that is no message box (the command line prints
+    // notes, the editor shows them on its status bar). Loads append to it.
+    std::vector<std::string> notes;
+
+    // Marks the budget spent; the first time in a load, leaves the note.
+    void SpendBudget();
 };
 
 // A text that definitions are loaded from, with what includes need to search it.

@@ -75,6 +75,7 @@ void DefinitionReader::Run() {
             if (cursor_ >= end_) return EndEarly();
         }
         if (text_[cursor_] == '\0') return EndEarly();
+        if (included_ && BudgetSpent()) return EndEarly();
         if (Handle(MatchStatement(text_, cursor_, definitionStart_)) == Outcome::Stop) {
             return EndEarly();
         }
@@ -221,7 +222,7 @@ void DefinitionReader::ReadFill() {
     if (Highlighted(cursor_)) panel->colour = kHighlightColour;
     if (panel->material == kHeadlight) panel->kind = PanelKind::Headlight;
     if (panel->material == kTaillight) panel->kind = PanelKind::Taillight;
-    AddPanel(model_, std::move(panel), environment_.textures);
+    AddToModel(std::move(panel));
 }
 
 void DefinitionReader::ReadOutline(PanelKind kind) {
@@ -268,7 +269,23 @@ void DefinitionReader::ReadOutline(PanelKind kind) {
     if (cursor_ < end_ && text_[cursor_] == '[') ReadSides(panel->sides);
     if (highlighted) panel->colour = kHighlightColour;
     if (turned_) ExchangeSides(panel->sides);
+    AddToModel(std::move(panel));
+}
+
+void DefinitionReader::AddToModel(std::unique_ptr<Panel> panel) {
+    if (++environment_.budget.panels > environment_.limits.panels) {
+        environment_.SpendBudget();
+        if (included_) return;
+    }
     AddPanel(model_, std::move(panel), environment_.textures);
+}
+
+bool DefinitionReader::BudgetSpent() {
+    LoadBudget& budget = environment_.budget;
+    budget.includedBytes += cursor_ - counted_;
+    counted_ = cursor_;
+    if (budget.includedBytes > environment_.limits.includedBytes) environment_.SpendBudget();
+    return budget.spent;
 }
 
 void DefinitionReader::ReadColourAlias() {

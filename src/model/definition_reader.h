@@ -41,7 +41,9 @@ class DefinitionReader {
           offZ_(offZ),
           turned_(turned),
           environment_(environment),
-          definitionStart_(cursor) {
+          definitionStart_(cursor),
+          included_(environment.chain.size() > 1),
+          counted_(cursor) {
         if (highlight) highlight_ = LinesOf(text_, *highlight);
         SetUnits(false);
     }
@@ -61,6 +63,12 @@ class DefinitionReader {
     void ReadMotion(std::size_t wordLength, int values);
     void ReadCab(bool secondOnly);
     void ReadPerformance(Statement statement, std::size_t wordLength);
+    // Hands a panel to the model; past the load's budget, an included
+    // definition places nothing.
+    void AddToModel(std::unique_ptr<Panel> panel);
+    // Counts the text read so far by an included definition against the load's
+    // budget; gives whether the budget is spent.
+    bool BudgetSpent();
     void OpenGroup();
     void CloseGroup();
     void SkipComment();
@@ -97,6 +105,9 @@ class DefinitionReader {
     const bool turned_;
     LoadEnvironment& environment_;
     const Cursor definitionStart_;
+    // Loaded for an include: the chain holds the definition that includes it.
+    const bool included_;
+    Cursor counted_;  // the text up to here is counted against the budget
     std::optional<HighlightLines> highlight_;
     ColourAliasList aliases_;
     bool metric_ = false;

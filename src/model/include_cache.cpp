@@ -1,24 +1,13 @@
 #include "model/include_cache.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
 #include "platform/mapped_file.h"
+#include "platform/whole_file.h"
 
 namespace lumtrak::model {
 namespace {
 
 std::string FileKey(const platform::FileIdentity& identity) {
     return "file:" + std::to_string(identity.device) + ":" + std::to_string(identity.inode);
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return std::move(content).str();
 }
 
 }  // namespace
@@ -59,7 +48,7 @@ const StockIndex* IncludeCache::CurrentStockIndex() {
         return nullptr;
     }
     if (index_ && index_->identity == *identity) return &index_->index;
-    const auto content = ReadWholeFile(*path);
+    const auto content = platform::ReadWholeFile(*path);
     if (!content) {
         index_.reset();
         return nullptr;

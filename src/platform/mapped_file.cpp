@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/file_lookup.h"
+#include "platform/whole_file.h"
 
 namespace lumtrak::platform {
 namespace {
@@ -61,13 +62,11 @@ void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, Mess
     CloseHandle(file);
 
     const std::string onDisk = FindPathIgnoringCase(trimmed).value_or(trimmed);
-    int handle = ::open(onDisk.c_str(), O_RDONLY | O_CLOEXEC);
+    // A folder, a FIFO or a device is a file that can't be opened.
+    const int handle = OpenRegularFile(onDisk);
     struct stat info {};
-    if (handle >= 0 && (::fstat(handle, &info) != 0 || S_ISDIR(info.st_mode))) {
-        ::close(handle);
-        handle = -1;
-    }
-    if (handle < 0) {
+    if (handle < 0 || ::fstat(handle, &info) != 0) {
+        if (handle >= 0) ::close(handle);
         if (showOpenError) messages.Show(trimmed, "Can't open file");
         return;
     }

@@ -88,6 +88,26 @@ TEST(ModelCommand, MessagesGoToStandardErrorAndIntoTheJson) {
                               "Lumtrak Stock Editor: ReadP overrun: Caf\xE9\n");
 }
 
+TEST(ModelCommand, ASpentIncludeBudgetIsANoteOnStandardErrorAndInTheJson) {
+    // Each of 24 parts includes the next one twice: 2^23 copies of the last.
+    std::string text = "name Top\ninclude 0 0 0 P0\n[end]\n";
+    for (int i = 0; i < 23; ++i) {
+        const std::string next = "include 0 0 0 P" + std::to_string(i + 1) + "\n";
+        text += "name P" + std::to_string(i) + "\n" + next + next + "[end]\n";
+    }
+    text += "name P23\nrect 3 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n";
+    const auto result = RunStock({"model", "-"}, text);
+    const auto model = ModelOf(result);
+    ASSERT_EQ(model["notes"].Size(), 1u);
+    const std::string note = model["notes"][0].String();
+    EXPECT_THAT(note, HasSubstr("include budget spent"));
+    EXPECT_EQ(result.err, "note: " + note + "\n");
+    EXPECT_EQ(model["messages"].Size(), 0u);
+    EXPECT_GT(model["mainList"].Size(), 0u);
+
+    EXPECT_EQ(ModelOf(RunStock({"model", "-"}, "name Small\n"))["notes"].Size(), 0u);
+}
+
 TEST(ModelCommand, TheProgramFolderComesFromTheEnvironmentWhenNotGiven) {
     TempFolder folder;
     folder.Write("Stock/p.stk", "name P\nrect 0 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n");
