@@ -21,7 +21,7 @@ std::string TextKey(const DefinitionText& text) {
 void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const SideMask& sides,
                   std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
                   LoadEnvironment& environment) {
-    DefinitionIdentity identity{source.key, FindDefinitionStart(source.text, start)};
+    DefinitionIdentity identity{source.key, source.Names().DefinitionStart(start)};
     if (environment.chain.size() > LoadEnvironment::kMaxIncludeDepth) return;
     for (const auto& loading : environment.chain) {
         if (loading == identity) return;

@@ -76,7 +76,7 @@ void DefinitionReader::Run() {
         }
         if (text_[cursor_] == '\0') return EndEarly();
         if (included_ && BudgetSpent()) return EndEarly();
-        if (Handle(MatchStatement(text_, cursor_, definitionStart_)) == Outcome::Stop) {
+        if (Handle(statements_.Match(cursor_)) == Outcome::Stop) {
             return EndEarly();
         }
         if (cursor_ > end_) return EndEarly();
@@ -244,12 +244,7 @@ void DefinitionReader::ReadOutline(PanelKind kind) {
         vertex.z = amplitude ? Placement::Place(0, Read(), divisor) : placement_.Height(Read());
         Skip();
     }
-    const std::int32_t red = Read();
-    Skip();
-    const std::int32_t green = Read();
-    Skip();
-    const std::int32_t blue = Read();
-    panel->colour = MakeColour(red, green, blue);
+    panel->colour = ReadColour(text_, cursor_);
     if (kind == PanelKind::Line) {
         Skip();
         panel->period = Low16(Read());
@@ -294,7 +289,7 @@ void DefinitionReader::ReadColourAlias() {
     const std::string name = CollectAboveBlank(text_, cursor_);
     Skip();
     const std::string value = CollectAboveBlank(text_, cursor_);
-    AppendColourAlias(aliases_, name, value);
+    aliases_.Append(name, value);
 }
 
 void DefinitionReader::ReadInclude(std::size_t wordLength, bool isWheel) {

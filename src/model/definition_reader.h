@@ -43,7 +43,8 @@ class DefinitionReader {
           environment_(environment),
           definitionStart_(cursor),
           included_(environment.chain.size() > 1),
-          counted_(cursor) {
+          counted_(cursor),
+          statements_(source.text, cursor) {
         if (highlight) highlight_ = LinesOf(text_, *highlight);
         SetUnits(false);
     }
@@ -108,6 +109,7 @@ class DefinitionReader {
     // Loaded for an include: the chain holds the definition that includes it.
     const bool included_;
     Cursor counted_;  // the text up to here is counted against the budget
+    StatementMatcher statements_;
     std::optional<HighlightLines> highlight_;
     ColourAliasList aliases_;
     bool metric_ = false;

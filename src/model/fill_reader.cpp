@@ -1,27 +1,13 @@
 #include "model/fill_reader.h"
 
 #include "model/characters.h"
+#include "model/fill_tail_scans.h"
 #include "model/materials.h"
 #include "model/scanning.h"
 #include "model/texture_registry.h"
 
 namespace lumtrak::model {
 namespace {
-
-bool IsColourJoint(char c) {
-    return c == '/' || c == '.' || c == ',' || c == ':';
-}
-
-// Three components r g b with a field step between them; the cursor is left on
-// the first character of the last one.
-std::uint32_t ReadColour(const DefinitionText& text, Cursor& cursor) {
-    const std::int32_t red = ReadInteger(text, cursor);
-    SkipField(text, cursor);
-    const std::int32_t green = ReadInteger(text, cursor);
-    SkipField(text, cursor);
-    const std::int32_t blue = ReadInteger(text, cursor);
-    return MakeColour(red, green, blue);
-}
 
 bool ReadCorners(const DefinitionText& text, Cursor& cursor, const Placement& placement,
                  Panel& panel) {
@@ -56,40 +42,29 @@ bool ReadTexture(const DefinitionText& text, Cursor& cursor, std::string_view fo
     panel.texture = textures.InternTexture(fileName, folderText);
     SkipField(text, cursor);
     if (cursor >= end) return false;
-    const std::int32_t red = ReadInteger(text, cursor);
-    SkipField(text, cursor);
-    if (cursor >= end) return false;
-    const std::int32_t green = ReadInteger(text, cursor);
-    SkipField(text, cursor);
-    const std::int32_t blue = ReadInteger(text, cursor);
-    panel.textureColour = MakeColour(red, green, blue);
+    const auto colour = ReadColourBeforeEnd(text, cursor);
+    if (!colour) return false;
+    panel.textureColour = *colour;
     return cursor < end;
 }
 
 // A dot and an alias name: the colour of the first alias whose text begins so.
 // The cursor steps over the dot only; the name's letters are then examined as
 // tail characters, so a side tag or material after the alias is still read.
-void ReadAliasColour(const DefinitionText& text, Cursor& cursor, const ColourAliasList& aliases,
-                     Panel& panel) {
-    std::string reference;
-    for (Cursor name = cursor; name < text.End() && IsAboveBlank(text[name]); ++name) {
-        reference += ToLowerAscii(text[name]);
-    }
-    const std::size_t found = aliases.find(reference);
+void ReadAliasColour(const DefinitionText& text, Cursor& cursor, FillTailScans& scans,
+                     const ColourAliasList& aliases, Panel& panel) {
+    const std::size_t found = scans.FindAlias(cursor);
     SkipField(text, cursor);
     // An alias that the list does not hold leaves the colour as it was.
     if (found == std::string::npos) return;
-    const DefinitionText list(aliases);
-    Cursor inList = found + 1;
-    SkipField(list, inList);
-    panel.colour = ReadColour(list, inList);
+    panel.colour = aliases.ColourAt(found);
 }
 
-void ReadWrittenColour(const DefinitionText& text, Cursor& cursor, Panel& panel) {
-    Cursor ahead = cursor;
-    while (IsAboveBlank(text[ahead]) && !IsColourJoint(text[ahead]))
-        ++ahead;
-    if (IsColourJoint(text[ahead])) panel.colour = ReadColour(text, cursor);
+void ReadWrittenColour(const DefinitionText& text, Cursor& cursor, FillTailScans& scans,
+                       Panel& panel) {
+    if (IsColourJoint(text[scans.ColourLookAheadStop(cursor)])) {
+        panel.colour = ReadColour(text, cursor);
+    }
 }
 
 std::uint8_t ModifiersAt(const DefinitionText& text, Cursor cursor) {
@@ -117,14 +92,6 @@ std::uint8_t ModifiersAt(const DefinitionText& text, Cursor cursor) {
 
 }  // namespace
 
-void AppendColourAlias(ColourAliasList& aliases, std::string_view name, std::string_view value) {
-    aliases += '.';
-    for (char c : name)
-        aliases += ToLowerAscii(c);
-    aliases += '.';
-    aliases += value;
-}
-
 std::unique_ptr<Panel> ReadFillPanel(const DefinitionText& text, Cursor& cursor,
                                      const SideMask& sides, const Placement& placement,
                                      std::string_view folderText, const ColourAliasList& aliases,
@@ -140,6 +107,7 @@ std::unique_ptr<Panel> ReadFillPanel(const DefinitionText& text, Cursor& cursor,
     if (!ReadCorners(text, cursor, placement, *panel)) return panel;
 
     const std::size_t end = text.End();
+    FillTailScans scans(text, aliases);
     for (;;) {
         if (cursor >= end || text[cursor] == '\0') return panel;
         switch (text[cursor]) {
@@ -150,11 +118,11 @@ std::unique_ptr<Panel> ReadFillPanel(const DefinitionText& text, Cursor& cursor,
                 ReadSideTag(text, cursor, panel->sides);
                 break;
             case '.':
-                ReadAliasColour(text, cursor, aliases, *panel);
+                ReadAliasColour(text, cursor, scans, aliases, *panel);
                 break;
             default:
                 // A comment ends the tail; its text is no colour.
-                if (!IsCommentStart(text, cursor)) ReadWrittenColour(text, cursor, *panel);
+                if (!IsCommentStart(text, cursor)) ReadWrittenColour(text, cursor, scans, *panel);
                 break;
         }
         panel->modifiers |= ModifiersAt(text, cursor);

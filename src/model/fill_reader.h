@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/colour_aliases.h"
 #include "model/definition_text.h"
 #include "model/panel.h"
 #include "model/placement.h"
@@ -12,12 +13,6 @@
 namespace lumtrak::model {
 
 class TextureRegistry;
-
-// The "colour" aliases of one definition: ".name.value" for each, in the order
-// of the statements, names lower-cased and values as written.
-using ColourAliasList = std::string;
-
-void AppendColourAlias(ColourAliasList& aliases, std::string_view name, std::string_view value);
 
 // The colour of a fill whose tail gives none.
 inline constexpr std::uint32_t kDefaultFillColour = 0x00C0C0C0;

@@ -1,5 +1,6 @@
 #include "model/name_directory.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -30,6 +31,12 @@ std::ptrdiff_t FindLetterN(std::string_view bytes, std::ptrdiff_t pos, std::ptrd
 }  // namespace
 
 NameDirectory::NameDirectory(const DefinitionText& text) {
+    const std::string_view bytes = text.Bytes();
+    for (std::size_t p = bytes.find('[', 1); p != std::string_view::npos;
+         p = bytes.find('[', p + 1)) {
+        if (StartsWithIgnoringCase(text, p, "[end]")) ends_.push_back(p);
+    }
+
     const auto end = static_cast<std::ptrdiff_t>(text.End());
     for (std::ptrdiff_t p = 0; p < end - 5; ++p) {
         p = FindLetterN(text.Bytes(), p, end - 5);
@@ -45,6 +52,13 @@ NameDirectory::NameDirectory(const DefinitionText& text) {
         }
         firstByCandidate_.try_emplace(std::move(candidate), static_cast<Cursor>(p));
     }
+}
+
+Cursor NameDirectory::DefinitionStart(Cursor pos) const {
+    // The last "[end]" at or after position 1 and at or before pos.
+    auto after = std::upper_bound(ends_.begin(), ends_.end(), pos);
+    if (after == ends_.begin()) return 0;
+    return *(after - 1) + 5;
 }
 
 std::optional<Cursor> NameDirectory::Find(std::string_view lowerName) const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "model/definition_text.h"
 
@@ -21,8 +22,14 @@ class NameDirectory {
     // The position just after the first candidate equal to lowerName.
     std::optional<Cursor> Find(std::string_view lowerName) const;
 
+    // Where the definition holding pos starts, as FindDefinitionStart gives it
+    // (just after the nearest "[end]" at or before pos), without going back over
+    // the text: includes ask this for every part they find.
+    Cursor DefinitionStart(Cursor pos) const;
+
   private:
     std::unordered_map<std::string, Cursor> firstByCandidate_;
+    std::vector<Cursor> ends_;  // the positions of "[end]", any case, after the first byte
 };
 
 }  // namespace lumtrak::model

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/characters.h"
+#include "model/panel.h"
 
 namespace lumtrak::model {
 namespace {
@@ -65,6 +66,29 @@ void ReadSideTag(const DefinitionText& text, Cursor& cursor, SideMask& mask) {
         if (entry > 0) SkipField(text, cursor);
         mask.entries[entry] = ReadInteger(text, cursor);
     }
+}
+
+namespace {
+
+std::optional<std::uint32_t> ReadColourWith(const DefinitionText& text, Cursor& cursor,
+                                            bool stopAtEnd) {
+    const std::int32_t red = ReadInteger(text, cursor);
+    SkipField(text, cursor);
+    if (stopAtEnd && cursor >= text.End()) return std::nullopt;
+    const std::int32_t green = ReadInteger(text, cursor);
+    SkipField(text, cursor);
+    const std::int32_t blue = ReadInteger(text, cursor);
+    return MakeColour(red, green, blue);
+}
+
+}  // namespace
+
+std::uint32_t ReadColour(const DefinitionText& text, Cursor& cursor) {
+    return *ReadColourWith(text, cursor, false);
+}
+
+std::optional<std::uint32_t> ReadColourBeforeEnd(const DefinitionText& text, Cursor& cursor) {
+    return ReadColourWith(text, cursor, true);
 }
 
 }  // namespace lumtrak::model

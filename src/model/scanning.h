@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "model/definition_text.h"
 #include "model/side_mask.h"
 
@@ -18,5 +21,13 @@ void SkipFieldKeepDots(const DefinitionText& text, Cursor& cursor);
 // A named tag leaves the cursor on the first letter of its name, a numeric tag
 // such as [1,0,0,1] on its fourth value.
 void ReadSideTag(const DefinitionText& text, Cursor& cursor, SideMask& mask);
+
+// Reads a colour written as three components r, g and b with a field step
+// between them, as 0x00BBGGRR (the low eight bits of each). The cursor is left
+// on the first character of b.
+std::uint32_t ReadColour(const DefinitionText& text, Cursor& cursor);
+// The same, for a colour that the end of the text may cut short: nothing when
+// the end is reached after r.
+std::optional<std::uint32_t> ReadColourBeforeEnd(const DefinitionText& text, Cursor& cursor);
 
 }  // namespace lumtrak::model

@@ -65,31 +65,6 @@ const Dispatch& WordsByFirstByte() {
     return table;
 }
 
-// "cab" and "cab2" count only on a line of their own text: going back, a line
-// end comes before a comment start or the start of the definition.
-bool OnLaterLine(const DefinitionText& text, Cursor pos, Cursor definitionStart) {
-    for (Cursor back = pos; back > definitionStart;) {
-        --back;
-        const char c = text[back];
-        if (IsLineEnd(c)) return true;
-        if (c == '#' || (c == '/' && text[back + 1] == '/')) return false;
-    }
-    return false;
-}
-
-bool GuardHolds(Statement statement, const DefinitionText& text, Cursor pos,
-                Cursor definitionStart) {
-    switch (statement) {
-        case Statement::Cab:
-        case Statement::Cab2:
-            return OnLaterLine(text, pos, definitionStart);
-        case Statement::Length:
-            return pos == definitionStart || IsAtOrBelowBlank(text[pos - 1]);
-        default:
-            return true;
-    }
-}
-
 }  // namespace
 
 std::string_view StatementWord(Statement statement) {
@@ -99,11 +74,39 @@ std::string_view StatementWord(Statement statement) {
     return {};
 }
 
-Statement MatchStatement(const DefinitionText& text, Cursor pos, Cursor definitionStart) {
-    const auto first = static_cast<unsigned char>(ToLowerAscii(text[pos]));
+bool LaterLineGuard::OnLaterLine(Cursor pos) {
+    if (pos < scannedTo_) {  // asked out of order: start again
+        scannedTo_ = definitionStart_;
+        lastMark_ = Mark::None;
+    }
+    for (; scannedTo_ < pos; ++scannedTo_) {
+        const char c = text_[scannedTo_];
+        if (IsLineEnd(c)) {
+            lastMark_ = Mark::LineEnd;
+        } else if (c == '#' || (c == '/' && text_[scannedTo_ + 1] == '/')) {
+            lastMark_ = Mark::CommentStart;
+        }
+    }
+    return lastMark_ == Mark::LineEnd;
+}
+
+bool StatementMatcher::GuardHolds(Statement statement, Cursor pos) {
+    switch (statement) {
+        case Statement::Cab:
+        case Statement::Cab2:
+            // Only on a line of its own text, and not inside a comment.
+            return laterLine_.OnLaterLine(pos);
+        case Statement::Length:
+            return pos == definitionStart_ || IsAtOrBelowBlank(text_[pos - 1]);
+        default:
+            return true;
+    }
+}
+
+Statement StatementMatcher::Match(Cursor pos) {
+    const auto first = static_cast<unsigned char>(ToLowerAscii(text_[pos]));
     for (const Word& word : WordsByFirstByte()[first]) {
-        if (StartsWithIgnoringCase(text, pos, word.text) &&
-            GuardHolds(word.statement, text, pos, definitionStart)) {
+        if (StartsWithIgnoringCase(text_, pos, word.text) && GuardHolds(word.statement, pos)) {
             return word.statement;
         }
     }

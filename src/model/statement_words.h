@@ -47,10 +47,43 @@ enum class Statement {
 // The written word of a statement ("#" stands for both comment starts).
 std::string_view StatementWord(Statement statement);
 
-// The first statement word, in the loader's order, that the text at pos begins
-// with (any case), with the guards of "cab2", "cab" and "length" applied against
-// the start of the definition being read. Only the words that begin with the
-// character at pos are tried.
-Statement MatchStatement(const DefinitionText& text, Cursor pos, Cursor definitionStart);
+// Whether a position of a definition lies on a later line than its start: going
+// back from it, a line end comes before a '#', a "//" or the definition's start.
+// The last such mark is remembered, so that asking at increasing positions costs
+// the length of the text in all, however many positions are asked about.
+class LaterLineGuard {
+  public:
+    LaterLineGuard(const DefinitionText& text, Cursor definitionStart)
+        : text_(text), definitionStart_(definitionStart), scannedTo_(definitionStart) {}
+
+    bool OnLaterLine(Cursor pos);
+
+  private:
+    enum class Mark { None, LineEnd, CommentStart };
+
+    const DefinitionText& text_;
+    const Cursor definitionStart_;
+    Cursor scannedTo_;            // the marks below this position are known
+    Mark lastMark_ = Mark::None;  // the last of them
+};
+
+// Finds the statement words of one definition, read front to back.
+class StatementMatcher {
+  public:
+    StatementMatcher(const DefinitionText& text, Cursor definitionStart)
+        : text_(text), definitionStart_(definitionStart), laterLine_(text, definitionStart) {}
+
+    // The first statement word, in the loader's order, that the text at pos
+    // begins with (any case), with the guards of "cab2", "cab" and "length"
+    // applied. Only the words that begin with the character at pos are tried.
+    Statement Match(Cursor pos);
+
+  private:
+    bool GuardHolds(Statement statement, Cursor pos);
+
+    const DefinitionText& text_;
+    const Cursor definitionStart_;
+    LaterLineGuard laterLine_;
+};
 
 }  // namespace lumtrak::model

@@ -4,84 +4,88 @@ namespace lumtrak::model {
 
 SubstringIndex::SubstringIndex() : states_(1) {}
 
-std::int32_t SubstringIndex::Next(std::int32_t state, unsigned char byte) const {
-    for (const auto& [label, target] : states_[static_cast<std::size_t>(state)].next) {
-        if (label == byte) return target;
+std::uint32_t SubstringIndex::Next(std::uint32_t state, unsigned char byte) const {
+    for (std::uint32_t e = states_[state].firstEdge; e != kNoState; e = edges_[e].next) {
+        if (edges_[e].byte == byte) return edges_[e].target;
     }
-    return -1;
+    return kNoState;
 }
 
-void SubstringIndex::SetNext(std::int32_t state, unsigned char byte, std::int32_t target) {
-    auto& next = states_[static_cast<std::size_t>(state)].next;
-    for (auto& [label, to] : next) {
-        if (label == byte) {
-            to = target;
+void SubstringIndex::SetNext(std::uint32_t state, unsigned char byte, std::uint32_t target) {
+    for (std::uint32_t e = states_[state].firstEdge; e != kNoState; e = edges_[e].next) {
+        if (edges_[e].byte == byte) {
+            edges_[e].target = target;
             return;
         }
     }
-    next.emplace_back(byte, target);
+    edges_.push_back({target, states_[state].firstEdge, byte});
+    states_[state].firstEdge = static_cast<std::uint32_t>(edges_.size() - 1);
 }
 
 void SubstringIndex::Append(std::string_view bytes) {
     for (char byte : bytes)
-        Append(byte);
+        Append(static_cast<unsigned char>(byte));
 }
 
-void SubstringIndex::Append(char byte) {
-    const auto c = static_cast<unsigned char>(byte);
-    const auto current = static_cast<std::int32_t>(states_.size());
-    State added;
-    added.length = states_[static_cast<std::size_t>(last_)].length + 1;
-    added.firstEnd = added.length - 1;
-    states_.push_back(std::move(added));
+void SubstringIndex::Append(unsigned char byte) {
+    const auto added = static_cast<std::uint32_t>(states_.size());
+    State state;
+    state.length = states_[last_].length + 1;
+    state.firstEnd = state.length - 1;
+    states_.push_back(state);
 
-    std::int32_t p = last_;
-    while (p != -1 && Next(p, c) == -1) {
-        SetNext(p, c, current);
-        p = states_[static_cast<std::size_t>(p)].link;
+    std::uint32_t p = last_;
+    last_ = added;
+    while (p != kNoState && Next(p, byte) == kNoState) {
+        SetNext(p, byte, added);
+        p = states_[p].link;
     }
-    last_ = current;
-    if (p == -1) {
-        states_[static_cast<std::size_t>(current)].link = 0;
+    if (p == kNoState) {
+        states_[added].link = 0;
         return;
     }
-    const std::int32_t q = Next(p, c);
-    if (states_[static_cast<std::size_t>(p)].length + 1 ==
-        states_[static_cast<std::size_t>(q)].length) {
-        states_[static_cast<std::size_t>(current)].link = q;
+    const std::uint32_t q = Next(p, byte);
+    if (states_[p].length + 1 == states_[q].length) {
+        states_[added].link = q;
         return;
     }
-    const auto clone = static_cast<std::int32_t>(states_.size());
-    State copy = states_[static_cast<std::size_t>(q)];
-    copy.length = states_[static_cast<std::size_t>(p)].length + 1;
-    states_.push_back(std::move(copy));
-    while (p != -1 && Next(p, c) == q) {
-        SetNext(p, c, clone);
-        p = states_[static_cast<std::size_t>(p)].link;
+    // q also holds longer strings that do not end here: split off the shorter ones.
+    const auto clone = static_cast<std::uint32_t>(states_.size());
+    State copy = states_[q];
+    copy.length = states_[p].length + 1;
+    copy.firstEdge = kNoState;
+    states_.push_back(copy);
+    for (std::uint32_t e = states_[q].firstEdge; e != kNoState; e = edges_[e].next) {
+        edges_.push_back({edges_[e].target, states_[clone].firstEdge, edges_[e].byte});
+        states_[clone].firstEdge = static_cast<std::uint32_t>(edges_.size() - 1);
     }
-    states_[static_cast<std::size_t>(q)].link = clone;
-    states_[static_cast<std::size_t>(current)].link = clone;
+    while (p != kNoState && Next(p, byte) == q) {
+        SetNext(p, byte, clone);
+        p = states_[p].link;
+    }
+    states_[q].link = clone;
+    states_[added].link = clone;
 }
 
 std::size_t SubstringIndex::FindFirst(std::string_view pattern) const {
-    std::int32_t state = 0;
+    std::uint32_t state = 0;
     for (char byte : pattern) {
         state = Next(state, static_cast<unsigned char>(byte));
-        if (state == -1) return kNone;
+        if (state == kNoState) return kNone;
     }
-    return states_[static_cast<std::size_t>(state)].firstEnd + 1 - pattern.size();
+    return std::size_t{states_[state].firstEnd} + 1 - pattern.size();
 }
 
 SubstringIndex::SuffixSearch::SuffixSearch(const SubstringIndex& index, std::string_view pattern)
-    : index_(index), patternLength_(pattern.size()) {
-    // The longest suffix of each prefix that occurs, carried along the pattern.
-    for (char byte : pattern) {
-        const auto c = static_cast<unsigned char>(byte);
-        while (state_ != 0 && index_.Next(state_, c) == -1) {
-            state_ = index_.states_[static_cast<std::size_t>(state_)].link;
-            longest_ = index_.states_[static_cast<std::size_t>(state_)].length;
+    : index_(&index) {
+    // Along the pattern, the longest suffix of what has been fed that occurs.
+    for (char c : pattern) {
+        const auto byte = static_cast<unsigned char>(c);
+        while (state_ != 0 && index.Next(state_, byte) == kNoState) {
+            state_ = index.At(state_).link;
+            longest_ = index.At(state_).length;
         }
-        if (const std::int32_t next = index_.Next(state_, c); next != -1) {
+        if (const std::uint32_t next = index.Next(state_, byte); next != kNoState) {
             state_ = next;
             ++longest_;
         } else {
@@ -91,17 +95,16 @@ SubstringIndex::SuffixSearch::SuffixSearch(const SubstringIndex& index, std::str
 }
 
 std::size_t SubstringIndex::SuffixSearch::FindFirst(std::size_t length) {
-    if (length > longest_ || length > patternLength_) return kNone;
+    if (length > longest_) return kNone;
     if (length == 0) return 0;
-    // Every suffix of an occurring string occurs; its state lies on the chain
-    // of links, at the first state whose link holds only shorter strings.
+    // Every suffix of an occurring string occurs; the state that holds it is
+    // the last on the chain of links whose strings are at least that long.
     for (;;) {
-        const State& state = index_.states_[static_cast<std::size_t>(state_)];
-        if (state.link == -1) break;
-        if (index_.states_[static_cast<std::size_t>(state.link)].length < length) break;
-        state_ = state.link;
+        const std::uint32_t link = index_->At(state_).link;
+        if (link == kNoState || index_->At(link).length < length) break;
+        state_ = link;
     }
-    return index_.states_[static_cast<std::size_t>(state_)].firstEnd + 1 - length;
+    return std::size_t{index_->At(state_).firstEnd} + 1 - length;
 }
 
 }  // namespace lumtrak::model

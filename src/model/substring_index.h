@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace lumtrak::model {
@@ -19,41 +18,48 @@ class SubstringIndex {
     SubstringIndex();
 
     void Append(std::string_view bytes);
-    void Append(char byte);
 
     // The first position at which pattern occurs, as std::string::find gives it.
     std::size_t FindFirst(std::string_view pattern) const;
 
-    // The suffixes of one pattern, longest first: feed the pattern once, then ask
-    // for its suffixes in order of decreasing length. Costs the pattern's length
-    // in all, however many suffixes are asked for.
+    // The suffixes of one pattern, longest first: the pattern is fed once, then
+    // its suffixes are asked for in order of decreasing length. Costs the
+    // pattern's length in all, however many suffixes are asked for.
     class SuffixSearch {
       public:
         SuffixSearch(const SubstringIndex& index, std::string_view pattern);
-        // Where the suffix of this length first occurs, or kNone. Lengths are
-        // asked for in decreasing order.
+        // Where the suffix of this length first occurs, or kNone.
         std::size_t FindFirst(std::size_t length);
 
       private:
-        const SubstringIndex& index_;
-        std::int32_t state_ = 0;   // holds the longest suffix that occurs
+        const SubstringIndex* index_;
+        std::uint32_t state_ = 0;  // holds the longest suffix that occurs
         std::size_t longest_ = 0;  // its length
-        std::size_t patternLength_ = 0;
     };
 
   private:
+    static constexpr std::uint32_t kNoState = UINT32_MAX;
+
     struct State {
-        std::size_t length = 0;    // of the longest string of the state
-        std::int32_t link = -1;    // the state of its longest proper suffix elsewhere
-        std::size_t firstEnd = 0;  // the end of its first occurrence (last byte's position)
-        std::vector<std::pair<unsigned char, std::int32_t>> next;
+        std::uint32_t length = 0;            // of its longest string
+        std::uint32_t link = kNoState;       // the state of its longest suffix found elsewhere
+        std::uint32_t firstEnd = 0;          // where its first occurrence ends (last byte)
+        std::uint32_t firstEdge = kNoState;  // its transitions, as a list in edges_
+    };
+    struct Edge {
+        std::uint32_t target;
+        std::uint32_t next;
+        unsigned char byte;
     };
 
-    std::int32_t Next(std::int32_t state, unsigned char byte) const;
-    void SetNext(std::int32_t state, unsigned char byte, std::int32_t target);
+    void Append(unsigned char byte);
+    std::uint32_t Next(std::uint32_t state, unsigned char byte) const;
+    void SetNext(std::uint32_t state, unsigned char byte, std::uint32_t target);
+    const State& At(std::uint32_t state) const { return states_[state]; }
 
     std::vector<State> states_;
-    std::int32_t last_ = 0;
+    std::vector<Edge> edges_;
+    std::uint32_t last_ = 0;
 };
 
 }  // namespace lumtrak::model

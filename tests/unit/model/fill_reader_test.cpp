@@ -108,8 +108,8 @@ TEST_F(FillReaderTest, TheTailEndsAtACommentStart) {
 }
 
 TEST_F(FillReaderTest, AliasesAreFoundByTheirTextInTheList) {
-    AppendColourAlias(aliases, "RedBrick", "200/40/40");
-    AppendColourAlias(aliases, "body", "10/20/30");
+    aliases.Append("RedBrick", "200/40/40");
+    aliases.Append("body", "10/20/30");
     EXPECT_EQ(Read(std::string(kSquare) + ".Body\n")->colour, MakeColour(10, 20, 30));
     // A reference finds the first alias that begins with it.
     EXPECT_EQ(Read(std::string(kSquare) + ".red\n")->colour, MakeColour(200, 40, 40));

@@ -68,6 +68,7 @@ TEST(TextEnd, TheReadersAreSafeAtAnyCursorBeyondTheEnd) {
     const std::string bytes = "fill 1";
     const DefinitionText text(bytes);
     TextureRegistry textures;
+    const ColourAliasList aliases;
     for (Cursor start = text.End(); start <= text.End() + 3; ++start) {
         Cursor cursor = start;
         SkipField(text, cursor);
@@ -79,9 +80,9 @@ TEST(TextEnd, TheReadersAreSafeAtAnyCursorBeyondTheEnd) {
         cursor = start;
         EXPECT_EQ(ReadMaterial(text, cursor), 0);
         cursor = start;
-        EXPECT_NO_THROW(
-            ReadFillPanel(text, cursor, SideMask::AllVisible(), Placement{}, "", "", textures));
-        EXPECT_EQ(MatchStatement(text, start, 0), Statement::None);
+        EXPECT_NO_THROW(ReadFillPanel(text, cursor, SideMask::AllVisible(), Placement{}, "",
+                                      aliases, textures));
+        EXPECT_EQ(StatementMatcher(text, 0).Match(start), Statement::None);
         EXPECT_EQ(text.Slice(start, start + 5), "");
         EXPECT_EQ(text.Slice(2, start), "ll 1");
     }
