@@ -6,6 +6,7 @@
 #include "model/definition_reader.h"
 #include "model/include_cache.h"
 #include "model/name_directory.h"
+#include "platform/current_folder.h"
 #include "platform/program_folder.h"
 
 namespace lumtrak::model {
@@ -72,6 +73,7 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
     const bool outermost = environment.chain.empty();
     if (outermost) {
         environment.budget = LoadBudget{};
+        environment.indexLookup = {};
         environment.chain.push_back({source.key, FindDefinitionStart(text, cursor)});
     }
     DefinitionReader(model, source, cursor, sides, highlight, offX, offY, offZ, turned, environment)
@@ -98,13 +100,24 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
         return;
     }
 
-    platform::EnterProgramFolder();
-    const StockIndex* index = environment.includes.CurrentStockIndex();
+    auto& lookup = environment.indexLookup;
+    if (!lookup.done || lookup.folderChangesAfterEntering != platform::CurrentFolderChanges()) {
+        platform::EnterProgramFolder();
+        lookup.folderChangesAfterEntering = platform::CurrentFolderChanges();
+    }
+    if (!lookup.done) {
+        lookup.index = environment.includes.CurrentStockIndex();
+        lookup.done = true;
+    }
+    const StockIndex* index = lookup.index;
     if (index == nullptr) return;
     // Copied: loading the part may read the index again and replace it.
     const std::vector<std::string> paths = index->PathsFor(wanted);
     for (const std::string& path : paths) {
-        auto file = environment.includes.OpenDefinitionFile(path, environment.messages);
+        std::shared_ptr<const IncludeFile>& opened = lookup.openedFiles[path];
+        // A file that fails is tried again, and reported, every time.
+        if (!opened) opened = environment.includes.OpenDefinitionFile(path, environment.messages);
+        const std::shared_ptr<const IncludeFile> file = opened;
         if (!file) continue;
         if (auto found = file->names.Find(wanted)) {
             SourceText fileSource{file->text, file->sourceKey, &file->names};

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "model/definition_text.h"
@@ -15,7 +16,9 @@
 namespace lumtrak::model {
 
 class IncludeCache;
+struct IncludeFile;
 class NameDirectory;
+class StockIndex;
 class TextureRegistry;
 
 // The selection whose lines are highlighted, as byte offsets.
@@ -72,6 +75,15 @@ struct LoadEnvironment {
     LoadLimits limits;
     // Starts afresh with every top-level load.
     LoadBudget budget;
+    // Within one load the "Stock Index" is looked up once, each file it names
+    // is opened once, and the program folder is entered again only when
+    // something else changed the folder.
+    struct IndexLookup {
+        bool done = false;
+        const StockIndex* index = nullptr;
+        std::uint64_t folderChangesAfterEntering = 0;
+        std::unordered_map<std::string, std::shared_ptr<const IncludeFile>> openedFiles;
+    } indexLookup;
     // What the load has to tell that is no message box (the command line prints
     // notes, the editor shows them on its status bar). Loads append to it.
     std::vector<std::string> notes;

@@ -41,7 +41,6 @@ class DefinitionReader {
           offZ_(offZ),
           turned_(turned),
           environment_(environment),
-          definitionStart_(cursor),
           included_(environment.chain.size() > 1),
           counted_(cursor),
           statements_(source.text, cursor) {
@@ -105,7 +104,6 @@ class DefinitionReader {
     const std::int32_t offX_, offY_, offZ_;
     const bool turned_;
     LoadEnvironment& environment_;
-    const Cursor definitionStart_;
     // Loaded for an include: the chain holds the definition that includes it.
     const bool included_;
     Cursor counted_;  // the text up to here is counted against the budget

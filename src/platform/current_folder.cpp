@@ -6,8 +6,19 @@
 
 namespace lumtrak::platform {
 
+namespace {
+
+std::uint64_t changes = 0;
+
+}  // namespace
+
 bool ChangeCurrentFolder(const std::string& folder) {
+    ++changes;
     return ::chdir(folder.c_str()) == 0;
+}
+
+std::uint64_t CurrentFolderChanges() {
+    return changes;
 }
 
 std::string CurrentFolder() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace lumtrak::platform {
@@ -8,5 +9,9 @@ namespace lumtrak::platform {
 // relative file names are resolved in one place.
 bool ChangeCurrentFolder(const std::string& folder);
 std::string CurrentFolder();
+
+// How many changes of the current folder this process has asked for: whoever
+// needs a folder to be current can tell whether anything changed it since.
+std::uint64_t CurrentFolderChanges();
 
 }  // namespace lumtrak::platform

@@ -14,42 +14,15 @@
 #include "model/scanning.h"
 #include "model/statement_words.h"
 #include "model/substring_index.h"
+#include "support/literal_scans.h"
 
 namespace lumtrak::model {
 namespace {
 
-// The plain scans, as the loader's steps describe them.
-
-bool LiteralOnLaterLine(const DefinitionText& text, Cursor pos, Cursor definitionStart) {
-    for (Cursor back = pos; back > definitionStart;) {
-        --back;
-        const char c = text[back];
-        if (IsLineEnd(c)) return true;
-        if (c == '#' || (c == '/' && text[back + 1] == '/')) return false;
-    }
-    return false;
-}
-
-Cursor LiteralLookAheadStop(const DefinitionText& text, Cursor pos) {
-    while (IsAboveBlank(text[pos]) && !IsColourJoint(text[pos]))
-        ++pos;
-    return pos;
-}
-
-std::size_t LiteralFindAlias(const DefinitionText& text, Cursor pos,
-                             const ColourAliasList& aliases) {
-    std::string reference;
-    for (Cursor name = pos; name < text.End() && IsAboveBlank(text[name]); ++name)
-        reference += ToLowerAscii(text[name]);
-    return aliases.Text().find(reference);
-}
-
-std::uint32_t LiteralColourAt(const ColourAliasList& aliases, std::size_t found) {
-    const DefinitionText list(aliases.Text());
-    Cursor cursor = found + 1;
-    SkipField(list, cursor);
-    return ReadColour(list, cursor);
-}
+using testing::LiteralColourAt;
+using testing::LiteralFindAlias;
+using testing::LiteralLookAheadStop;
+using testing::LiteralOnLaterLine;
 
 std::string Generate(std::mt19937& random, std::string_view alphabet, std::size_t length) {
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
