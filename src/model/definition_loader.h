@@ -57,9 +57,9 @@ std::string LoadBudgetNote(const LoadLimits& limits);
 
 // What a load reads besides the text, and the state of one top-level load.
 struct LoadEnvironment {
-    LoadEnvironment(platform::MessageSink& messages, TextureRegistry& textures,
-                    IncludeCache& includes)
-        : messages(messages), textures(textures), includes(includes) {}
+    LoadEnvironment(platform::MessageSink& messageSink, TextureRegistry& textureRegistry,
+                    IncludeCache& includeCache)
+        : messages(messageSink), textures(textureRegistry), includes(includeCache) {}
 
     platform::MessageSink& messages;
     TextureRegistry& textures;
@@ -94,8 +94,8 @@ struct LoadEnvironment {
 
 // A text that definitions are loaded from, with what includes need to search it.
 struct SourceText {
-    SourceText(DefinitionText text, std::string key, const NameDirectory* names = nullptr)
-        : text(text), key(std::move(key)), names(names) {}
+    SourceText(DefinitionText bytes, std::string sourceKey, const NameDirectory* known = nullptr)
+        : text(bytes), key(std::move(sourceKey)), names(known) {}
 
     DefinitionText text;
     std::string key;

@@ -18,7 +18,7 @@ std::ptrdiff_t FindLetterN(std::string_view bytes, std::ptrdiff_t pos, std::ptrd
     constexpr std::uint64_t kHighs = 0x8080808080808080ull;
     while (pos + 8 <= limit) {
         std::uint64_t word;
-        std::memcpy(&word, bytes.data() + pos, 8);
+        std::memcpy(&word, bytes.data() + pos, sizeof word);
         const std::uint64_t diff = (word | (kOnes * 0x20)) ^ (kOnes * 'n');
         if (((diff - kOnes) & ~diff & kHighs) != 0) break;
         pos += 8;
@@ -37,17 +37,19 @@ NameDirectory::NameDirectory(const DefinitionText& text) {
         if (StartsWithIgnoringCase(text, p, "[end]")) ends_.push_back(p);
     }
 
+    // Positions as signed values: the bounds below lie before the end.
     const auto end = static_cast<std::ptrdiff_t>(text.End());
+    auto at = [&](std::ptrdiff_t pos) { return text[static_cast<Cursor>(pos)]; };
     for (std::ptrdiff_t p = 0; p < end - 5; ++p) {
         p = FindLetterN(text.Bytes(), p, end - 5);
         if (p >= end - 5) break;
-        if (!StartsWithIgnoringCase(text, p, "name")) continue;
+        if (!StartsWithIgnoringCase(text, static_cast<Cursor>(p), "name")) continue;
         p += 4;
-        while (p <= end - 4 && text[p] != '\0' && IsAtOrBelowBlank(text[p]))
+        while (p <= end - 4 && at(p) != '\0' && IsAtOrBelowBlank(at(p)))
             ++p;
         std::string candidate;
-        while (p <= end - 4 && text[p] != '\0' && !IsLineEnd(text[p])) {
-            candidate += ToLowerAscii(text[p]);
+        while (p <= end - 4 && at(p) != '\0' && !IsLineEnd(at(p))) {
+            candidate += ToLowerAscii(at(p));
             ++p;
         }
         firstByCandidate_.try_emplace(std::move(candidate), static_cast<Cursor>(p));

@@ -62,7 +62,7 @@ void ReadSideTag(const DefinitionText& text, Cursor& cursor, SideMask& mask) {
             return;
         }
     }
-    for (int entry = 0; entry < 4; ++entry) {
+    for (std::size_t entry = 0; entry < mask.entries.size(); ++entry) {
         if (entry > 0) SkipField(text, cursor);
         mask.entries[entry] = ReadInteger(text, cursor);
     }
