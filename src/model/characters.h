@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/definition_text.h"
+#include "platform/ascii.h"
 
 // The byte-level rules that every reader and rewriter of definition text shares.
 // Bytes compare as signed 8-bit values, so 0x80 to 0xFF lie below the blank and
@@ -34,15 +35,7 @@ constexpr bool IsControlOtherThanTab(char c) {
     return static_cast<unsigned char>(c) < 0x20 && c != '\t';
 }
 
-constexpr char ToLowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-inline std::string ToLowerAscii(std::string text) {
-    for (char& c : text)
-        c = ToLowerAscii(c);
-    return text;
-}
+using platform::ToLowerAscii;
 
 // Whether the text at pos begins with word, compared without regard to case.
 inline bool StartsWithIgnoringCase(const DefinitionText& text, Cursor pos, std::string_view word) {
@@ -51,7 +44,6 @@ inline bool StartsWithIgnoringCase(const DefinitionText& text, Cursor pos, std::
     }
     return true;
 }
-bool StartsWithIgnoringCase(std::string_view text, std::string_view word);
 
 // The decimal integer at pos as the C runtime's atoi reads it: leading white
 // space (line ends included) is skipped, an optional sign and digits are taken.

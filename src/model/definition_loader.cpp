@@ -17,6 +17,32 @@ std::string TextKey(const DefinitionText& text) {
            std::to_string(text.End());
 }
 
+// The includes of the definitions read from one text.
+class SourceIncludes final : public IncludeResolver {
+  public:
+    SourceIncludes(SourceText& source, LoadEnvironment& environment)
+        : source_(source), environment_(environment) {}
+
+    void Resolve(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
+                 std::int32_t offZ, const SideMask& sides, bool turned) override {
+        ResolveInclude(model, name, offX, offY, offZ, source_, sides, turned, environment_);
+    }
+
+  private:
+    SourceText& source_;
+    LoadEnvironment& environment_;
+};
+
+// Reads the definition at cursor in source, resolving its includes there.
+void Read(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,
+          std::optional<TextSelection> highlight, std::int32_t offX, std::int32_t offY,
+          std::int32_t offZ, bool turned, LoadEnvironment& environment) {
+    SourceIncludes includes(source, environment);
+    DefinitionReader(model, source.text, cursor, sides, highlight, offX, offY, offZ, turned,
+                     includes, environment)
+        .Run();
+}
+
 // Loads a definition found for an include unless it is already being loaded or
 // the includes nest too deep.
 void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const SideMask& sides,
@@ -29,9 +55,7 @@ void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const Sid
     }
     environment.chain.push_back(std::move(identity));
     Cursor cursor = start;
-    DefinitionReader(model, source, cursor, sides, std::nullopt, offX, offY, offZ, turned,
-                     environment)
-        .Run();
+    Read(model, source, cursor, sides, std::nullopt, offX, offY, offZ, turned, environment);
     environment.chain.pop_back();
 }
 
@@ -76,8 +100,7 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
         environment.indexLookup = {};
         environment.chain.push_back({source.key, FindDefinitionStart(text, cursor)});
     }
-    DefinitionReader(model, source, cursor, sides, highlight, offX, offY, offZ, turned, environment)
-        .Run();
+    Read(model, source, cursor, sides, highlight, offX, offY, offZ, turned, environment);
     if (outermost) environment.chain.clear();
 }
 

@@ -40,14 +40,6 @@ std::string CollectAboveBlank(const DefinitionText& text, Cursor& cursor) {
     return Collect(text, cursor, [](char c) { return !IsAboveBlank(c); });
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 HighlightLines LinesOf(const DefinitionText& text, TextSelection selection) {
@@ -92,29 +84,29 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             ReadFill();
             break;
         case Statement::Rect:
-            ReadOutline(PanelKind::Rect);
+            ReadOutline(statement, PanelKind::Rect);
             break;
         case Statement::Line:
-            ReadOutline(PanelKind::Line);
+            ReadOutline(statement, PanelKind::Line);
             break;
         case Statement::Colour:
             ReadColourAlias();
             break;
         case Statement::Include:
-            ReadInclude(7, false);
+            ReadInclude(statement);
             break;
         case Statement::Tilt:
-            ReadInclude(4, false);
+            ReadInclude(statement);
             break;
         case Statement::Wheel:
-            ReadInclude(5, true);
+            ReadInclude(statement);
             break;
         case Statement::Motion1:
-            ReadMotion(7, 3);
+            ReadMotion(statement);
             break;
         case Statement::Motion2:
         case Statement::Motion3:
-            ReadMotion(7, 6);
+            ReadMotion(statement);
             break;
         case Statement::End:
             return Outcome::Stop;
@@ -122,7 +114,7 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             SkipComment();
             break;
         case Statement::Name:
-            cursor_ += 4;
+            StepOverWord(statement);
             SkipBlanks(text_, cursor_);
             model_.name = CollectToLineEnd(text_, cursor_);
             break;
@@ -136,7 +128,7 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             model_.unitText = ReadWordText(statement);
             break;
         case Statement::Number:
-            cursor_ += 6;
+            StepOverWord(statement);
             Skip();
             model_.number = Read();
             Skip();
@@ -145,12 +137,12 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             });
             break;
         case Statement::Wheelbase:
-            cursor_ += 9;
+            StepOverWord(statement);
             SkipBlanks(text_, cursor_);
             model_.wheelbase = Read() / placement_.heightDivisor;
             break;
         case Statement::Length:
-            cursor_ += 6;
+            StepOverWord(statement);
             SkipBlanks(text_, cursor_);
             model_.length = WrapMultiply(Read() / placement_.heightDivisor, 3);
             if (model_.cab1 == CabPoint{0, 0, 0}) {
@@ -159,23 +151,19 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             }
             break;
         case Statement::Cab:
-            ReadCab(false);
+            ReadCab(statement);
             break;
         case Statement::Cab2:
-            ReadCab(true);
+            ReadCab(statement);
             break;
         case Statement::Te:
-            ReadPerformance(statement, 2);
-            break;
         case Statement::Power:
         case Statement::Weight:
-            ReadPerformance(statement, StatementWord(statement).size());
-            break;
         case Statement::Max:
-            ReadPerformance(statement, 3);
+            ReadPerformance(statement);
             break;
         case Statement::BrakeRate:
-            cursor_ += 9;
+            StepOverWord(statement);
             SkipBlanks(text_, cursor_);
             model_.brakeRate = Read();
             break;
@@ -186,11 +174,11 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             SetUnits(false);
             break;
         case Statement::Hide:
-            cursor_ += 4;
+            StepOverWord(statement);
             model_.component = 1;
             break;
         case Statement::Component:
-            cursor_ += 9;
+            StepOverWord(statement);
             model_.component = 1;
             break;
         case Statement::Linear:
@@ -207,7 +195,7 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
 }
 
 std::string DefinitionReader::ReadWordText(Statement statement) {
-    cursor_ += StatementWord(statement).size();
+    StepOverWord(statement);
     SkipBlanks(text_, cursor_);
     return CollectToBelowBlank(text_, cursor_);
 }
@@ -225,11 +213,11 @@ void DefinitionReader::ReadFill() {
     AddToModel(std::move(panel));
 }
 
-void DefinitionReader::ReadOutline(PanelKind kind) {
+void DefinitionReader::ReadOutline(Statement statement, PanelKind kind) {
     auto panel = std::make_unique<Panel>();
     panel->kind = kind;
     panel->sides = sides_;
-    cursor_ += 4;
+    StepOverWord(statement);
     Skip();
     const bool highlighted = Highlighted(cursor_);
     for (std::size_t slot = 0; slot < panel->vertices.size(); ++slot) {
@@ -284,7 +272,7 @@ bool DefinitionReader::BudgetSpent() {
 }
 
 void DefinitionReader::ReadColourAlias() {
-    cursor_ += 6;
+    StepOverWord(Statement::Colour);
     Skip();
     const std::string name = CollectAboveBlank(text_, cursor_);
     Skip();
@@ -292,8 +280,8 @@ void DefinitionReader::ReadColourAlias() {
     aliases_.Append(name, value);
 }
 
-void DefinitionReader::ReadInclude(std::size_t wordLength, bool isWheel) {
-    cursor_ += wordLength;
+void DefinitionReader::ReadInclude(Statement statement) {
+    StepOverWord(statement);
     Skip();
     const std::int32_t x = Placement::Offset(offX_, Read(), placement_.planeDivisor);
     Skip();
@@ -301,7 +289,7 @@ void DefinitionReader::ReadInclude(std::size_t wordLength, bool isWheel) {
     Skip();
     const std::int32_t z = Placement::Offset(offZ_, Read(), placement_.heightDivisor);
     Skip();
-    if (isWheel) {
+    if (statement == Statement::Wheel) {
         // Two values for the 3D scene; the model does not use them.
         Skip();
         Skip();
@@ -327,20 +315,22 @@ void DefinitionReader::ReadInclude(std::size_t wordLength, bool isWheel) {
     if (text_[cursor_] == '[') ReadSides(sides);
 
     const std::int32_t savedLength = model_.length;
-    ResolveInclude(model_, TrimBlanks(name), x, y, z, source_, sides, turned_, environment_);
+    includes_.Resolve(model_, platform::Trim(name, " \t"), x, y, z, sides, turned_);
     model_.length = savedLength;
 }
 
-void DefinitionReader::ReadMotion(std::size_t wordLength, int values) {
-    cursor_ += wordLength;
+void DefinitionReader::ReadMotion(Statement statement) {
+    StepOverWord(statement);
+    const int values = statement == Statement::Motion1 ? 3 : 6;
     Skip();
     for (int i = 0; i < values; ++i)
         Skip();
     Collect(text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#'; });
 }
 
-void DefinitionReader::ReadCab(bool secondOnly) {
-    cursor_ += secondOnly ? 4 : 3;
+void DefinitionReader::ReadCab(Statement statement) {
+    StepOverWord(statement);
+    const bool secondOnly = statement == Statement::Cab2;
     Skip();
     const std::int32_t d = placement_.heightDivisor;
     CabPoint point{};
@@ -357,8 +347,8 @@ void DefinitionReader::ReadCab(bool secondOnly) {
     model_.cab2 = {Low16(-point[0]), Low16(WrapSubtract(model_.length, point[1])), point[2]};
 }
 
-void DefinitionReader::ReadPerformance(Statement statement, std::size_t wordLength) {
-    cursor_ += wordLength;
+void DefinitionReader::ReadPerformance(Statement statement) {
+    StepOverWord(statement);
     SkipBlanks(text_, cursor_);
     const std::int32_t value = Read();
     const std::string unitText = ToLowerAscii(CollectToBelowBlank(text_, cursor_));
@@ -381,12 +371,12 @@ void DefinitionReader::ReadPerformance(Statement statement, std::size_t wordLeng
 void DefinitionReader::OpenGroup() {
     model_.groupOpen = 1;
     FreeGroupHead(model_);
-    cursor_ += 1;
+    StepOverWord(Statement::OpenGroup);
 }
 
 void DefinitionReader::CloseGroup() {
     model_.groupOpen = 0;
-    cursor_ += 1;
+    StepOverWord(Statement::CloseGroup);
     if (model_.groupHead) {
         model_.groupTail = nullptr;
         AddPanel(model_, std::move(model_.groupHead), environment_.textures);

@@ -3,13 +3,16 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/characters.h"
-#include "model/definition_loader.h"
 #include "model/fill_reader.h"
+#include "model/load_environment.h"
 #include "model/placement.h"
 #include "model/scanning.h"
+#include "model/side_mask.h"
 #include "model/statement_words.h"
+#include "model/stock_model.h"
 
 namespace lumtrak::model {
 
@@ -23,17 +26,29 @@ struct HighlightLines {
 
 HighlightLines LinesOf(const DefinitionText& text, TextSelection selection);
 
+// Where the reader hands the parts that "include", "tilt" and "wheel" name: it
+// finds the definition called name and loads it into model at the offset (in
+// model units), with sides as its default side mask, turned round or not.
+class IncludeResolver {
+  public:
+    virtual ~IncludeResolver() = default;
+    virtual void Resolve(StockModel& model, std::string_view name, std::int32_t offX,
+                         std::int32_t offY, std::int32_t offZ, const SideMask& sides,
+                         bool turned) = 0;
+};
+
 // Reads one definition: the scan over its statements and their handlers, with
 // the state that belongs to one call of LoadDefinition.
 class DefinitionReader {
   public:
-    DefinitionReader(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,
-                     std::optional<TextSelection> highlight, std::int32_t offX, std::int32_t offY,
-                     std::int32_t offZ, bool turned, LoadEnvironment& environment)
+    DefinitionReader(StockModel& model, const DefinitionText& text, Cursor& cursor,
+                     const SideMask& sides, std::optional<TextSelection> highlight,
+                     std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
+                     IncludeResolver& includes, LoadEnvironment& environment)
         : model_(model),
-          source_(source),
-          text_(source.text),
-          end_(source.text.End()),
+          includes_(includes),
+          text_(text),
+          end_(text.End()),
           cursor_(cursor),
           sides_(sides),
           offX_(offX),
@@ -43,7 +58,7 @@ class DefinitionReader {
           environment_(environment),
           included_(environment.chain.size() > 1),
           counted_(cursor),
-          statements_(source.text, cursor) {
+          statements_(text, cursor) {
         if (highlight) highlight_ = LinesOf(text_, *highlight);
         SetUnits(false);
     }
@@ -54,15 +69,15 @@ class DefinitionReader {
     enum class Outcome { Continue, Stop };
 
     Outcome Handle(Statement statement);
-    void ReadOutline(PanelKind kind);
+    void ReadOutline(Statement statement, PanelKind kind);
     void ReadFill();
     // The text after a word up to the first byte below the blank.
     std::string ReadWordText(Statement statement);
     void ReadColourAlias();
-    void ReadInclude(std::size_t wordLength, bool isWheel);
-    void ReadMotion(std::size_t wordLength, int values);
-    void ReadCab(bool secondOnly);
-    void ReadPerformance(Statement statement, std::size_t wordLength);
+    void ReadInclude(Statement statement);
+    void ReadMotion(Statement statement);
+    void ReadCab(Statement statement);
+    void ReadPerformance(Statement statement);
     // Hands a panel to the model; past the load's budget, an included
     // definition places nothing.
     void AddToModel(std::unique_ptr<Panel> panel);
@@ -88,6 +103,8 @@ class DefinitionReader {
         placement_.offZ = offZ_;
     }
     bool Highlighted(Cursor pos) const { return highlight_ && highlight_->Holds(pos); }
+    // Handlers step over their own word before reading what follows it.
+    void StepOverWord(Statement statement) { cursor_ += StatementWord(statement).size(); }
     std::int32_t Read() const { return ReadInteger(text_, cursor_); }
     void Skip() { SkipField(text_, cursor_); }
     void ReadSides(SideMask& mask) {
@@ -96,7 +113,7 @@ class DefinitionReader {
     }
 
     StockModel& model_;
-    SourceText& source_;
+    IncludeResolver& includes_;
     const DefinitionText& text_;
     const std::size_t end_;
     Cursor& cursor_;

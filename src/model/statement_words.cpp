@@ -83,7 +83,7 @@ bool LaterLineGuard::OnLaterLine(Cursor pos) {
         const char c = text_[scannedTo_];
         if (IsLineEnd(c)) {
             lastMark_ = Mark::LineEnd;
-        } else if (c == '#' || (c == '/' && text_[scannedTo_ + 1] == '/')) {
+        } else if (IsCommentStart(text_, scannedTo_)) {
             lastMark_ = Mark::CommentStart;
         }
     }

@@ -5,7 +5,10 @@
 
 namespace lumtrak::model {
 
-std::string StockIndex::ToTextMode(std::string_view content) {
+namespace {
+
+// The content as text mode reads it: CR LF becomes LF.
+std::string ToTextMode(std::string_view content) {
     std::string result;
     result.reserve(content.size());
     std::size_t from = 0;
@@ -17,6 +20,8 @@ std::string StockIndex::ToTextMode(std::string_view content) {
     result.append(content.substr(from));
     return result;
 }
+
+}  // namespace
 
 StockIndex StockIndex::Parse(std::string_view content) {
     StockIndex index;

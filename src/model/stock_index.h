@@ -19,9 +19,6 @@ class StockIndex {
     // in file order; backslashes in them are read as '/'.
     const std::vector<std::string>& PathsFor(std::string_view lowerName) const;
 
-    // The content as text mode reads it: CR LF becomes LF.
-    static std::string ToTextMode(std::string_view content);
-
   private:
     std::unordered_map<std::string, std::vector<std::string>> pathsByKey_;
 };

@@ -5,21 +5,14 @@
 
 #include <memory>
 
+#include "platform/ascii.h"
+
 namespace lumtrak::platform {
 namespace {
 
 bool Exists(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
 }
 
 std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std::string_view name) {

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "platform/ascii.h"
 #include "platform/file_lookup.h"
 #include "platform/whole_file.h"
 
@@ -15,10 +16,6 @@ namespace {
 
 // The error code of the original platform for mapping an empty file.
 constexpr int kErrorFileInvalid = 1006;
-
-bool IsTrimmed(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 void CloseHandle(MappedFile& file) {
     if (file.fileHandle >= 0) ::close(file.fileHandle);
@@ -46,11 +43,7 @@ bool ReadWhole(int handle, char* into, std::size_t size) {
 }  // namespace
 
 std::string_view TrimPath(std::string_view path) {
-    while (!path.empty() && IsTrimmed(path.front()))
-        path.remove_prefix(1);
-    while (!path.empty() && IsTrimmed(path.back()))
-        path.remove_suffix(1);
-    return path;
+    return Trim(path, " \t\r\n");
 }
 
 MappedFile::~MappedFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "model/characters.h"
@@ -71,14 +72,15 @@ inline std::string ScansDisagree(const DefinitionText& text) {
         if (names.DefinitionStart(pos) != model::FindDefinitionStart(text, pos))
             return "definition start at " + std::to_string(pos);
     }
-    // Aliases made of the text's own words, so that references find them.
+    // Aliases made of the beginnings of the text's own words, so that
+    // references find them. Short, since the plain search is quadratic in them.
     model::ColourAliasList aliases;
     Cursor word = 0;
     for (int i = 0; i < 8 && word < end; ++i) {
         const Cursor from = word;
         while (word < end && model::IsAboveBlank(text[word]))
             ++word;
-        aliases.Append(text.Slice(from, word), text.Slice(from, from + 12));
+        aliases.Append(text.Slice(from, std::min(word, from + 16)), text.Slice(from, from + 12));
         while (word < end && !model::IsAboveBlank(text[word]))
             ++word;
     }

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/definition_text.h"
+#include "platform/message_sink.h"
+
+// What a load of definitions reads besides the text, and the state that one
+// top-level load keeps across the definitions it includes.
+namespace lumtrak::model {
+
+class IncludeCache;
+struct IncludeFile;
+class StockIndex;
+class TextureRegistry;
+
+// The selection whose lines are highlighted, as byte offsets.
+struct TextSelection {
+    Cursor start = 0;
+    Cursor end = 0;
+};
+
+// One definition on the include chain: the text it stands in and where it starts.
+struct DefinitionIdentity {
+    std::string sourceKey;
+    Cursor start = 0;
+    bool operator==(const DefinitionIdentity&) const = default;
+};
+
+// How much one top-level load may place through includes. Includes can repeat
+// a part exponentially often (each part including the next one twice), so the
+// work of a load is bounded by these counts rather than by its text. Past any
+// of them further includes place nothing and the load notes it once.
+struct LoadLimits {
+    std::size_t includes = 100'000;                     // include resolutions
+    std::size_t panels = 1'000'000;                     // panels placed, the load's own included
+    std::size_t includedBytes = std::size_t{64} << 20;  // text read by included definitions
+};
+
+// What one top-level load has spent of its limits so far.
+struct LoadBudget {
+    std::size_t includes = 0;
+    std::size_t panels = 0;
+    std::size_t includedBytes = 0;
+    bool spent = false;
+};
+
+// The note a load leaves when its budget is spent.
+std::string LoadBudgetNote(const LoadLimits& limits);
+
+// What a load reads besides the text, and the state of one top-level load.
+struct LoadEnvironment {
+    LoadEnvironment(platform::MessageSink& messageSink, TextureRegistry& textureRegistry,
+                    IncludeCache& includeCache)
+        : messages(messageSink), textures(textureRegistry), includes(includeCache) {}
+
+    platform::MessageSink& messages;
+    TextureRegistry& textures;
+    IncludeCache& includes;
+    // The folder handed to the texture registry with every texture a fill names.
+    std::string textureFolder;
+
+    // The definitions being loaded, outermost first. A definition already on it
+    // is not loaded again, and no more than kMaxIncludeDepth includes nest.
+    std::vector<DefinitionIdentity> chain;
+    static constexpr std::size_t kMaxIncludeDepth = 64;
+
+    LoadLimits limits;
+    // Starts afresh with every top-level load.
+    LoadBudget budget;
+    // Within one load the "Stock Index" is looked up once, each file it names
+    // is opened once, and the program folder is entered again only when
+    // something else changed the folder.
+    struct IndexLookup {
+        bool done = false;
+        const StockIndex* index = nullptr;
+        std::uint64_t folderChangesAfterEntering = 0;
+        std::unordered_map<std::string, std::shared_ptr<const IncludeFile>> openedFiles;
+    } indexLookup;
+    // What the load has to tell that is no message box (the command line prints
+    // notes, the editor shows them on its status bar). Loads append to it.
+    std::vector<std::string> notes;
+
+    // Marks the budget spent; the first time in a load, leaves the note.
+    void SpendBudget();
+};
+
+}  // namespace lumtrak::model
