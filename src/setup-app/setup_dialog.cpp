@@ -13,7 +13,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "setup-app/dialog_units.h"
+#include "qtshell/dialog_units.h"
 #include "setup-app/setup_picture.h"
 #include "setup/completion_message.h"
 #include "setup/default_folders.h"
@@ -60,7 +60,7 @@ SetupDialog::SetupDialog(platform::SettingsStore& settings, SetupPlaces places, 
 
     auto* picture = new SetupPicture(this);
     picture->setObjectName(QStringLiteral("picture"));
-    picture->setFixedSize(FromDialogUnits(metrics, 304, 141));
+    picture->setFixedSize(qtshell::FromDialogUnits(metrics, 304, 141));
 
     installFolder_ = new QLineEdit(FromStd(setup::InitialInstallFolder(settings_)), this);
     installFolder_->setObjectName(QStringLiteral("installFolder"));

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QSize>
 
-namespace lumtrak::setupapp {
+namespace lumtrak::qtshell {
 
 // Sizes given in dialog units, which scale with the dialog's font: a horizontal
 // unit is a quarter of the average character width, a vertical one an eighth of
@@ -12,4 +12,4 @@ inline QSize FromDialogUnits(const QFontMetrics& metrics, int width, int height)
     return {width * metrics.averageCharWidth() / 4, height * metrics.height() / 8};
 }
 
-}  // namespace lumtrak::setupapp
+}  // namespace lumtrak::qtshell

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace lumtrak::editor {
+
+// Dialog 100, "About Lumtrak Stock Editor": the icon, the version and OK.
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};
+
+}  // namespace lumtrak::editor

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+namespace lumtrak::editor {
+
+struct DocumentTemplate;
+
+QIcon ApplicationIcon();
+QIcon DocumentIcon(const DocumentTemplate& documentTemplate);
+
+}  // namespace lumtrak::editor

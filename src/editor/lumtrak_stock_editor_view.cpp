@@ -1,0 +1,313 @@
+#include "editor/lumtrak_stock_editor_view.h"
+
+#include <Qsci/qsciprinter.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <algorithm>
+
+#include "editor/byte_glyphs.h"
+#include "editor/d3d_preview.h"
+#include "editor/lumtrak_stock_editor_app.h"
+#include "editor/lumtrak_stock_editor_doc.h"
+#include "editor/main_frame.h"
+#include "editor/preview2d_dialog.h"
+#include "qtshell/windows1252.h"
+
+namespace lumtrak::editor {
+
+// The view's command table: the Edit and printing commands of the framework's
+// edit view. The Preview, Translations and Tools commands join it as their
+// handlers land.
+struct ViewCommands {
+    using V = CLumtrakStockEditorView;
+    static constexpr CommandEntry<V> kTable[] = {
+        {Command::EditUndo, &V::OnEditUndo, &V::OnUpdateEditUndo},
+        {Command::EditCut, &V::OnEditCut, &V::OnUpdateNeedSelection},
+        {Command::EditCopy, &V::OnEditCopy, &V::OnUpdateNeedSelection},
+        {Command::EditPaste, &V::OnEditPaste, &V::OnUpdateEditPaste},
+        {Command::EditFind, &V::OnEditFind, &V::OnUpdateNeedText},
+        {Command::EditReplace, &V::OnEditReplace, &V::OnUpdateNeedText},
+        {Command::FilePrint, &V::OnFilePrint},
+        {Command::FilePrintPreview, &V::OnFilePrintPreview},
+    };
+};
+
+namespace {
+
+// Copied text keeps its exact bytes under this type, beside the plain text, so
+// that pasting it into a view gives the same bytes back.
+const QString kBytesMimeType = QStringLiteral("application/x-lumtrak-definition-bytes");
+
+QsciScintilla::EolMode EolModeOf(model::LineEnd lineEnd) {
+    switch (lineEnd) {
+        case model::LineEnd::Cr:
+            return QsciScintilla::EolMac;
+        case model::LineEnd::Lf:
+            return QsciScintilla::EolUnix;
+        case model::LineEnd::CrLf:
+            break;
+    }
+    return QsciScintilla::EolWindows;
+}
+
+bool NeedsWindows1252Encoding(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
+}
+
+}  // namespace
+
+CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& document,
+                                                 QWidget* parent)
+    : QsciScintilla(parent), document_(document) {
+    setUtf8(false);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    for (int margin = 0; margin < 5; ++margin)
+        setMarginWidth(margin, 0);
+    SendScintilla(SCI_SETMARGINLEFT, 0ul, 2l);
+    // Long lines wrap at the window's edge; there is nothing to scroll sideways.
+    setWrapMode(WrapWord);
+    SendScintilla(SCI_SETHSCROLLBAR, 0ul);
+    setSelectionBackgroundColor(palette().color(QPalette::Active, QPalette::Highlight));
+    setSelectionForegroundColor(palette().color(QPalette::Active, QPalette::HighlightedText));
+    setEolMode(EolWindows);
+    PrepareByteCells(*this);
+
+    connect(this, &QsciScintilla::selectionChanged, this,
+            &CLumtrakStockEditorView::commandStatesMayChange);
+    connect(this, &QsciScintilla::textChanged, this,
+            &CLumtrakStockEditorView::commandStatesMayChange);
+    document_.AddView(this);
+}
+
+CLumtrakStockEditorView::~CLumtrakStockEditorView() {
+    if (CPreview2DDlg* preview = std::exchange(m_pPreview2D, nullptr)) delete preview;
+    if (D3DPreview* preview = std::exchange(m_pD3DPreview, nullptr)) delete preview;
+    document_.RemoveView(this);
+}
+
+std::string_view CLumtrakStockEditorView::Text() const {
+    const auto* bytes = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    const long length = SendScintilla(SCI_GETLENGTH);
+    return {bytes, std::size_t(length)};
+}
+
+void CLumtrakStockEditorView::LoadText(std::string_view bytes) {
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.data());
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETSAVEPOINT);
+    SendScintilla(SCI_GOTOPOS, 0ul);
+    setEolMode(EolModeOf(model::LineEndForNewLines(bytes)));
+}
+
+void CLumtrakStockEditorView::ShareTextOf(CLumtrakStockEditorView& other) {
+    setDocument(other.document());
+    // The line end belongs to the shared text already; the 8-bit mode is the
+    // editor's and must hold for this one too.
+    setUtf8(false);
+}
+
+model::LineEnd CLumtrakStockEditorView::NewLineEnd() const {
+    switch (eolMode()) {
+        case EolMac:
+            return model::LineEnd::Cr;
+        case EolUnix:
+            return model::LineEnd::Lf;
+        case EolWindows:
+            break;
+    }
+    return model::LineEnd::CrLf;
+}
+
+ByteSelection CLumtrakStockEditorView::GetSelection() const {
+    return {std::size_t(SendScintilla(SCI_GETSELECTIONSTART)),
+            std::size_t(SendScintilla(SCI_GETSELECTIONEND))};
+}
+
+void CLumtrakStockEditorView::SetSelection(ByteSelection selection) {
+    const std::size_t length = Text().size();
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(std::min(selection.start, length)),
+                  static_cast<long>(std::min(selection.end, length)));
+}
+
+void CLumtrakStockEditorView::ReplaceSelection(std::string_view replacement) {
+    const ByteSelection selection = GetSelection();
+    SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
+    SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(replacement.size()),
+                  replacement.empty() ? "" : replacement.data());
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(selection.start + replacement.size()));
+    // Undo would replay the edits before this one onto the new text and
+    // corrupt it, so the history goes. That also puts the editor's save point
+    // here; the document keeps its own modified mark.
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    document_.SetModifiedFlag(true);
+}
+
+void CLumtrakStockEditorView::RepaintPreview() {
+    if (m_pPreview2D) m_pPreview2D->update();
+}
+
+void CLumtrakStockEditorView::ClosePreview2D() {
+    if (CPreview2DDlg* preview = std::exchange(m_pPreview2D, nullptr)) delete preview;
+}
+
+void CLumtrakStockEditorView::DetachD3DPreview() {
+    m_pD3DPreview = nullptr;
+}
+
+bool CLumtrakStockEditorView::OnCommand(Command command) {
+    return DispatchCommand<CLumtrakStockEditorView>(*this, ViewCommands::kTable, command);
+}
+
+std::optional<CommandState> CLumtrakStockEditorView::CommandUpdate(Command command) {
+    return UpdateCommand<CLumtrakStockEditorView>(*this, ViewCommands::kTable, command);
+}
+
+void CLumtrakStockEditorView::keyPressEvent(QKeyEvent* event) {
+    if (m_pPreview2D) m_pPreview2D->update();
+    m_bTextChanged = true;
+    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier |
+                                              Qt::MetaModifier;
+    if (!(event->modifiers() & commandKeys) && TypeWindows1252(event->text())) {
+        event->accept();
+        return;
+    }
+    QsciScintilla::keyPressEvent(event);
+}
+
+void CLumtrakStockEditorView::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->preeditString().isEmpty() && TypeWindows1252(event->commitString())) {
+        event->accept();
+        return;
+    }
+    QsciScintilla::inputMethodEvent(event);
+}
+
+bool CLumtrakStockEditorView::TypeWindows1252(const QString& text) {
+    if (text.isEmpty() || !NeedsWindows1252Encoding(text)) return false;
+    const QByteArray bytes = qtshell::EncodeWindows1252(text);
+    SendScintilla(SCI_REPLACESEL, 0ul, bytes.constData());
+    return true;
+}
+
+void CLumtrakStockEditorView::paintEvent(QPaintEvent* event) {
+    QsciScintilla::paintEvent(event);
+    PaintByteGlyphs(*this, event->rect());
+}
+
+void CLumtrakStockEditorView::focusInEvent(QFocusEvent* event) {
+    QsciScintilla::focusInEvent(event);
+    emit commandStatesMayChange();
+}
+
+bool CLumtrakStockEditorView::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasFormat(kBytesMimeType) || source->hasText();
+}
+
+QByteArray CLumtrakStockEditorView::fromMimeData(const QMimeData* source, bool& rectangular) const {
+    rectangular = false;
+    if (source->hasFormat(kBytesMimeType)) return source->data(kBytesMimeType);
+    return qtshell::EncodeWindows1252(source->text());
+}
+
+QMimeData* CLumtrakStockEditorView::toMimeData(const QByteArray& text, bool rectangular) const {
+    auto* data = new QMimeData;
+    data->setText(qtshell::DecodeWindows1252(text));
+    data->setData(kBytesMimeType, text);
+    (void)rectangular;
+    return data;
+}
+
+void CLumtrakStockEditorView::OnEditUndo() {
+    undo();
+}
+
+void CLumtrakStockEditorView::OnUpdateEditUndo(CommandState& state) {
+    state.enabled = isUndoAvailable();
+}
+
+void CLumtrakStockEditorView::OnEditCut() {
+    cut();
+}
+
+void CLumtrakStockEditorView::OnEditCopy() {
+    copy();
+}
+
+void CLumtrakStockEditorView::OnUpdateNeedSelection(CommandState& state) {
+    const ByteSelection selection = GetSelection();
+    state.enabled = selection.start != selection.end;
+}
+
+void CLumtrakStockEditorView::OnEditPaste() {
+    paste();
+}
+
+void CLumtrakStockEditorView::OnUpdateEditPaste(CommandState& state) {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    state.enabled = data && canInsertFromMimeData(data);
+}
+
+void CLumtrakStockEditorView::OnEditFind() {
+    if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ShowFindReplace(*this, false);
+}
+
+void CLumtrakStockEditorView::OnEditReplace() {
+    if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ShowFindReplace(*this, true);
+}
+
+void CLumtrakStockEditorView::OnUpdateNeedText(CommandState& state) {
+    state.enabled = !Text().empty();
+}
+
+void CLumtrakStockEditorView::PrintRange(QsciPrinter& printer, bool selectionOnly) {
+    // The printer draws through the editor's own text drawing, which knows no
+    // characters for bytes 0x80 to 0x9F in 8-bit mode; a hidden Unicode copy of
+    // the text prints them as their Windows-1252 characters, line for line.
+    QsciScintilla copy;
+    copy.setUtf8(true);
+    copy.setFont(font());
+    const std::string_view text = Text();
+    const QByteArray unicode =
+        qtshell::DecodeWindows1252(QByteArrayView(text.data(), qsizetype(text.size()))).toUtf8();
+    copy.SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(unicode.size()),
+                       unicode.constData());
+    int fromLine = -1;
+    int toLine = -1;
+    if (selectionOnly && hasSelectedText()) {
+        int fromIndex = 0;
+        int toIndex = 0;
+        getSelection(&fromLine, &fromIndex, &toLine, &toIndex);
+    }
+    printer.setWrapMode(WrapWord);
+    printer.printRange(&copy, fromLine, toLine);
+}
+
+void CLumtrakStockEditorView::OnFilePrint() {
+    QsciPrinter& printer = CLumtrakStockEditorApp::Instance()->Printer();
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelectedText());
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintRange(printer, static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection);
+}
+
+void CLumtrakStockEditorView::OnFilePrintPreview() {
+    QsciPrinter& printer = CLumtrakStockEditorApp::Instance()->Printer();
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter*) { PrintRange(printer, false); });
+    dialog.exec();
+}
+
+}  // namespace lumtrak::editor

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <optional>
+#include <string_view>
+
+#include "editor/command_target.h"
+#include "model/line_ends.h"
+
+class QsciPrinter;
+
+namespace lumtrak::editor {
+
+class CLumtrakStockEditorDoc;
+class CPreview2DDlg;
+class D3DPreview;
+
+// Where a selection lies in the text, in bytes: [start, end).
+struct ByteSelection {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
+
+// The text view of a document: a QScintilla editor in 8-bit mode whose byte
+// buffer is the document's text. It owns what belongs to one editing window:
+// the links to its 2D and 3D preview windows, the preview flags and the
+// text-changed flag, and it receives the Preview, Translations and Tools
+// commands.
+class CLumtrakStockEditorView : public QsciScintilla, public CommandTarget {
+    Q_OBJECT
+
+  public:
+    explicit CLumtrakStockEditorView(CLumtrakStockEditorDoc& document, QWidget* parent = nullptr);
+    ~CLumtrakStockEditorView() override;
+
+    CLumtrakStockEditorDoc& GetDocument() const { return document_; }
+
+    // The whole text, byte for byte, valid until the text changes.
+    std::string_view Text() const;
+    // Replaces the whole text with bytes, unchanged, as an unmodified text
+    // without undo history; new lines then take the text's own line end.
+    void LoadText(std::string_view bytes);
+    // Shows the text of another view of the same document (New Window).
+    void ShareTextOf(CLumtrakStockEditorView& other);
+    // The line end that Enter inserts.
+    model::LineEnd NewLineEnd() const;
+
+    ByteSelection GetSelection() const;
+    // Selects [start, end) (clamped to the text) and scrolls the caret into view.
+    void SetSelection(ByteSelection selection);
+    // Replaces the selection (inserts at the caret when it is empty); the caret
+    // stands after the inserted text with nothing selected. The change cannot
+    // be undone: the undo history is emptied, and the document counts as
+    // modified.
+    void ReplaceSelection(std::string_view replacement);
+    // Invalidates the 2D preview window, which then redraws from the text.
+    void RepaintPreview();
+
+    // Called by the 2D preview when it closes, and by "Show Preview".
+    void ClosePreview2D();
+    // Called by the 3D preview when it closes, and by "D3D Preview"; the window
+    // itself is left alone.
+    void DetachD3DPreview();
+
+    bool OnCommand(Command command) override;
+    std::optional<CommandState> CommandUpdate(Command command) override;
+
+    void PrintRange(QsciPrinter& printer, bool selectionOnly);
+
+    CPreview2DDlg* m_pPreview2D = nullptr;
+    D3DPreview* m_pD3DPreview = nullptr;
+    bool m_bRotate = false;
+    bool m_bShowAxis = false;
+    bool m_bHighlight = false;
+    bool m_bAnimate = false;
+    // Set at every key press in the text; the 3D preview rebuilds its scene
+    // when it is activated while the flag is set, and clears it.
+    bool m_bTextChanged = false;
+
+  signals:
+    // The selection or the text changed in a way that may change which Edit
+    // commands are enabled.
+    void commandStatesMayChange();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
+
+  private:
+    friend struct ViewCommands;
+
+    void OnEditUndo();
+    void OnUpdateEditUndo(CommandState& state);
+    void OnEditCut();
+    void OnEditCopy();
+    void OnUpdateNeedSelection(CommandState& state);
+    void OnEditPaste();
+    void OnUpdateEditPaste(CommandState& state);
+    void OnEditFind();
+    void OnEditReplace();
+    void OnUpdateNeedText(CommandState& state);
+    void OnFilePrint();
+    void OnFilePrintPreview();
+
+    // Types text that the editor's own 8-bit input would lose (characters of
+    // Windows-1252 above 0xFF, such as the euro sign); false when text has none.
+    bool TypeWindows1252(const QString& text);
+
+    CLumtrakStockEditorDoc& document_;
+};
+
+}  // namespace lumtrak::editor

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <map>
+
+#include "editor/command_target.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace lumtrak::editor {
+
+class CChildFrame;
+class CLumtrakStockEditorApp;
+class CLumtrakStockEditorView;
+class FindReplaceDialog;
+
+// The main window: the document windows in a multiple-document area, the menu
+// bar of the active document's type, toolbar 128 and the status bar with its
+// message pane and the CAP, NUM and SCRL indicators.
+class CMainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+
+  public:
+    explicit CMainFrame(CLumtrakStockEditorApp& app);
+    ~CMainFrame() override;
+
+    // Creates the menus, the toolbar, the status bar and the accelerators.
+    bool LoadFrame();
+
+    QMdiArea& MdiArea() const { return *mdiArea_; }
+    CChildFrame* MDIGetActive() const;
+    CLumtrakStockEditorView* GetActiveView() const;
+    void AddChildFrame(CChildFrame* frame);
+
+    // Shows text in the status bar's message pane.
+    void SetMessageText(const QString& text);
+    // The menu resource in the menu bar: 128 without a document, else that of
+    // the active document's type.
+    int MenuResourceShown() const { return menuShown_; }
+
+    // Runs the command's handler in the first target that has one: the active
+    // view, its document, this frame, the application.
+    void ExecuteCommand(Command command);
+    // The command's state from that same target; disabled when none handles it.
+    CommandState StateOf(Command command);
+    void UpdateCommandStates();
+
+    void ShowFindReplace(CLumtrakStockEditorView& view, bool replace);
+    void UpdateCaption();
+
+    bool OnCommand(Command command) override;
+    std::optional<CommandState> CommandUpdate(Command command) override;
+
+  signals:
+    // The main window closed: the application ends.
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend struct MainFrameCommands;
+
+    struct MenuBarSet {
+        QList<QMenu*> menus;
+        QMenu* fileMenu = nullptr;
+        QAction* recentFilesPlace = nullptr;
+        QList<QAction*> recentFileEntries;
+    };
+
+    void CreateMenuResource(int resource);
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateAccelerators();
+    QAction* CreateCommandAction(Command command, const QString& text, QObject* parent);
+    void ShowMenuResource(int resource);
+    void UpdateRecentFileMenus();
+    void ListWindowsIn(QMenu* windowMenu);
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void UpdateLockIndicators(const QKeyEvent& event);
+
+    void OnWindowNew();
+    void OnWindowCascade();
+    void OnWindowTile();
+    void OnWindowArrange();
+    void OnUpdateNeedWindow(CommandState& state);
+    void OnViewToolbar();
+    void OnUpdateViewToolbar(CommandState& state);
+    void OnViewStatusBar();
+    void OnUpdateViewStatusBar(CommandState& state);
+    void OnNextPane();
+    void OnPreviousPane();
+
+    CLumtrakStockEditorApp& app_;
+    QMdiArea* mdiArea_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QLabel* capsIndicator_ = nullptr;
+    QLabel* numIndicator_ = nullptr;
+    QLabel* scrollIndicator_ = nullptr;
+    bool scrollLock_ = false;
+    std::map<int, MenuBarSet> menuSets_;
+    int menuShown_ = 0;
+    QList<QAction*> commandActions_;
+    FindReplaceDialog* findReplace_ = nullptr;
+};
+
+}  // namespace lumtrak::editor
