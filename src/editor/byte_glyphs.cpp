@@ -44,7 +44,8 @@ class CellPainter {
         const auto firstShown = std::size_t(editor_.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE));
         const auto shownLines = std::size_t(editor_.SendScintilla(Sci::SCI_LINESONSCREEN)) + 1;
         const auto firstLine = std::size_t(Send(Sci::SCI_DOCLINEFROMVISIBLE, firstShown));
-        const auto lastLine = std::size_t(Send(Sci::SCI_DOCLINEFROMVISIBLE, firstShown + shownLines));
+        const auto lastLine =
+            std::size_t(Send(Sci::SCI_DOCLINEFROMVISIBLE, firstShown + shownLines));
         const auto from = std::size_t(Send(Sci::SCI_POSITIONFROMLINE, firstLine));
         const auto to = std::size_t(Send(Sci::SCI_GETLINEENDPOSITION, lastLine));
         for (std::size_t pos = from; pos < to && pos < text_.size(); ++pos) {
@@ -65,11 +66,14 @@ class CellPainter {
     bool Selected(std::size_t pos) const { return pos >= selectionStart_ && pos < selectionEnd_; }
     QColor Paper(std::size_t pos) const {
         if (Selected(pos)) return editor_.palette().color(QPalette::Active, QPalette::Highlight);
-        return FromScintillaColour(Send(Sci::SCI_STYLEGETBACK, std::size_t(Send(Sci::SCI_GETSTYLEAT, pos))));
+        return FromScintillaColour(
+            Send(Sci::SCI_STYLEGETBACK, std::size_t(Send(Sci::SCI_GETSTYLEAT, pos))));
     }
     QColor Ink(std::size_t pos) const {
-        if (Selected(pos)) return editor_.palette().color(QPalette::Active, QPalette::HighlightedText);
-        return FromScintillaColour(Send(Sci::SCI_STYLEGETFORE, std::size_t(Send(Sci::SCI_GETSTYLEAT, pos))));
+        if (Selected(pos))
+            return editor_.palette().color(QPalette::Active, QPalette::HighlightedText);
+        return FromScintillaColour(
+            Send(Sci::SCI_STYLEGETFORE, std::size_t(Send(Sci::SCI_GETSTYLEAT, pos))));
     }
 
     void Begin() {
@@ -83,8 +87,9 @@ class CellPainter {
         const QPoint at = PointOf(pos);
         const QPoint next = PointOf(pos + 1);
         const bool nextOnLine = next.y() == at.y() && next.x() > at.x();
-        const int width = nextOnLine ? next.x() - at.x()
-                                     : QFontMetrics(editor_.font()).horizontalAdvance(QLatin1Char(' '));
+        const int width = nextOnLine
+                              ? next.x() - at.x()
+                              : QFontMetrics(editor_.font()).horizontalAdvance(QLatin1Char(' '));
         const QRect cell(at.x(), at.y(), width, lineHeight_);
         // The editor's own cell reaches one column into the next character.
         if (!cell.adjusted(0, 0, 1, 0).intersects(area_)) return;

@@ -36,8 +36,7 @@ struct CommandEntry {
 };
 
 template <typename Target>
-bool DispatchCommand(Target& target, std::span<const CommandEntry<Target>> table,
-                     Command command) {
+bool DispatchCommand(Target& target, std::span<const CommandEntry<Target>> table, Command command) {
     for (const auto& entry : table) {
         if (entry.command != command) continue;
         (target.*entry.handler)();

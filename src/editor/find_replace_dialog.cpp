@@ -97,8 +97,9 @@ void FindReplaceDialog::Open(CLumtrakStockEditorView& view, bool replace) {
     view_ = &view;
     replacing_ = replace;
     setWindowTitle(replace ? tr("Replace") : tr("Find"));
-    for (QWidget* widget : {static_cast<QWidget*>(replaceLabel_), static_cast<QWidget*>(replaceWith_),
-                            static_cast<QWidget*>(replace_), static_cast<QWidget*>(replaceAll_)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(replaceLabel_), static_cast<QWidget*>(replaceWith_),
+          static_cast<QWidget*>(replace_), static_cast<QWidget*>(replaceAll_)}) {
         widget->setVisible(replace);
     }
     direction_->setVisible(!replace);

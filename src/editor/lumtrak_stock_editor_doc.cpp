@@ -99,8 +99,7 @@ bool CLumtrakStockEditorDoc::DoSave(const QString& path) {
 bool CLumtrakStockEditorDoc::SaveModified() {
     if (!IsModified()) return true;
     QMessageBox box(QMessageBox::Warning, CLumtrakStockEditorApp::Title(),
-                    tr("Save changes to %1?").arg(title_), QMessageBox::NoButton,
-                    app_.MainFrame());
+                    tr("Save changes to %1?").arg(title_), QMessageBox::NoButton, app_.MainFrame());
     QAbstractButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
     QAbstractButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
     box.setEscapeButton(box.addButton(tr("Cancel"), QMessageBox::RejectRole));

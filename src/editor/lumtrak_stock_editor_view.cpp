@@ -1,5 +1,7 @@
 #include "editor/lumtrak_stock_editor_view.h"
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 #include <Qsci/qsciprinter.h>
 
 #include <QApplication>
@@ -64,8 +66,7 @@ bool NeedsWindows1252Encoding(const QString& text) {
 
 }  // namespace
 
-CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& document,
-                                                 QWidget* parent)
+CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& document, QWidget* parent)
     : QsciScintilla(parent), document_(document) {
     setUtf8(false);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -79,6 +80,14 @@ CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& documen
     setSelectionForegroundColor(palette().color(QPalette::Active, QPalette::HighlightedText));
     setEolMode(EolWindows);
     PrepareByteCells(*this);
+    // Copy, cut, paste and undo reach the view as commands, through the main
+    // window's accelerators, as they do from the menus and the toolbar.
+    for (auto command : {QsciCommand::SelectionCopy, QsciCommand::SelectionCut, QsciCommand::Paste,
+                         QsciCommand::Undo}) {
+        QsciCommand* bound = standardCommands()->find(command);
+        bound->setKey(0);
+        bound->setAlternateKey(0);
+    }
 
     connect(this, &QsciScintilla::selectionChanged, this,
             &CLumtrakStockEditorView::commandStatesMayChange);
@@ -177,8 +186,8 @@ std::optional<CommandState> CLumtrakStockEditorView::CommandUpdate(Command comma
 void CLumtrakStockEditorView::keyPressEvent(QKeyEvent* event) {
     if (m_pPreview2D) m_pPreview2D->update();
     m_bTextChanged = true;
-    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier |
-                                              Qt::MetaModifier;
+    const Qt::KeyboardModifiers commandKeys =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (!(event->modifiers() & commandKeys) && TypeWindows1252(event->text())) {
         event->accept();
         return;
@@ -227,6 +236,42 @@ QMimeData* CLumtrakStockEditorView::toMimeData(const QByteArray& text, bool rect
     data->setData(kBytesMimeType, text);
     (void)rectangular;
     return data;
+}
+
+void CLumtrakStockEditorView::copy() {
+    const ByteSelection selection = GetSelection();
+    if (selection.start == selection.end) return;
+    const std::string_view bytes = Text().substr(selection.start, selection.end - selection.start);
+    QApplication::clipboard()->setMimeData(
+        toMimeData(QByteArray(bytes.data(), qsizetype(bytes.size())), false));
+}
+
+void CLumtrakStockEditorView::cut() {
+    const ByteSelection selection = GetSelection();
+    if (selection.start == selection.end) return;
+    copy();
+    SendScintilla(SCI_CLEAR);
+}
+
+void CLumtrakStockEditorView::paste() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data || !canInsertFromMimeData(data)) return;
+    std::string bytes;
+    if (data->hasFormat(kBytesMimeType)) {
+        const QByteArray copied = data->data(kBytesMimeType);
+        bytes.assign(copied.constData(), std::size_t(copied.size()));
+    } else {
+        const QByteArray text = qtshell::EncodeWindows1252(data->text());
+        bytes = model::WithLineEnds(std::string_view(text.constData(), std::size_t(text.size())),
+                                    NewLineEnd());
+    }
+    const ByteSelection selection = GetSelection();
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
+    SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.c_str());
+    SendScintilla(SCI_ENDUNDOACTION);
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(selection.start + bytes.size()));
 }
 
 void CLumtrakStockEditorView::OnEditUndo() {

@@ -68,6 +68,13 @@ class CLumtrakStockEditorView : public QsciScintilla, public CommandTarget {
 
     void PrintRange(QsciPrinter& printer, bool selectionOnly);
 
+    // The clipboard gets the selected bytes whole, NUL bytes included; what
+    // the view copied pastes back byte for byte, and text from elsewhere
+    // pastes as Windows-1252 with the line end that Enter types.
+    void copy() override;
+    void cut() override;
+    void paste() override;
+
     CPreview2DDlg* m_pPreview2D = nullptr;
     D3DPreview* m_pD3DPreview = nullptr;
     bool m_bRotate = false;

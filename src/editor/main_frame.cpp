@@ -65,7 +65,8 @@ void ShowIndicator(QLabel* label, bool on) {
 QString RecentFileText(std::size_t index, const QString& path) {
     QString shown = path;
     const QString home = QDir::homePath();
-    if (shown.startsWith(home + QLatin1Char('/'))) shown = QLatin1Char('~') + shown.mid(home.size());
+    if (shown.startsWith(home + QLatin1Char('/')))
+        shown = QLatin1Char('~') + shown.mid(home.size());
     constexpr qsizetype kLongest = 48;
     if (shown.size() > kLongest) {
         shown = shown.left(12) + QStringLiteral("...") + shown.right(kLongest - 15);
@@ -106,7 +107,9 @@ bool CMainFrame::LoadFrame() {
     CreateAccelerators();
     ShowMenuResource(128);
     UpdateRecentFileMenus();
-    UpdateCaption();
+    // A maximized document window adds its own caption, " - [Lumtrak1]", and
+    // its modified mark.
+    setWindowTitle(CLumtrakStockEditorApp::Title() + QStringLiteral("[*]"));
     UpdateCommandStates();
     return true;
 }
@@ -125,8 +128,6 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     CLumtrakStockEditorView* view = frame->GetActiveView();
     connect(view, &CLumtrakStockEditorView::commandStatesMayChange, this,
             &CMainFrame::UpdateCommandStates);
-    connect(&view->GetDocument(), &CLumtrakStockEditorDoc::captionChanged, this,
-            &CMainFrame::UpdateCaption);
     if (mdiArea_->subWindowList().size() == 1) {
         frame->showMaximized();
     } else {
@@ -176,12 +177,6 @@ void CMainFrame::UpdateCommandStates() {
 void CMainFrame::ShowFindReplace(CLumtrakStockEditorView& view, bool replace) {
     if (!findReplace_) findReplace_ = new FindReplaceDialog(this);
     findReplace_->Open(view, replace);
-}
-
-void CMainFrame::UpdateCaption() {
-    QString caption = CLumtrakStockEditorApp::Title();
-    if (CChildFrame* frame = MDIGetActive()) caption += QStringLiteral(" - ") + frame->GetDocument().GetTitle();
-    setWindowTitle(caption);
 }
 
 bool CMainFrame::OnCommand(Command command) {
@@ -333,9 +328,9 @@ void CMainFrame::UpdateRecentFileMenus() {
         }
         set.recentFilesPlace->setVisible(entries.empty());
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            QAction* entry = CreateCommandAction(RecentFileCommand(int(i)),
-                                                 RecentFileText(i, QString::fromStdString(entries[i])),
-                                                 set.fileMenu);
+            QAction* entry = CreateCommandAction(
+                RecentFileCommand(int(i)), RecentFileText(i, QString::fromStdString(entries[i])),
+                set.fileMenu);
             set.fileMenu->insertAction(set.recentFilesPlace, entry);
             set.recentFileEntries.append(entry);
         }
@@ -365,7 +360,6 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {
     CChildFrame* frame = MDIGetActive();
     ShowMenuResource(frame ? frame->GetDocument().GetDocTemplate().resource : 128);
-    UpdateCaption();
     UpdateCommandStates();
 }
 

@@ -50,7 +50,6 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void UpdateCommandStates();
 
     void ShowFindReplace(CLumtrakStockEditorView& view, bool replace);
-    void UpdateCaption();
 
     bool OnCommand(Command command) override;
     std::optional<CommandState> CommandUpdate(Command command) override;

@@ -14,14 +14,15 @@ MenuDefinition FileMenu(bool withDocument) {
         {C::FileOpen, QT_TRANSLATE_NOOP("Menu", "&Open...\tCtrl+O")},
     };
     if (withDocument) {
-        items.insert(items.end(), {
-                                      {C::FileClose, QT_TRANSLATE_NOOP("Menu", "&Close")},
-                                      {C::FileSave, QT_TRANSLATE_NOOP("Menu", "&Save\tCtrl+S")},
-                                      {C::FileSaveAs, QT_TRANSLATE_NOOP("Menu", "Save &As...")},
-                                      {C::None, nullptr},
-                                      {C::FilePrint, QT_TRANSLATE_NOOP("Menu", "&Print...\tCtrl+P")},
-                                      {C::FilePrintPreview, QT_TRANSLATE_NOOP("Menu", "Print Pre&view")},
-                                  });
+        items.insert(items.end(),
+                     {
+                         {C::FileClose, QT_TRANSLATE_NOOP("Menu", "&Close")},
+                         {C::FileSave, QT_TRANSLATE_NOOP("Menu", "&Save\tCtrl+S")},
+                         {C::FileSaveAs, QT_TRANSLATE_NOOP("Menu", "Save &As...")},
+                         {C::None, nullptr},
+                         {C::FilePrint, QT_TRANSLATE_NOOP("Menu", "&Print...\tCtrl+P")},
+                         {C::FilePrintPreview, QT_TRANSLATE_NOOP("Menu", "Print Pre&view")},
+                     });
     } else {
         items.push_back({C::None, nullptr});
     }
@@ -138,8 +139,8 @@ std::vector<MenuDefinition> SceneryMenus() {
     RemoveCommands(translations, {C::MatrixTransformation});
     MenuDefinition tools = ToolsMenu();
     RemoveCommands(tools, {C::UpdateStockIndex, C::RebuildStockIndex, C::ListRequiredFiles});
-    return {FileMenu(true), EditMenu(), ViewMenu(), preview, WindowMenu(),
-            translations,   tools,      HelpMenu()};
+    return {FileMenu(true), EditMenu(),   ViewMenu(), preview,
+            WindowMenu(),   translations, tools,      HelpMenu()};
 }
 
 }  // namespace

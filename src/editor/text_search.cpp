@@ -26,7 +26,8 @@ long SearchRange(QsciScintillaBase& editor, const SearchOptions& options, long f
 }
 
 void SelectTarget(QsciScintillaBase& editor) {
-    editor.SendScintilla(Sci::SCI_SETSEL, static_cast<unsigned long>(Send(editor, Sci::SCI_GETTARGETSTART)),
+    editor.SendScintilla(Sci::SCI_SETSEL,
+                         static_cast<unsigned long>(Send(editor, Sci::SCI_GETTARGETSTART)),
                          Send(editor, Sci::SCI_GETTARGETEND));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace lumtrak::model {
@@ -11,5 +12,8 @@ enum class LineEnd { CrLf, Cr, Lf };
 // the text's own line end (its first one), so that a file with LF or CR line
 // ends keeps them.
 LineEnd LineEndForNewLines(std::string_view text);
+
+// text with every line end (CR LF, CR or LF) written as lineEnd.
+std::string WithLineEnds(std::string_view text, LineEnd lineEnd);
 
 }  // namespace lumtrak::model

@@ -1,4 +1,326 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+    <context>
+        <name>Files</name>
+        <message>
+            <source>All Files (*)</source>
+            <translation>Alle Dateien (*)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Menu</name>
+        <message>
+            <source>&amp;New	Ctrl+N</source>
+            <translation>&amp;Neu	Strg+N</translation>
+        </message>
+        <message>
+            <source>&amp;Open...	Ctrl+O</source>
+            <translation>Ö&amp;ffnen...	Strg+O</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>S&amp;chließen</translation>
+        </message>
+        <message>
+            <source>&amp;Save	Ctrl+S</source>
+            <translation>&amp;Speichern	Strg+S</translation>
+        </message>
+        <message>
+            <source>Save &amp;As...</source>
+            <translation>Speichern &amp;unter...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...	Ctrl+P</source>
+            <translation>&amp;Drucken...	Strg+P</translation>
+        </message>
+        <message>
+            <source>Print Pre&amp;view</source>
+            <translation>&amp;Seitenansicht</translation>
+        </message>
+        <message>
+            <source>P&amp;rint Setup...</source>
+            <translation>Drucker&amp;einrichtung...</translation>
+        </message>
+        <message>
+            <source>Recent File</source>
+            <translation>Letzte Datei</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Beenden</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Undo	Ctrl+Z</source>
+            <translation>&amp;Rückgängig	Strg+Z</translation>
+        </message>
+        <message>
+            <source>Cu&amp;t	Ctrl+X</source>
+            <translation>&amp;Ausschneiden	Strg+X</translation>
+        </message>
+        <message>
+            <source>&amp;Copy	Ctrl+C</source>
+            <translation>&amp;Kopieren	Strg+C</translation>
+        </message>
+        <message>
+            <source>&amp;Paste	Ctrl+V</source>
+            <translation>E&amp;infügen	Strg+V</translation>
+        </message>
+        <message>
+            <source>&amp;Find...</source>
+            <translation>&amp;Suchen...</translation>
+        </message>
+        <message>
+            <source>R&amp;eplace...</source>
+            <translation>&amp;Ersetzen...</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>&amp;Ansicht</translation>
+        </message>
+        <message>
+            <source>&amp;Toolbar</source>
+            <translation>&amp;Symbolleiste</translation>
+        </message>
+        <message>
+            <source>&amp;Status Bar</source>
+            <translation>Status&amp;leiste</translation>
+        </message>
+        <message>
+            <source>&amp;Window</source>
+            <translation>&amp;Fenster</translation>
+        </message>
+        <message>
+            <source>&amp;New Window</source>
+            <translation>&amp;Neues Fenster</translation>
+        </message>
+        <message>
+            <source>&amp;Cascade</source>
+            <translation>Ü&amp;berlappend</translation>
+        </message>
+        <message>
+            <source>&amp;Tile</source>
+            <translation>&amp;Nebeneinander</translation>
+        </message>
+        <message>
+            <source>&amp;Arrange Icons</source>
+            <translation>&amp;Symbole anordnen</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Hilfe</translation>
+        </message>
+        <message>
+            <source>&amp;About Lumtrak Stock Editor...</source>
+            <translation>&amp;Info über Lumtrak Stock Editor...</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>Neu</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>Ausschneiden</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Kopieren</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>Einfügen</translation>
+        </message>
+        <message>
+            <source>Print</source>
+            <translation>Drucken</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Info</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CAboutDlg</name>
+        <message>
+            <source>About Lumtrak Stock Editor</source>
+            <translation>Info über Lumtrak Stock Editor</translation>
+        </message>
+        <message>
+            <source>Lumtrak Stock Editor Version 5.05</source>
+            <translation>Lumtrak Stock Editor Version 5.05</translation>
+        </message>
+        <message>
+            <source>Copyright (C) Halbern</source>
+            <translation>Copyright (C) Halbern</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CLumtrakStockEditorApp</name>
+        <message>
+            <source>Open</source>
+            <translation>Öffnen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CLumtrakStockEditorDoc</name>
+        <message>
+            <source>%1 was not found.</source>
+            <translation>%1 wurde nicht gefunden.</translation>
+        </message>
+        <message>
+            <source>%1 could not be accessed.</source>
+            <translation>Auf %1 konnte nicht zugegriffen werden.</translation>
+        </message>
+        <message>
+            <source>An unexpected error occurred while reading %1.</source>
+            <translation>Beim Lesen von %1 ist ein unerwarteter Fehler aufgetreten.</translation>
+        </message>
+        <message>
+            <source>An unexpected error occurred while writing %1:
+%2.</source>
+            <translation>Beim Schreiben von %1 ist ein unerwarteter Fehler aufgetreten:
+%2.</translation>
+        </message>
+        <message>
+            <source>Save As</source>
+            <translation>Speichern unter</translation>
+        </message>
+        <message>
+            <source>Save changes to %1?</source>
+            <translation>Änderungen in %1 speichern?</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Nein</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CMainFrame</name>
+        <message>
+            <source>Toolbar</source>
+            <translation>Symbolleiste</translation>
+        </message>
+        <message>
+            <source>Ready</source>
+            <translation>Bereit</translation>
+        </message>
+        <message>
+            <source>CAP</source>
+            <translation>UF</translation>
+        </message>
+        <message>
+            <source>NUM</source>
+            <translation>NUM</translation>
+        </message>
+        <message>
+            <source>SCRL</source>
+            <translation>RF</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CNewTypeDlg</name>
+        <message>
+            <source>New</source>
+            <translation>Neu</translation>
+        </message>
+        <message>
+            <source>&amp;New</source>
+            <translation>&amp;Neu</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::FindReplaceDialog</name>
+        <message>
+            <source>Fi&amp;nd what:</source>
+            <translation>&amp;Suchen nach:</translation>
+        </message>
+        <message>
+            <source>Re&amp;place with:</source>
+            <translation>Ersetzen &amp;durch:</translation>
+        </message>
+        <message>
+            <source>Match &amp;whole word only</source>
+            <translation>Nur &amp;ganzes Wort suchen</translation>
+        </message>
+        <message>
+            <source>Match &amp;case</source>
+            <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Suchrichtung</translation>
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation>&amp;Nach oben</translation>
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation>Nach &amp;unten</translation>
+        </message>
+        <message>
+            <source>&amp;Find Next</source>
+            <translation>&amp;Weitersuchen</translation>
+        </message>
+        <message>
+            <source>&amp;Replace</source>
+            <translation>&amp;Ersetzen</translation>
+        </message>
+        <message>
+            <source>Replace &amp;All</source>
+            <translation>&amp;Alle ersetzen</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Replace</source>
+            <translation>Ersetzen</translation>
+        </message>
+        <message>
+            <source>Find</source>
+            <translation>Suchen</translation>
+        </message>
+        <message>
+            <source>Cannot find the string '%1'.</source>
+            <translation>Die Zeichenfolge '%1' wurde nicht gefunden.</translation>
+        </message>
+    </context>
 </TS>

@@ -1,0 +1,307 @@
+#include <Qsci/qsciscintillabase.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPointer>
+#include <QtTest>
+#include <filesystem>
+
+#include "editor/d3d_preview.h"
+#include "editor/editor_fixture.h"
+#include "editor/preview2d_dialog.h"
+#include "editor/text_search.h"
+#include "qtshell/windows1252.h"
+#include "support/modal_windows.h"
+#include "support/temp_folder.h"
+
+namespace lumtrak::editor {
+
+using testing::ReadFileBytes;
+using testing::TempFolder;
+
+using namespace std::string_literals;
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Every byte value, and each kind of line end.
+std::string AwkwardBytes() {
+    std::string bytes = "fill 1/2/3\r\nline 4/5/6\nrect\r\r\n";
+    for (int b = 0; b < 256; ++b)
+        bytes += char(b);
+    return bytes + "\n\r\0end"s;
+}
+
+// Types text as a keyboard with those keys would, one key press per character.
+void Type(QWidget& widget, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(&widget, &press);
+    }
+}
+
+// A 2D preview stand-in that counts its repaints.
+class CountingPreview : public CPreview2DDlg {
+  public:
+    int paints = 0;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        CPreview2DDlg::paintEvent(event);
+    }
+};
+
+}  // namespace
+
+class EditorViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void everyByteLoadsAndSavesUnchanged() {
+        TempFolder temp;
+        const std::string bytes = AwkwardBytes();
+        const std::string path = temp.Write("awkward.stk", bytes);
+        EditorUnderTest editor;
+        editor.Start({Q(path)});
+        QCOMPARE(editor.View().Text(), std::string_view(bytes));
+        QVERIFY(!editor.Document().IsModified());
+
+        QVERIFY(editor.Document().OnSaveDocument(Q(temp / "copy.stk")));
+        QCOMPARE(ReadFileBytes(temp / "copy.stk"), bytes);
+        editor.View().SetSelection({0, 4});
+        editor.View().ReplaceSelection("Fill");
+        editor.Frame().ExecuteCommand(Command::FileSave);
+        QCOMPARE(ReadFileBytes(temp / "copy.stk"), "Fill" + bytes.substr(4));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(temp.Path()),
+                               std::filesystem::directory_iterator()),
+                 2);  // no temporary file left beside them
+    }
+
+    void enterTypesTheDocumentsOwnLineEnd() {
+        TempFolder temp;
+        const std::pair<const char*, std::string_view> cases[] = {
+            {"crlf.stk", "a\r\nb\n"}, {"lf.stk", "a\nb\r\n"}, {"cr.stk", "a\rb"}};
+        const std::string_view typed[] = {"\r\n", "\n", "\r"};
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        QTest::keyClick(&editor.View(), Qt::Key_Return);
+        QCOMPARE(editor.View().Text(), std::string_view("\r\n"));  // a new document
+        for (std::size_t i = 0; i < 3; ++i) {
+            editor.app.OpenDocumentFile(
+                Q(temp.Write(cases[i].first, std::string(cases[i].second))));
+            QTest::keyClick(&editor.View(), Qt::Key_Return);
+            QCOMPARE(editor.View().Text(), std::string(typed[i]) + std::string(cases[i].second));
+        }
+    }
+
+    void aKeyPressSetsTheTextChangedFlagAndRepaintsThePreview() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        QVERIFY(!view.m_bTextChanged);
+        auto* preview = new CountingPreview;
+        view.m_pPreview2D = preview;
+        preview->show();
+        QTRY_VERIFY(preview->paints > 0);
+        preview->paints = 0;
+        QTest::keyClick(&view, Qt::Key_X);
+        QVERIFY(view.m_bTextChanged);
+        QCOMPARE(view.Text(), std::string_view("x"));
+        QTRY_VERIFY(preview->paints > 0);
+
+        // Replacements repaint the preview but are no typing.
+        view.m_bTextChanged = false;
+        preview->paints = 0;
+        view.ReplaceSelection("y");
+        view.RepaintPreview();
+        QVERIFY(!view.m_bTextChanged);
+        QTRY_VERIFY(preview->paints > 0);
+    }
+
+    void theTextBufferWorksInBytesAndItsReplacementsCannotBeUndone() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        view.LoadText("\xA3\x80\r\nfill \0 1/2/3\r\n"s);
+        view.SetSelection({4, 9});
+        QCOMPARE(view.GetSelection().start, 4u);
+        QCOMPARE(view.GetSelection().end, 9u);
+        view.SetSelection({7, 400});
+        QCOMPARE(view.GetSelection().end, view.Text().size());
+
+        view.SetSelection({view.Text().size(), view.Text().size()});
+        QTest::keyClicks(&view, QStringLiteral("typed"));
+        QVERIFY(view.isUndoAvailable());
+        view.SetSelection({4, 8});
+        view.ReplaceSelection("Fill\0\xFF"s);
+        QCOMPARE(view.Text(), std::string_view("\xA3\x80\r\nFill\0\xFF \0 1/2/3\r\ntyped"s));
+        QCOMPARE(view.GetSelection().start, 10u);
+        QCOMPARE(view.GetSelection().end, 10u);
+        QVERIFY(!view.isUndoAvailable());
+        QVERIFY(editor.Document().IsModified());
+        editor.Frame().UpdateCommandStates();
+        QVERIFY(!editor.Frame().StateOf(Command::EditUndo).enabled);
+
+        view.SetSelection({0, 0});
+        view.ReplaceSelection("");
+        QCOMPARE(view.Text().size(), 25u);
+    }
+
+    void newWindowSharesTheTextOfTheDocument() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& first = editor.View();
+        first.LoadText("name one\r\n");
+        editor.Frame().ExecuteCommand(Command::WindowNew);
+        CLumtrakStockEditorView& second = editor.View();
+        QVERIFY(&second != &first);
+        QCOMPARE(editor.Document().Views().size(), 2);
+        QCOMPARE(editor.Frame().MdiArea().subWindowList().size(), 2);
+        QCOMPARE(CChildFrame::Of(first)->windowTitle(), QStringLiteral("Lumtrak1:1[*]"));
+        QCOMPARE(CChildFrame::Of(second)->windowTitle(), QStringLiteral("Lumtrak1:2[*]"));
+
+        QTest::keyClicks(&second, QStringLiteral("x"));
+        QCOMPARE(first.Text(), std::string_view("xname one\r\n"));
+        QCOMPARE(first.Text().data(), second.Text().data());
+        second.SetSelection({1, 5});
+        QCOMPARE(first.GetSelection().start, 0u);  // each window has its own selection
+        QCOMPARE(first.GetSelection().end, 0u);
+
+        // Closing one window keeps the document; the last one takes it along.
+        QPointer<CLumtrakStockEditorDoc> document = &editor.Document();
+        delete CChildFrame::Of(second);
+        QCOMPARE(document->Views().size(), 1);
+        QCOMPARE(CChildFrame::Of(first)->windowTitle(), QStringLiteral("Lumtrak1[*]"));
+        editor.Document().SetModifiedFlag(false);
+        editor.Frame().ExecuteCommand(Command::FileClose);
+        QTRY_VERIFY(document.isNull());
+        QVERIFY(editor.app.Documents().isEmpty());
+        QCOMPARE(editor.Frame().MenuResourceShown(), 128);
+    }
+
+    void closingAViewClosesItsLinkedPreviewWindows() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        QPointer<CPreview2DDlg> preview2D = new CPreview2DDlg;
+        QPointer<D3DPreview> preview3D = new D3DPreview;
+        view.m_pPreview2D = preview2D;
+        view.m_pD3DPreview = preview3D;
+
+        view.DetachD3DPreview();
+        QVERIFY(view.m_pD3DPreview == nullptr);
+        QVERIFY(!preview3D.isNull());  // detached, still open
+        view.ClosePreview2D();
+        QVERIFY(view.m_pPreview2D == nullptr);
+        QVERIFY(preview2D.isNull());
+
+        preview2D = new CPreview2DDlg;
+        view.m_pPreview2D = preview2D;
+        QPointer<D3DPreview> linked3D = new D3DPreview;
+        view.m_pD3DPreview = linked3D;
+        CChildFrame::Of(view)->close();
+        QTRY_VERIFY(preview2D.isNull() && linked3D.isNull());
+        QVERIFY(!preview3D.isNull());
+        delete preview3D;
+    }
+
+    void textTypedOrPastedIsStoredAsWindows1252() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        Type(view, QStringLiteral("\u20AC\u00A3\u201C"));
+        QCOMPARE(view.Text(), std::string_view("\x80\xA3\x93"));
+
+        view.SetSelection({0, 3});
+        view.copy();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text(), QStringLiteral("\u20AC\u00A3\u201C"));
+
+        view.LoadText("\x81\x8D\x00"s);  // bytes without a character of their own
+        view.SetSelection({0, 3});
+        view.copy();
+        view.SetSelection({3, 3});
+        view.paste();
+        QCOMPARE(view.Text(), std::string_view("\x81\x8D\x00\x81\x8D\x00"s));
+
+        QApplication::clipboard()->setText(QStringLiteral("\u0152 \u4E2D\n"));
+        view.paste();
+        QCOMPARE(view.Text().substr(6), std::string_view("\x8C ?\r\n"));
+    }
+
+    void everyByteHasACharacterAndBack() {
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(b));
+        const QString text = qtshell::DecodeWindows1252(bytes);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(qtshell::EncodeWindows1252(text), bytes);
+        QCOMPARE(text[0x80], QChar(0x20AC));
+        QCOMPARE(text[0x9F], QChar(0x0178));
+        QCOMPARE(text[0x81], QChar(0x81));
+        QCOMPARE(text[0xA3], QChar(0xA3));
+    }
+
+    void findAndReplaceWorkOnTheBytes() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        view.LoadText("Fill \x80 fill\r\nfilling fill");
+        SearchOptions options{"fill", false, false, true};
+        QVERIFY(FindNext(view, options));
+        QCOMPARE(view.GetSelection().start, 0u);
+        QVERIFY(FindNext(view, options));
+        QCOMPARE(view.GetSelection().start, 7u);
+        options.matchCase = true;
+        options.wholeWord = true;
+        QVERIFY(FindNext(view, options));
+        QCOMPARE(view.GetSelection().start, 21u);
+        QVERIFY(FindNext(view, options));  // round the end
+        QCOMPARE(view.GetSelection().start, 7u);
+        options.down = false;
+        QVERIFY(FindNext(view, options));
+        QCOMPARE(view.GetSelection().start, 21u);
+        QVERIFY(!FindNext(view, {"rect", false, false, true}));
+        QVERIFY(FindNext(view, {qtshell::EncodeWindows1252(QStringLiteral("\u20AC")), true}));
+        QCOMPARE(view.GetSelection().start, 5u);
+
+        QCOMPARE(ReplaceAll(view, {"fill", false, true, true}, "Rect"), 3);
+        QCOMPARE(view.Text(), std::string_view("Rect \x80 Rect\r\nfilling Rect"));
+        view.undo();
+        QCOMPARE(view.Text(), std::string_view("Fill \x80 fill\r\nfilling fill"));
+    }
+
+    void theEditCommandsFollowTheSelection() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        CMainFrame& frame = editor.Frame();
+        QVERIFY(!frame.StateOf(Command::EditCopy).enabled);
+        QVERIFY(!frame.StateOf(Command::EditFind).enabled);
+        view.LoadText("fill");
+        view.SetSelection({0, 2});
+        QVERIFY(frame.StateOf(Command::EditCopy).enabled);
+        QVERIFY(frame.StateOf(Command::EditCut).enabled);
+        QVERIFY(frame.StateOf(Command::EditFind).enabled);
+        frame.ExecuteCommand(Command::EditCut);
+        QCOMPARE(view.Text(), std::string_view("ll"));
+        QVERIFY(frame.StateOf(Command::EditUndo).enabled);
+        frame.ExecuteCommand(Command::EditUndo);
+        QCOMPARE(view.Text(), std::string_view("fill"));
+        QVERIFY(!frame.StateOf(Command::Shift).enabled);
+    }
+};
+
+}  // namespace lumtrak::editor
+
+LUMTRAK_GUI_TEST_MAIN(lumtrak::editor::EditorViewTest)
+#include "editor_view_test.moc"
