@@ -11,7 +11,7 @@
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
-#include "platform/file_replace.h"
+#include "platform/atomic_file.h"
 
 namespace lumtrak::editor {
 
@@ -70,7 +70,7 @@ bool CLumtrakStockEditorDoc::OnOpenDocument(const QString& path) {
 bool CLumtrakStockEditorDoc::OnSaveDocument(const QString& path) {
     const std::string_view text = views_.isEmpty() ? std::string_view() : views_.front()->Text();
     if (const std::error_code error =
-            platform::ReplaceFileContent(QFile::encodeName(path).toStdString(), text)) {
+            platform::WriteFileAtomically(QFile::encodeName(path).toStdString(), text)) {
         ReportFileError(tr("An unexpected error occurred while writing %1:\n%2.")
                             .arg(path, QString::fromStdString(error.message())));
         return false;

@@ -138,19 +138,19 @@ model::LineEnd CLumtrakStockEditorView::NewLineEnd() const {
     return model::LineEnd::CrLf;
 }
 
-ByteSelection CLumtrakStockEditorView::GetSelection() const {
+tools::Selection CLumtrakStockEditorView::GetSelection() const {
     return {std::size_t(SendScintilla(SCI_GETSELECTIONSTART)),
             std::size_t(SendScintilla(SCI_GETSELECTIONEND))};
 }
 
-void CLumtrakStockEditorView::SetSelection(ByteSelection selection) {
-    const std::size_t length = Text().size();
-    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(std::min(selection.start, length)),
-                  static_cast<long>(std::min(selection.end, length)));
+void CLumtrakStockEditorView::SetSelection(tools::Selection selection) {
+    selection = tools::ClampSelection(selection, Text().size());
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(selection.start),
+                  static_cast<long>(selection.end));
 }
 
 void CLumtrakStockEditorView::ReplaceSelection(std::string_view replacement) {
-    const ByteSelection selection = GetSelection();
+    const tools::Selection selection = GetSelection();
     SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
     SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(replacement.size()),
@@ -231,15 +231,15 @@ QByteArray CLumtrakStockEditorView::fromMimeData(const QMimeData* source, bool& 
 }
 
 QMimeData* CLumtrakStockEditorView::toMimeData(const QByteArray& text, bool rectangular) const {
-    auto* data = new QMimeData;
-    data->setText(qtshell::DecodeWindows1252(text));
-    data->setData(kBytesMimeType, text);
+    auto* copied = new QMimeData;
+    copied->setText(qtshell::DecodeWindows1252(text));
+    copied->setData(kBytesMimeType, text);
     (void)rectangular;
-    return data;
+    return copied;
 }
 
 void CLumtrakStockEditorView::copy() {
-    const ByteSelection selection = GetSelection();
+    const tools::Selection selection = GetSelection();
     if (selection.start == selection.end) return;
     const std::string_view bytes = Text().substr(selection.start, selection.end - selection.start);
     QApplication::clipboard()->setMimeData(
@@ -247,25 +247,25 @@ void CLumtrakStockEditorView::copy() {
 }
 
 void CLumtrakStockEditorView::cut() {
-    const ByteSelection selection = GetSelection();
+    const tools::Selection selection = GetSelection();
     if (selection.start == selection.end) return;
     copy();
     SendScintilla(SCI_CLEAR);
 }
 
 void CLumtrakStockEditorView::paste() {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data || !canInsertFromMimeData(data)) return;
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    if (!clipboard || !canInsertFromMimeData(clipboard)) return;
     std::string bytes;
-    if (data->hasFormat(kBytesMimeType)) {
-        const QByteArray copied = data->data(kBytesMimeType);
+    if (clipboard->hasFormat(kBytesMimeType)) {
+        const QByteArray copied = clipboard->data(kBytesMimeType);
         bytes.assign(copied.constData(), std::size_t(copied.size()));
     } else {
-        const QByteArray text = qtshell::EncodeWindows1252(data->text());
+        const QByteArray text = qtshell::EncodeWindows1252(clipboard->text());
         bytes = model::WithLineEnds(std::string_view(text.constData(), std::size_t(text.size())),
                                     NewLineEnd());
     }
-    const ByteSelection selection = GetSelection();
+    const tools::Selection selection = GetSelection();
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
     SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
@@ -291,7 +291,7 @@ void CLumtrakStockEditorView::OnEditCopy() {
 }
 
 void CLumtrakStockEditorView::OnUpdateNeedSelection(CommandState& state) {
-    const ByteSelection selection = GetSelection();
+    const tools::Selection selection = GetSelection();
     state.enabled = selection.start != selection.end;
 }
 
@@ -300,8 +300,8 @@ void CLumtrakStockEditorView::OnEditPaste() {
 }
 
 void CLumtrakStockEditorView::OnUpdateEditPaste(CommandState& state) {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    state.enabled = data && canInsertFromMimeData(data);
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    state.enabled = clipboard && canInsertFromMimeData(clipboard);
 }
 
 void CLumtrakStockEditorView::OnEditFind() {

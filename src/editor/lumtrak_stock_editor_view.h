@@ -7,6 +7,7 @@
 
 #include "editor/command_target.h"
 #include "model/line_ends.h"
+#include "tools/text_buffer.h"
 
 class QsciPrinter;
 
@@ -16,18 +17,14 @@ class CLumtrakStockEditorDoc;
 class CPreview2DDlg;
 class D3DPreview;
 
-// Where a selection lies in the text, in bytes: [start, end).
-struct ByteSelection {
-    std::size_t start = 0;
-    std::size_t end = 0;
-};
-
 // The text view of a document: a QScintilla editor in 8-bit mode whose byte
-// buffer is the document's text. It owns what belongs to one editing window:
-// the links to its 2D and 3D preview windows, the preview flags and the
-// text-changed flag, and it receives the Preview, Translations and Tools
-// commands.
-class CLumtrakStockEditorView : public QsciScintilla, public CommandTarget {
+// buffer is the document's text, and the text buffer that the editing tools
+// rewrite. It owns what belongs to one editing window: the links to its 2D
+// and 3D preview windows, the preview flags and the text-changed flag, and it
+// receives the Preview, Translations and Tools commands.
+class CLumtrakStockEditorView : public QsciScintilla,
+                                public tools::TextBuffer,
+                                public CommandTarget {
     Q_OBJECT
 
   public:
@@ -36,8 +33,9 @@ class CLumtrakStockEditorView : public QsciScintilla, public CommandTarget {
 
     CLumtrakStockEditorDoc& GetDocument() const { return document_; }
 
-    // The whole text, byte for byte, valid until the text changes.
-    std::string_view Text() const;
+    // The whole text, byte for byte (followed by a zero byte), valid until the
+    // text changes.
+    std::string_view Text() const override;
     // Replaces the whole text with bytes, unchanged, as an unmodified text
     // without undo history; new lines then take the text's own line end.
     void LoadText(std::string_view bytes);
@@ -46,16 +44,16 @@ class CLumtrakStockEditorView : public QsciScintilla, public CommandTarget {
     // The line end that Enter inserts.
     model::LineEnd NewLineEnd() const;
 
-    ByteSelection GetSelection() const;
+    tools::Selection GetSelection() const override;
     // Selects [start, end) (clamped to the text) and scrolls the caret into view.
-    void SetSelection(ByteSelection selection);
+    void SetSelection(tools::Selection selection) override;
     // Replaces the selection (inserts at the caret when it is empty); the caret
     // stands after the inserted text with nothing selected. The change cannot
     // be undone: the undo history is emptied, and the document counts as
     // modified.
-    void ReplaceSelection(std::string_view replacement);
+    void ReplaceSelection(std::string_view replacement) override;
     // Invalidates the 2D preview window, which then redraws from the text.
-    void RepaintPreview();
+    void RepaintPreview() override;
 
     // Called by the 2D preview when it closes, and by "Show Preview".
     void ClosePreview2D();

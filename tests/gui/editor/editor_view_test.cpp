@@ -15,6 +15,8 @@
 #include "qtshell/windows1252.h"
 #include "support/modal_windows.h"
 #include "support/temp_folder.h"
+#include "tools/point_conversions.h"
+#include "tools/rewrite_result.h"
 
 namespace lumtrak::editor {
 
@@ -154,6 +156,37 @@ class EditorViewTest : public QObject {
         view.SetSelection({0, 0});
         view.ReplaceSelection("");
         QCOMPARE(view.Text().size(), 25u);
+    }
+
+    void anEditingToolRewritesTheViewAsItRewritesAMemoryBuffer() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        view.LoadText(
+            "name a\r\nfill 1/2/3 4/5/6 7/8/9 -10/11/12 .body \xA3\r\nline 0/0/2 5/5/5\n");
+        view.SetSelection({view.Text().size(), view.Text().size()});
+        QTest::keyClicks(&view, QStringLiteral("end"));
+        view.m_bTextChanged = false;
+        auto* preview = new CountingPreview;
+        view.m_pPreview2D = preview;
+        preview->show();
+        QTRY_VERIFY(preview->paints > 0);
+        preview->paints = 0;
+
+        view.SetSelection({8, 70});
+        const tools::RewriteResult result =
+            tools::ImperialToMetric(view.Text(), view.GetSelection());
+        tools::MemoryTextBuffer memory(std::string(view.Text()), view.GetSelection());
+        platform::RecordingMessageSink messages;
+        tools::CommitRewrite(memory, result, messages);
+        tools::CommitRewrite(view, result, messages);
+        QCOMPARE(view.Text(), memory.Text());
+        QVERIFY(view.GetSelection() == memory.GetSelection());
+        QVERIFY(view.Text().find("Fill 3/6/9 ") != std::string_view::npos);
+        QVERIFY(!view.isUndoAvailable());
+        QVERIFY(!view.m_bTextChanged);
+        QVERIFY(editor.Document().IsModified());
+        QTRY_VERIFY(preview->paints > 0);
     }
 
     void newWindowSharesTheTextOfTheDocument() {
