@@ -184,6 +184,14 @@ std::optional<CommandState> CLumtrakStockEditorView::CommandUpdate(Command comma
 }
 
 void CLumtrakStockEditorView::keyPressEvent(QKeyEvent* event) {
+    // Alt with a key is a menu mnemonic or a shortcut, not typing; only the
+    // editor's own Alt bindings (Alt+Left...) stay here.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+        !standardCommands()->boundTo(event->key() | int(modifiers))) {
+        event->ignore();
+        return;
+    }
     if (m_pPreview2D) m_pPreview2D->update();
     m_bTextChanged = true;
     const Qt::KeyboardModifiers commandKeys =

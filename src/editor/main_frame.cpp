@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "editor/child_frame.h"
@@ -128,9 +129,16 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     CLumtrakStockEditorView* view = frame->GetActiveView();
     connect(view, &CLumtrakStockEditorView::commandStatesMayChange, this,
             &CMainFrame::UpdateCommandStates);
-    if (mdiArea_->subWindowList().size() == 1) {
+    const auto count = int(mdiArea_->subWindowList().size());
+    if (count == 1) {
         frame->showMaximized();
     } else {
+        // Each new window a little below and right of the one before.
+        const QSize area = mdiArea_->viewport()->size();
+        frame->resize(area.width() * 3 / 4, area.height() * 3 / 4);
+        const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+        const int steps = std::max(1, (area.height() / 4) / std::max(1, step));
+        frame->move(((count - 1) % steps) * step, ((count - 1) % steps) * step);
         frame->show();
     }
     mdiArea_->setActiveSubWindow(frame);
@@ -350,8 +358,10 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         entry->setProperty(kWindowEntryProperty, true);
-        entry->setCheckable(true);
-        entry->setChecked(window == mdiArea_->activeSubWindow());
+        if (window == mdiArea_->activeSubWindow()) {
+            entry->setCheckable(true);
+            entry->setChecked(true);
+        }
         connect(entry, &QAction::triggered, this,
                 [this, window] { mdiArea_->setActiveSubWindow(window); });
     }

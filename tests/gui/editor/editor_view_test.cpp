@@ -109,7 +109,9 @@ class EditorViewTest : public QObject {
         EditorUnderTest editor(std::size_t(0));
         editor.Start();
         CLumtrakStockEditorView& view = editor.View();
+        QTest::keyClick(&view, Qt::Key_Q, Qt::AltModifier);  // a menu key, not typing
         QVERIFY(!view.m_bTextChanged);
+        QVERIFY(view.Text().empty());
         auto* preview = new CountingPreview;
         view.m_pPreview2D = preview;
         preview->show();
