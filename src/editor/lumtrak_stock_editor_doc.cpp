@@ -12,6 +12,7 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "platform/atomic_file.h"
+#include "platform/whole_file.h"
 
 namespace lumtrak::editor {
 
@@ -44,24 +45,18 @@ void CLumtrakStockEditorDoc::OnNewDocument() {
 }
 
 bool CLumtrakStockEditorDoc::OnOpenDocument(const QString& path) {
-    QFile file(path);
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    if (!QFileInfo::exists(path)) {
         ReportFileError(tr("%1 was not found.").arg(path));
         return false;
     }
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Only regular files: reading a FIFO or a device could wait for ever.
+    const std::optional<std::string> bytes =
+        platform::ReadWholeFile(QFile::encodeName(path).toStdString());
+    if (!bytes) {
         ReportFileError(tr("%1 could not be accessed.").arg(path));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ReportFileError(tr("An unexpected error occurred while reading %1.").arg(path));
-        return false;
-    }
-    if (!views_.isEmpty()) {
-        views_.front()->LoadText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    }
+    if (!views_.isEmpty()) views_.front()->LoadText(*bytes);
     modified_ = false;
     SetPathName(path);
     return true;

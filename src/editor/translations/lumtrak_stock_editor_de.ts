@@ -192,10 +192,6 @@
             <translation>Auf %1 konnte nicht zugegriffen werden.</translation>
         </message>
         <message>
-            <source>An unexpected error occurred while reading %1.</source>
-            <translation>Beim Lesen von %1 ist ein unerwarteter Fehler aufgetreten.</translation>
-        </message>
-        <message>
             <source>An unexpected error occurred while writing %1:
 %2.</source>
             <translation>Beim Schreiben von %1 ist ein unerwarteter Fehler aufgetreten:

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
@@ -155,6 +156,15 @@ class EditorAppTest : public QObject {
         });
         QCOMPARE(editor.Start({Q(temp / "missing.stk")}), CLumtrakStockEditorApp::StartUp::Failed);
         QCOMPARE(shown, Q(temp / "missing.stk") + QStringLiteral(" was not found."));
+
+        // A FIFO would block a reader until someone writes to it: it is refused.
+        QCOMPARE(::mkfifo((temp / "pipe.stk").c_str(), 0600), 0);
+        WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+            shown = box->text();
+            box->accept();
+        });
+        QVERIFY(editor.app.OpenDocumentFile(Q(temp / "pipe.stk")) == nullptr);
+        QCOMPARE(shown, Q(temp / "pipe.stk") + QStringLiteral(" could not be accessed."));
     }
 
     void eachDocumentTypeHasItsMenus() {
