@@ -18,22 +18,6 @@ tools::DivideAxis AxisOption(const Arguments& arguments) {
     throw UsageError("malformed value '" + *axis + "' for --axis (one of w, l, h)");
 }
 
-using PlainTool = tools::RewriteResult (*)(std::string_view, tools::Selection);
-
-Command PlainPanelCommand(std::string name, std::string summary, PlainTool tool) {
-    return ToolCommand({
-        std::move(name),
-        std::move(summary),
-        "",
-        {},
-        [tool](const Arguments&) -> ToolRun {
-            return [tool](std::string_view text, tools::Selection selection) {
-                return tool(text, selection);
-            };
-        },
-    });
-}
-
 }  // namespace
 
 Command DivideCommand() {
@@ -59,19 +43,19 @@ Command DivideCommand() {
 }
 
 Command CutOutCommand() {
-    return PlainPanelCommand(
+    return PlainToolCommand(
         "cut-out", "frame the hole of the second selected Fill in the first with four panels",
         &tools::CutOut);
 }
 
 Command SetD3DOnlyCommand() {
-    return PlainPanelCommand("set-d3d-only",
-                             "tag the selected panels [D3D] (the whole text with the caret at 0)",
-                             &tools::SetD3DOnly);
+    return PlainToolCommand("set-d3d-only",
+                            "tag the selected panels [D3D] (the whole text with the caret at 0)",
+                            &tools::SetD3DOnly);
 }
 
 Command AutoQCommand() {
-    return PlainPanelCommand(
+    return PlainToolCommand(
         "auto-q",
         "tag the selected panels with their quadrant (the whole text without a selection)",
         &tools::AutoQ);

@@ -5,25 +5,6 @@
 
 // The tools without a dialog that rewrite the points of the selected panels.
 namespace lumtrak::cli {
-namespace {
-
-using PlainTool = tools::RewriteResult (*)(std::string_view, tools::Selection);
-
-Command PlainToolCommand(std::string name, std::string summary, PlainTool tool) {
-    return ToolCommand({
-        std::move(name),
-        std::move(summary),
-        "",
-        {},
-        [tool](const Arguments&) -> ToolRun {
-            return [tool](std::string_view text, tools::Selection selection) {
-                return tool(text, selection);
-            };
-        },
-    });
-}
-
-}  // namespace
 
 Command ImperialToMetricCommand() {
     return PlainToolCommand("imperial-to-metric", "multiply the points of the selected panels by 3",

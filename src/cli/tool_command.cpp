@@ -95,6 +95,20 @@ Command ToolCommand(ToolCommandDefinition definition) {
     return command;
 }
 
+Command PlainToolCommand(std::string name, std::string summary, PlainTool tool) {
+    return ToolCommand({
+        std::move(name),
+        std::move(summary),
+        "",
+        {},
+        [tool](const Arguments&) -> ToolRun {
+            return [tool](std::string_view text, tools::Selection selection) {
+                return tool(text, selection);
+            };
+        },
+    });
+}
+
 std::int32_t TextFieldOption(const Arguments& arguments, std::string_view option,
                              std::int32_t fallback) {
     const auto value = arguments.Value(option);

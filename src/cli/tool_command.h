@@ -43,6 +43,10 @@ struct ToolCommandDefinition {
 // -o OUT, --in-place and --json.
 Command ToolCommand(ToolCommandDefinition definition);
 
+// The command for a tool without options of its own.
+using PlainTool = tools::RewriteResult (*)(std::string_view text, tools::Selection selection);
+Command PlainToolCommand(std::string name, std::string summary, PlainTool tool);
+
 // A text field of a tool's dialog, converted as atoi converts it (text that is not
 // a number gives 0); fallback when the option is absent.
 std::int32_t TextFieldOption(const Arguments& arguments, std::string_view option,

@@ -17,7 +17,7 @@ RewriteResult MapPoints(std::string_view text, Selection selection, const Map& m
 
 RewriteResult ImperialToMetric(std::string_view text, Selection selection) {
     return MapPoints(text, selection, [](const Point& p) {
-        return Point{WrapMultiply(p.x, 3), WrapMultiply(p.y, 3), WrapMultiply(p.z, 3)};
+        return Point{WrapMul(p.x, 3), WrapMul(p.y, 3), WrapMul(p.z, 3)};
     });
 }
 
@@ -28,15 +28,11 @@ RewriteResult MetricToImperial(std::string_view text, Selection selection) {
 }
 
 RewriteResult Rotate90Left(std::string_view text, Selection selection) {
-    return MapPoints(text, selection, [](const Point& p) {
-        return Point{WrapNegate(p.y), p.x, p.z};
-    });
+    return MapPoints(text, selection, [](const Point& p) { return Point{WrapNeg(p.y), p.x, p.z}; });
 }
 
 RewriteResult Rotate90Right(std::string_view text, Selection selection) {
-    return MapPoints(text, selection, [](const Point& p) {
-        return Point{p.y, WrapNegate(p.x), p.z};
-    });
+    return MapPoints(text, selection, [](const Point& p) { return Point{p.y, WrapNeg(p.x), p.z}; });
 }
 
 }  // namespace lumtrak::tools

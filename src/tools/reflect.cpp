@@ -9,7 +9,7 @@ namespace lumtrak::tools {
 namespace {
 
 std::int32_t Mirrored(std::int32_t value, std::int32_t centre) {
-    return WrapSubtract(WrapMultiply(2, centre), value);
+    return WrapSub(WrapMul(2, centre), value);
 }
 
 Point Reflected(Point point, const ReflectParameters& parameters) {

@@ -8,7 +8,7 @@ namespace {
 
 // o + ((v - o) * f) / 100, in wrapping 32-bit arithmetic, the division truncating.
 std::int32_t Stretched(std::int32_t value, std::int32_t origin, std::int32_t percent) {
-    return WrapAdd(origin, WrapMultiply(WrapSubtract(value, origin), percent) / 100);
+    return WrapAdd(origin, WrapMul(WrapSub(value, origin), percent) / 100);
 }
 
 }  // namespace

@@ -48,13 +48,7 @@ TEST(CommitRewrite, ReplacesTheRangeReselectsShowsMessagesAndRepaints) {
     EXPECT_EQ(buffer.Repaints(), 1);
 }
 
-TEST(Int32Arithmetic, WrapsRoundAndTruncatesTowardZero) {
-    EXPECT_EQ(WrapMultiply(1'000'000'000, 3), -1'294'967'296);
-    EXPECT_EQ(WrapAdd(INT32_MAX, 1), INT32_MIN);
-    EXPECT_EQ(WrapNegate(INT32_MIN), INT32_MIN);
-    EXPECT_EQ(DivideTruncating(INT32_MIN, -1), INT32_MIN);
-    EXPECT_EQ(DivideTruncating(-7, 3), -2);
-
+TEST(TruncateToInt32, TruncatesTowardZeroAndWrapsBeyondThe32BitRange) {
     EXPECT_EQ(TruncateToInt32(6.9999998), 6);
     EXPECT_EQ(TruncateToInt32(-1.5), -1);
     EXPECT_EQ(TruncateToInt32(-0.9), 0);
