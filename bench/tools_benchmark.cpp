@@ -23,7 +23,7 @@ void RunOverSelection(benchmark::State& state, const Rewrite& rewrite) {
         benchmark::DoNotOptimize(result.replacement.data());
         if (result.replacement.size() < text.size() / 2) state.SkipWithError("nothing rewritten");
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 void BM_Shift(benchmark::State& state) {
