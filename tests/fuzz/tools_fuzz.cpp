@@ -18,7 +18,12 @@
 #include <string_view>
 
 #include "platform/message_sink.h"
+#include "tools/count_panels.h"
+#include "tools/cut_out.h"
+#include "tools/cylinders.h"
+#include "tools/divide_panels.h"
 #include "tools/matrix_transformation.h"
+#include "tools/panel_tags.h"
 #include "tools/point_conversions.h"
 #include "tools/reflect.h"
 #include "tools/reverse_panel.h"
@@ -35,7 +40,10 @@ using namespace lumtrak::tools;
 // Which bytes a tool may replace.
 enum class Replaces {
     Selection,  // exactly the selection
-    Anything,   // a range of its own choosing (whole-text tools, insertion at the caret)
+    // the selection, or nothing but an insertion at its end (Cylinders)
+    SelectionOrInsertionAfterIt,
+    // the selection, or the whole text when nothing is selected
+    SelectionOrWholeText,
 };
 
 using ToolRun = std::function<RewriteResult(std::string_view text, Selection selection)>;
@@ -59,6 +67,20 @@ std::int32_t Coordinate(FuzzedDataProvider& input) {
 
 Point AnyPoint(FuzzedDataProvider& input) {
     return {Coordinate(input), Coordinate(input), Coordinate(input)};
+}
+
+CylinderSurfaceLook AnyLook(FuzzedDataProvider& input) {
+    return {Coordinate(input), Coordinate(input), Coordinate(input), input.ConsumeBool(),
+            input.ConsumeBool()};
+}
+
+CylinderEnd AnyCylinderEnd(FuzzedDataProvider& input) {
+    CylinderEnd end;
+    end.centre = AnyPoint(input);
+    end.radius = Coordinate(input);
+    end.solid = input.ConsumeBool();
+    end.look = AnyLook(input);
+    return end;
 }
 
 template <RewriteResult (*Tool)(std::string_view, Selection)>
@@ -123,6 +145,40 @@ const FuzzTool kTools[] = {
              return MatrixTransformation(text, selection, matrix);
          };
      }},
+    {"cylinders", Replaces::SelectionOrInsertionAfterIt,
+     [](FuzzedDataProvider& input) -> ToolRun {
+         CylinderParameters parameters;
+         parameters.endA = AnyCylinderEnd(input);
+         parameters.endB = AnyCylinderEnd(input);
+         parameters.mantle = input.ConsumeBool();
+         parameters.mantleLook = AnyLook(input);
+         // Every step is one line per surface; a few show the ring closing.
+         parameters.steps = input.ConsumeIntegralInRange<std::int32_t>(-1, 9);
+         return [parameters](std::string_view text, Selection selection) {
+             return Cylinders(text, selection, parameters);
+         };
+     }},
+    {"divide", Replaces::Selection,
+     [](FuzzedDataProvider& input) -> ToolRun {
+         DivideParameters parameters;
+         parameters.axis = input.PickValueInArray(
+             {DivideAxis::None, DivideAxis::W, DivideAxis::L, DivideAxis::H});
+         parameters.w = Coordinate(input);
+         parameters.l = Coordinate(input);
+         parameters.h = Coordinate(input);
+         return [parameters](std::string_view text, Selection selection) {
+             return DividePanels(text, selection, parameters);
+         };
+     }},
+    {"cut-out", Replaces::Selection, &Plain<&CutOut>},
+    {"set-d3d-only", Replaces::SelectionOrWholeText, &Plain<&SetD3DOnly>},
+    {"auto-q", Replaces::SelectionOrWholeText, &Plain<&AutoQ>},
+    {"count-panels", Replaces::SelectionOrWholeText,
+     [](FuzzedDataProvider&) -> ToolRun {
+         return [](std::string_view text, Selection selection) {
+             return CountPanels(text, selection).rewrite;
+         };
+     }},
 };
 
 void Check(bool condition) {
@@ -149,7 +205,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Check(result.range.start <= result.range.end && result.range.end <= text.size());
     const Selection clamped = ClampSelection(selection, text.size());
-    if (tool.replaces == Replaces::Selection && result.replaces) Check(result.range == clamped);
+    if (result.replaces) {
+        switch (tool.replaces) {
+            case Replaces::Selection:
+                Check(result.range == clamped);
+                break;
+            case Replaces::SelectionOrInsertionAfterIt:
+                Check(result.range == clamped ||
+                      result.range == Selection{clamped.end, clamped.end});
+                break;
+            case Replaces::SelectionOrWholeText:
+                Check(result.range == clamped ||
+                      (clamped.start == clamped.end && result.range == Selection{0, text.size()}));
+                break;
+        }
+    }
 
     MemoryTextBuffer buffer(std::string(text), clamped);
     lumtrak::platform::RecordingMessageSink messages;
