@@ -5,6 +5,7 @@
 #include "cli/common_options.h"
 #include "platform/program_folder.h"
 #include "qtshell/qt_settings_store.h"
+#include "setup/completion_message.h"
 #include "setup/default_folders.h"
 #include "setup/installation.h"
 
@@ -36,12 +37,10 @@ int RunInstall(const Arguments& arguments) {
     options.startMenuItems = arguments.Has("--start-menu");
     options.sampleLayouts = !arguments.Has("--no-samples");
 
-    qtshell::QtSettingsStore settings("Halbern", "Lumtrak");
+    qtshell::QtSettingsStore settings(platform::kSettingsOrganisation,
+                                      platform::kInstallSettingsApplication);
     const auto report = setup::Install(folders, options, settings);
-    for (const auto& problem : report.problems) {
-        std::cerr << problem << "\n";
-    }
-    std::cerr.flush();
+    std::cerr << setup::ProblemDetails(report) << std::flush;
     WriteStdout(std::string(setup::kSetupComplete) + "\n");
     return 0;
 }

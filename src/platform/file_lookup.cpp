@@ -15,17 +15,18 @@ bool Exists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
-std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std::string_view name) {
+}  // namespace
+
+std::vector<std::string> FindEntriesIgnoringCase(const std::string& folder, std::string_view name) {
+    std::vector<std::string> names;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
                                             &::closedir);
-    if (!dir) return std::nullopt;
+    if (!dir) return names;
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (EqualIgnoringAsciiCase(entry->d_name, name)) return std::string(entry->d_name);
+        if (EqualIgnoringAsciiCase(entry->d_name, name)) names.emplace_back(entry->d_name);
     }
-    return std::nullopt;
+    return names;
 }
-
-}  // namespace
 
 std::optional<std::string> FindPathIgnoringCase(std::string_view path) {
     std::string whole(path);
@@ -48,11 +49,11 @@ std::optional<std::string> FindPathIgnoringCase(std::string_view path) {
         if (!candidate.empty() && candidate.back() != '/') candidate += '/';
         candidate += component;
         if (!Exists(candidate)) {
-            auto match = FindEntryIgnoringCase(resolved, component);
-            if (!match) return std::nullopt;
+            const auto matches = FindEntriesIgnoringCase(resolved, component);
+            if (matches.empty()) return std::nullopt;
             candidate = resolved;
             if (!candidate.empty() && candidate.back() != '/') candidate += '/';
-            candidate += *match;
+            candidate += matches.front();
         }
         resolved = std::move(candidate);
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumtrak::platform {
 
@@ -12,6 +13,10 @@ namespace lumtrak::platform {
 // component that does not exist as written, a case-insensitive match in its
 // folder. Gives nothing when some component has no match.
 std::optional<std::string> FindPathIgnoringCase(std::string_view path);
+
+// The names of the entries of folder that equal name without regard to ASCII
+// case, in the folder's own order.
+std::vector<std::string> FindEntriesIgnoringCase(const std::string& folder, std::string_view name);
 
 // What tells one version of a file from another: caches keyed on it are valid
 // for as long as re-reading the file would give the same bytes.

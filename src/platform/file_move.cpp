@@ -150,20 +150,20 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::error_code MoveFileOrLink(const std::string& from, const std::string& to) {
+FileMoveResult MoveFileOrLink(const std::string& from, const std::string& to) {
     struct stat info {};
-    if (::lstat(from.c_str(), &info) != 0) return LastError();
+    if (::lstat(from.c_str(), &info) != 0) return {LastError()};
     if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode)) {
-        return std::make_error_code(std::errc::operation_not_supported);
+        return {std::make_error_code(std::errc::operation_not_supported)};
     }
     if (::rename(from.c_str(), to.c_str()) == 0) return {};
-    if (errno != EXDEV) return LastError();
+    if (errno != EXDEV) return {LastError()};
     return MoveByCopying(from, to);
 }
 
-std::error_code MoveByCopying(const std::string& from, const std::string& to) {
+FileMoveResult MoveByCopying(const std::string& from, const std::string& to) {
     struct stat info {};
-    if (::lstat(from.c_str(), &info) != 0) return LastError();
+    if (::lstat(from.c_str(), &info) != 0) return {LastError()};
     const std::string folder = FolderOf(to);
     std::string copy;
     std::error_code error;
@@ -174,14 +174,14 @@ std::error_code MoveByCopying(const std::string& from, const std::string& to) {
     } else {
         error = std::make_error_code(std::errc::operation_not_supported);
     }
-    if (error) return error;
+    if (error) return {error};
     if (::rename(copy.c_str(), to.c_str()) != 0) {
         error = LastError();
         ::unlink(copy.c_str());
-        return error;
+        return {error};
     }
     SyncFolder(folder);
-    if (::unlink(from.c_str()) != 0) return LastError();
+    if (::unlink(from.c_str()) != 0) return {LastError(), true};
     return {};
 }
 

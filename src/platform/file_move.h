@@ -5,16 +5,24 @@
 
 namespace lumtrak::platform {
 
+// How a move ended: done (no error), not done (error), or, when moved by
+// copying, a complete copy in place at `to` but `from` left behind (error says
+// why it could not be removed).
+struct FileMoveResult {
+    std::error_code error;
+    bool copyInPlace = false;
+};
+
 // Moves a file or a symbolic link (the link itself, never what it points to) to
 // `to`, taking the place of a file or link of that name there. Where a rename
 // cannot cross file systems the entry is moved by copying (MoveByCopying).
 // Folders and special files are not moved.
-std::error_code MoveFileOrLink(const std::string& from, const std::string& to);
+FileMoveResult MoveFileOrLink(const std::string& from, const std::string& to);
 
 // Moves by copying: the content (or the link text), permissions and modification
 // time go to a new file beside `to`, which is flushed to disk and renamed over
 // `to`; only then is `from` removed. When the copy fails, `from` and any file at
 // `to` stay as they were and nothing of the copy is left behind.
-std::error_code MoveByCopying(const std::string& from, const std::string& to);
+FileMoveResult MoveByCopying(const std::string& from, const std::string& to);
 
 }  // namespace lumtrak::platform

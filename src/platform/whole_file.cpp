@@ -7,39 +7,94 @@
 #include <cerrno>
 
 namespace lumtrak::platform {
+namespace {
 
-int OpenRegularFile(const std::string& path) {
+class FileErrorCategory : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "lumtrak file"; }
+    std::string message(int) const override { return "not a regular file"; }
+};
+
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
+std::ptrdiff_t ReadSomeFrom(int handle, std::span<char> into) {
+    for (;;) {
+        const ssize_t got = ::read(handle, into.data(), into.size());
+        if (got >= 0 || errno != EINTR) return got;
+    }
+}
+
+}  // namespace
+
+std::error_code NotARegularFileError() {
+    static const FileErrorCategory category;
+    return {1, category};
+}
+
+int OpenRegularFile(const std::string& path, std::error_code& error) {
     // O_NONBLOCK keeps open() of a FIFO without a writer from waiting; the
     // flag is dropped again for the regular file that is kept.
     const int handle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (handle < 0) return -1;
-    struct stat info {};
-    if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(handle);
+    if (handle < 0) {
+        error = LastError();
         return -1;
     }
-    const int flags = ::fcntl(handle, F_GETFL);
-    if (flags != -1) ::fcntl(handle, F_SETFL, flags & ~O_NONBLOCK);
-    return handle;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int handle = OpenRegularFile(path);
-    if (handle < 0) return std::nullopt;
-    std::string content;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(handle, buffer, sizeof buffer);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            ::close(handle);
-            return std::nullopt;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
+    struct stat info {};
+    if (::fstat(handle, &info) != 0) {
+        error = LastError();
+    } else if (S_ISDIR(info.st_mode)) {
+        error = std::make_error_code(std::errc::is_a_directory);
+    } else if (!S_ISREG(info.st_mode)) {
+        error = NotARegularFileError();
+    } else {
+        error.clear();
+        const int flags = ::fcntl(handle, F_GETFL);
+        if (flags != -1) ::fcntl(handle, F_SETFL, flags & ~O_NONBLOCK);
+        return handle;
     }
     ::close(handle);
+    return -1;
+}
+
+int OpenRegularFile(const std::string& path) {
+    std::error_code ignored;
+    return OpenRegularFile(path, ignored);
+}
+
+std::error_code ReadToEnd(int handle, std::string& content) {
+    char buffer[1 << 16];
+    for (;;) {
+        const std::ptrdiff_t got = ReadSomeFrom(handle, buffer);
+        if (got < 0) return LastError();
+        if (got == 0) return {};
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::error_code* error) {
+    std::error_code failure;
+    std::string content;
+    const int handle = OpenRegularFile(path, failure);
+    if (handle >= 0) {
+        failure = ReadToEnd(handle, content);
+        ::close(handle);
+    }
+    if (error != nullptr) *error = failure;
+    if (failure) return std::nullopt;
     return content;
+}
+
+RegularFileReader::RegularFileReader(const std::string& path)
+    : handle_(OpenRegularFile(path, openError_)) {}
+
+RegularFileReader::~RegularFileReader() {
+    if (handle_ >= 0) ::close(handle_);
+}
+
+std::ptrdiff_t RegularFileReader::ReadSome(std::span<char> into) {
+    return ReadSomeFrom(handle_, into);
 }
 
 }  // namespace lumtrak::platform

@@ -125,11 +125,9 @@ void SetupDialog::accept() {
     QGuiApplication::restoreOverrideCursor();
 
     QString details;
-    if (report.problems.size() > kShownProblems) {
-        QStringList lines;
-        for (const auto& problem : report.problems)
-            lines << FromStd(problem);
-        details = lines.join(QLatin1Char('\n'));
+    if (report.ProblemCount() > kShownProblems) {
+        details = FromStd(setup::ProblemDetails(report));
+        details.chop(1);  // the last line's end
     }
     present_(this, FromStd(setup::kSetupCaption),
              FromStd(setup::CompletionText(report, kShownProblems)), details);

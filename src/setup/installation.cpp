@@ -12,10 +12,16 @@ namespace lumtrak::setup {
 namespace fs = std::filesystem;
 namespace {
 
+// What one installation run carries along.
+struct Run {
+    PlacedFiles placed;
+    InstallReport report;
+};
+
 void MoveNoting(const std::string& from, const std::string& to, std::string_view name,
-                const std::string& item, InstallReport& report) {
-    const auto outcome = MoveFileInto(from, to, name);
-    if (!outcome.Moved()) report.Note(item, outcome.Describe());
+                const std::string& item, Run& run) {
+    const auto outcome = MoveFileInto(from, to, name, &run.placed);
+    if (!outcome.Moved()) run.report.Note(item, outcome.Describe());
 }
 
 // The plain folder `name` of the package, or nothing when it is missing or a
@@ -34,11 +40,11 @@ std::optional<std::string> PackageFolder(const std::string& package, std::string
 // Moves every file of the package folder `name` that ends in extension.
 void MoveAllWithExtension(const std::string& package, std::string_view name,
                           std::string_view extension, const std::string& to, bool noteProblems,
-                          InstallReport& report) {
-    const auto from = PackageFolder(package, name, noteProblems, report);
+                          Run& run) {
+    const auto from = PackageFolder(package, name, noteProblems, run.report);
     if (!from) return;
     for (const auto& file : NamesWithExtension(*from, extension)) {
-        MoveNoting(*from, to, file, std::string(name) + "/" + file, report);
+        MoveNoting(*from, to, file, std::string(name) + "/" + file, run);
     }
 }
 
@@ -69,14 +75,13 @@ void DeleteStaleIndexes(const std::string& target, InstallReport& report) {
     }
 }
 
-void InstallShortcuts(const std::string& package, const std::string& startMenu,
-                      InstallReport& report) {
-    CreateFolderNoting(startMenu, report);
+void InstallShortcuts(const std::string& package, const std::string& startMenu, Run& run) {
+    CreateFolderNoting(startMenu, run.report);
     const std::string menu = startMenu + std::string(kStartMenuFolder);
     std::error_code ignored;
     fs::create_directory(menu, ignored);
     for (auto shortcut : kShortcuts) {
-        MoveNoting(package, menu, shortcut, std::string(shortcut), report);
+        MoveNoting(package, menu, shortcut, std::string(shortcut), run);
     }
 }
 
@@ -84,7 +89,8 @@ void InstallShortcuts(const std::string& package, const std::string& startMenu,
 
 InstallReport Install(const InstallFolders& folders, const InstallOptions& options,
                       platform::SettingsStore& settings) {
-    InstallReport report;
+    Run run;
+    InstallReport& report = run.report;
     if (folders.target.empty()) {
         report.Note("Install to", "no folder given, nothing installed");
         return report;
@@ -97,28 +103,30 @@ InstallReport Install(const InstallFolders& folders, const InstallOptions& optio
     if (!fs::is_directory(target, error)) report.Note(target, "install folder not created");
 
     for (auto file : kProgramFiles) {
-        MoveNoting(package, target, file, std::string(file), report);
+        MoveNoting(package, target, file, std::string(file), run);
     }
 
     if (options.screensaver) {
         if (const auto system = GivenFolder(folders.system, kScreensaver, report)) {
             CreateFolderNoting(*system, report);
-            MoveNoting(package, *system, kScreensaver, std::string(kScreensaver), report);
+            MoveNoting(package, *system, kScreensaver, std::string(kScreensaver), run);
         }
     }
 
     if (options.sampleLayouts) {
-        MoveAllWithExtension(package, kLayoutsFolder, kLayoutExtension, target, true, report);
+        MoveAllWithExtension(package, kLayoutsFolder, kLayoutExtension, target, true, run);
     }
 
     for (const auto& section : kSections) {
-        InstallSection(package, target, section, report);
+        InstallSection(package, target, section, run.placed, report);
     }
 
     // Stock files that the list left out still belong with the stock. Problems
-    // with the stock folder itself were noted with its section.
-    MoveAllWithExtension(package, kStockFolder, kStockExtension, target + std::string(kStockFolder),
-                         false, report);
+    // with the stock folders themselves were noted with their section.
+    const std::string stockTarget = target + std::string(kStockFolder);
+    if (IsPlainFolder(stockTarget)) {
+        MoveAllWithExtension(package, kStockFolder, kStockExtension, stockTarget, false, run);
+    }
 
     settings.Write(kPathsGroup, kProgramKey, target);
     settings.Write(kPathsGroup, kStockKey, target + std::string(kStockFolder) + "/");
@@ -128,7 +136,7 @@ InstallReport Install(const InstallFolders& folders, const InstallOptions& optio
 
     if (options.startMenuItems) {
         if (const auto startMenu = GivenFolder(folders.startMenu, "Start menu", report)) {
-            InstallShortcuts(package, *startMenu, report);
+            InstallShortcuts(package, *startMenu, run);
         }
     }
     return report;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,22 @@ struct InstallOptions {
 };
 
 // What the installation could not do, one line each ("Stock/a.stk: not found").
-// The installation runs to its end all the same.
+// The installation runs to its end all the same. Only the first lines are kept;
+// the rest are counted.
 struct InstallReport {
-    std::vector<std::string> problems;
+    static constexpr std::size_t kKeptProblems = 100;
+
+    std::vector<std::string> problems;  // the first kKeptProblems
+    std::size_t moreProblems = 0;       // noted after those
+
     void Note(const std::string& item, const std::string& reason) {
-        problems.push_back(item + ": " + reason);
+        if (problems.size() < kKeptProblems) {
+            problems.push_back(item + ": " + reason);
+        } else {
+            ++moreProblems;
+        }
     }
+    std::size_t ProblemCount() const { return problems.size() + moreProblems; }
 };
 
 // Moves the package into the install folder: the program files, the screen

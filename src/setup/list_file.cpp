@@ -1,7 +1,7 @@
 #include "setup/list_file.h"
 
-#include "model/characters.h"
-#include "platform/line_pieces.h"
+#include <algorithm>
+#include <cstring>
 
 namespace lumtrak::setup {
 namespace {
@@ -10,16 +10,8 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
-std::string_view FirstWord(std::string_view piece) {
-    // A zero byte ends the piece as it ends a C string.
-    piece = piece.substr(0, piece.find('\0'));
-    std::size_t start = 0;
-    while (start < piece.size() && model::IsAtOrBelowBlank(piece[start]))
-        ++start;
-    std::size_t end = start;
-    while (end < piece.size() && model::IsAboveBlank(piece[end]))
-        ++end;
-    return piece.substr(start, end - start);
+bool IsWordByte(char c) {
+    return static_cast<unsigned char>(c) > 0x20;
 }
 
 ListEntry SubFolderEntry(std::string_view path) {
@@ -42,12 +34,32 @@ ListEntry SubFolderEntry(std::string_view path) {
 
 }  // namespace
 
-std::vector<std::string> ListFileWords(std::string_view content) {
-    std::vector<std::string> words;
-    for (std::string_view piece : platform::LinePieces(content)) {
-        const std::string_view word = FirstWord(piece);
-        if (!word.empty()) words.emplace_back(word);
+std::string_view ListWord(std::string_view piece) {
+    // A zero byte ends the piece as it ends a C string.
+    piece = piece.substr(0, piece.find('\0'));
+    const auto start = std::find_if(piece.begin(), piece.end(), IsWordByte);
+    const auto end = std::find_if_not(start, piece.end(), IsWordByte);
+    return piece.substr(std::size_t(start - piece.begin()), std::size_t(end - start));
+}
+
+std::optional<std::string_view> ListWordReader::Next() {
+    while (const auto piece = pieces_.Next()) {
+        const std::string_view word = ListWord(*piece);
+        if (!word.empty()) return word;
     }
+    return std::nullopt;
+}
+
+std::vector<std::string> ListFileWords(std::string_view content) {
+    ListWordReader reader([&content](std::span<char> into) {
+        const std::size_t size = std::min(into.size(), content.size());
+        std::memcpy(into.data(), content.data(), size);
+        content.remove_prefix(size);
+        return std::ptrdiff_t(size);
+    });
+    std::vector<std::string> words;
+    while (const auto word = reader.Next())
+        words.emplace_back(*word);
     return words;
 }
 

@@ -1,15 +1,37 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/line_pieces.h"
+
 namespace lumtrak::setup {
 
-// The words of a list file that count, in file order: the first word of every
-// line piece (a line longer than 249 bytes is read as several pieces). Leading bytes not above the
-// blank are skipped and the word ends at the next such byte (bytes compare as signed, so 0x80 to
-// 0xFF end it too); a zero byte ends the piece. Pieces without a word give nothing.
+// The word of a list-file line piece that counts: its first word. Leading bytes
+// not above the blank (0x20) are skipped and the word ends at the next such
+// byte, bytes compared unsigned, so that a UTF-8 name is one word; a zero byte
+// ends the piece. Empty when the piece has no word.
+std::string_view ListWord(std::string_view piece);
+
+// The words of a list file that count, in file order: the word of every line
+// piece (a line longer than 249 bytes is read as several pieces) that has one.
+// The file is read one piece at a time, so memory stays bounded by a piece.
+class ListWordReader {
+  public:
+    explicit ListWordReader(platform::LinePieceReader::ReadSome read) : pieces_(std::move(read)) {}
+
+    // The next word, valid until the next call; nothing at the end of the file
+    // or once reading failed.
+    std::optional<std::string_view> Next();
+    bool Failed() const { return pieces_.Failed(); }
+
+  private:
+    platform::LinePieceReader pieces_;
+};
+
+// The words of a list file held in memory.
 std::vector<std::string> ListFileWords(std::string_view content);
 
 // What one word of a list file asks for.

@@ -1,13 +1,11 @@
 #include "setup/list_section.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
+#include "platform/whole_file.h"
 #include "setup/folder_paths.h"
 #include "setup/list_file.h"
-#include "setup/move_file_into.h"
 
 namespace lumtrak::setup {
 namespace fs = std::filesystem;
@@ -28,7 +26,9 @@ bool IsPlainFolderChain(const std::string& base, const std::string& relative) {
     return true;
 }
 
-std::optional<std::string> ReadListFile(const std::string& folder, const Section& section,
+// The section's list file; nothing (noted) when it is missing or not a plain
+// file.
+std::optional<std::string> ListFilePath(const std::string& folder, const Section& section,
                                         const std::string& item, InstallReport& report) {
     const auto path = FindInFolder(folder, section.list);
     if (!path) {
@@ -40,20 +40,89 @@ std::optional<std::string> ReadListFile(const std::string& folder, const Section
         report.Note(item, "list file is not a plain file, section not sorted");
         return std::nullopt;
     }
-    std::ifstream in(*path, std::ios::binary);
-    std::ostringstream content;
-    if (in.is_open()) content << in.rdbuf();
-    if (!in.is_open() || in.bad()) {
-        report.Note(item, "list file cannot be read, section not sorted");
-        return std::nullopt;
-    }
-    return std::move(content).str();
+    return path;
 }
+
+// Walks a section's list: sub-folder words select (and create) the destination,
+// file words move files into it.
+class ListSorter {
+  public:
+    ListSorter(const std::string& sectionSource, const std::string& sectionTarget,
+               const std::string& name, const std::string& listItem, PlacedFiles& placed,
+               InstallReport& report)
+        : source_(sectionSource),
+          target_(sectionTarget),
+          name_(name),
+          listItem_(listItem),
+          placed_(placed),
+          report_(report) {}
+
+    void Handle(std::string_view word) {
+        const ListEntry entry = ClassifyListWord(word);
+        switch (entry.kind) {
+            case ListEntry::Kind::SubFolder:
+                SelectSubFolder(entry.name);
+                break;
+            case ListEntry::Kind::Unsafe:
+                report_.Note(listItem_, "unsafe entry \"" + std::string(word) + "\" skipped");
+                if (word.front() == '/' || word.front() == '\\') destination_.reset();
+                break;
+            case ListEntry::Kind::File:
+                MoveListedFile(entry.name);
+                break;
+        }
+    }
+
+  private:
+    void SelectSubFolder(const std::string& folder) {
+        destination_ = folder;
+        if (folder.empty()) return;
+        const auto slash = folder.rfind('/');
+        const std::string parent =
+            slash == std::string::npos ? std::string() : folder.substr(0, slash);
+        const std::string item = name_ + "/" + folder;
+        if (!IsPlainFolderChain(target_, parent)) {
+            report_.Note(item, "folder not created: " + name_ + "/" + parent +
+                                   " is not a folder in the install folder");
+            return;
+        }
+        const std::string path = target_ + "/" + folder;
+        std::error_code error;
+        fs::create_directory(path, error);
+        if (error && !IsPlainFolder(path)) {
+            report_.Note(item, "folder not created: " + error.message());
+        }
+    }
+
+    void MoveListedFile(const std::string& file) {
+        const std::string item = name_ + "/" + file;
+        if (!destination_) {
+            report_.Note(item, "not moved: listed under an unsafe entry");
+        } else if (!IsPlainFolderChain(target_, *destination_)) {
+            report_.Note(item, "not moved: " + name_ + "/" + *destination_ +
+                                   " is not a folder in the install folder");
+        } else {
+            const auto outcome =
+                MoveFileInto(source_, target_ + "/" + *destination_, file, &placed_);
+            if (!outcome.Moved()) report_.Note(item, outcome.Describe());
+        }
+    }
+
+    const std::string& source_;
+    const std::string& target_;
+    const std::string& name_;
+    const std::string& listItem_;
+    PlacedFiles& placed_;
+    InstallReport& report_;
+    // Relative to the section folder; none after an unsafe sub-folder entry, so
+    // that the files listed under it stay in the package.
+    std::optional<std::string> destination_ = "";
+};
 
 }  // namespace
 
 void InstallSection(const std::string& package, const std::string& target, const Section& section,
-                    InstallReport& report) {
+                    PlacedFiles& placed, InstallReport& report) {
     const std::string name(section.folder);
     const std::string sectionTarget = target + name;
     std::error_code ignored;
@@ -68,50 +137,25 @@ void InstallSection(const std::string& package, const std::string& target, const
         report.Note(name, "not a plain folder in the package, section not sorted");
         return;
     }
-    const std::string listItem = name + "/" + std::string(section.list);
-    const auto content = ReadListFile(*sectionSource, section, listItem, report);
-    if (!content) return;
-
-    // Relative to the section folder; none after an unsafe sub-folder entry, so
-    // that the files listed under it stay in the package.
-    std::optional<std::string> destination = "";
-    for (const std::string& word : ListFileWords(*content)) {
-        const ListEntry entry = ClassifyListWord(word);
-        if (entry.kind == ListEntry::Kind::SubFolder) {
-            destination = entry.name;
-            if (entry.name.empty()) continue;
-            const auto slash = entry.name.rfind('/');
-            const std::string parent =
-                slash == std::string::npos ? std::string() : entry.name.substr(0, slash);
-            const std::string item = name + "/" + entry.name;
-            if (!IsPlainFolderChain(sectionTarget, parent)) {
-                report.Note(item, "folder not created: " + name + "/" + parent +
-                                      " is not a folder in the install folder");
-                continue;
-            }
-            const std::string folder = sectionTarget + "/" + entry.name;
-            std::error_code error;
-            fs::create_directory(folder, error);
-            if (error && !IsPlainFolder(folder)) {
-                report.Note(item, "folder not created: " + error.message());
-            }
-        } else if (entry.kind == ListEntry::Kind::Unsafe) {
-            report.Note(listItem, "unsafe entry \"" + word + "\" skipped");
-            if (word.front() == '/' || word.front() == '\\') destination.reset();
-        } else {
-            const std::string item = name + "/" + entry.name;
-            if (!destination) {
-                report.Note(item, "not moved: listed under an unsafe entry");
-            } else if (!IsPlainFolderChain(sectionTarget, *destination)) {
-                report.Note(item, "not moved: " + name + "/" + *destination +
-                                      " is not a folder in the install folder");
-            } else {
-                const auto outcome =
-                    MoveFileInto(*sectionSource, sectionTarget + "/" + *destination, entry.name);
-                if (!outcome.Moved()) report.Note(item, outcome.Describe());
-            }
-        }
+    if (!IsPlainFolder(sectionTarget)) {
+        report.Note(name,
+                    "not a folder of its own in the install folder (a link?), section not sorted");
+        return;
     }
+    const std::string listItem = name + "/" + std::string(section.list);
+    const auto listPath = ListFilePath(*sectionSource, section, listItem, report);
+    if (!listPath) return;
+    platform::RegularFileReader list(*listPath);
+    if (list.OpenError()) {
+        report.Note(listItem, "list file cannot be read, section not sorted");
+        return;
+    }
+
+    ListSorter sorter(*sectionSource, sectionTarget, name, listItem, placed, report);
+    ListWordReader words([&list](std::span<char> into) { return list.ReadSome(into); });
+    while (const auto word = words.Next())
+        sorter.Handle(*word);
+    if (words.Failed()) report.Note(listItem, "list file could not be read to its end");
 }
 
 }  // namespace lumtrak::setup

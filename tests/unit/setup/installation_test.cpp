@@ -14,8 +14,11 @@ namespace fs = std::filesystem;
 using lumtrak::testing::ReadFileBytes;
 using lumtrak::testing::TempFolder;
 using ::testing::Contains;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
+using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 
 // Every file below folder, as paths relative to it.
@@ -187,6 +190,75 @@ TEST_F(InstallationTest, LinksInThePackageAreMovedAsLinksAndNeverFollowed) {
     EXPECT_EQ(fs::read_symlink(target / "link.trk"), "/etc/hostname");
     EXPECT_THAT(report.problems, Contains(HasSubstr("Stock/cargo.bin: not moved")));
     EXPECT_THAT(report.problems, Contains(HasSubstr("Signals: not a plain folder")));
+}
+
+TEST_F(InstallationTest, UTF8NamesInListsAreFoundAndMoved) {
+    temp.Write("package/Scenery/scenery", "K\xC3\xBChl.stc\n\\B\xC3\xA4ume\nEiche.stc\n");
+    temp.Write("package/Scenery/K\xC3\xBChl.stc", "");
+    temp.Write("package/Scenery/Eiche.stc", "");
+    EXPECT_THAT(Run().problems, Not(Contains(HasSubstr("Scenery/"))));
+    EXPECT_TRUE(fs::exists(target / "Scenery/K\xC3\xBChl.stc"));
+    EXPECT_TRUE(fs::exists(target / "Scenery/B\xC3\xA4ume/Eiche.stc"));
+}
+
+TEST_F(InstallationTest, NothingIsWrittenThroughALinkAtASectionFolder) {
+    WritePackage();
+    const fs::path elsewhere = temp.Path() / "elsewhere";
+    temp.Write("elsewhere/class08.stk", "the user's own");
+    fs::create_directories(target);
+    fs::create_symlink(elsewhere, target / "Stock");
+
+    const auto report = Run();
+    EXPECT_EQ(ReadFileBytes(elsewhere / "class08.stk"), "the user's own");
+    EXPECT_THAT(FilesBelow(elsewhere), UnorderedElementsAre("class08.stk"));
+    EXPECT_FALSE(fs::exists(elsewhere / "Diesel"));
+    for (const char* file : {"class08.stk", "class37.stk", "extra.stk"}) {
+        EXPECT_TRUE(fs::exists(temp.Path() / "package/Stock" / file)) << file;
+    }
+    EXPECT_THAT(report.problems, Contains(StartsWith("Stock: not a folder of its own")));
+    // The other sections are installed as usual.
+    EXPECT_TRUE(fs::exists(target / "Scenery/Woods/fir.stc"));
+}
+
+TEST_F(InstallationTest, FilesDifferingOnlyInCaseAreNeitherMixedUpNorLost) {
+    temp.Write("package/Stock/stock", "X.STK\nX.STK\nboth.stk\nboth.stk\n");
+    temp.Write("package/Stock/x.stk", "lower");
+    temp.Write("package/Stock/X.stk", "UPPER");
+    temp.Write("package/Stock/both.stk", "exact");
+    temp.Write("package/Stock/BOTH.STK", "other");
+
+    const auto report = Run();
+    // No file is matched without regard to case where several would match, and
+    // the file listed and moved first is not replaced by the second listing.
+    EXPECT_THAT(report.problems,
+                Contains(HasSubstr("X.STK: not moved: several package files differ from it only "
+                                   "in case")));
+    EXPECT_THAT(report.problems,
+                Contains("Stock/both.stk: not moved: a file of that name was put there by this "
+                         "installation already"));
+    EXPECT_EQ(ReadFileBytes(target / "Stock/both.stk"), "exact");
+    // The leftover stock files move under their own names.
+    EXPECT_EQ(ReadFileBytes(target / "Stock/x.stk"), "lower");
+    EXPECT_EQ(ReadFileBytes(target / "Stock/X.stk"), "UPPER");
+    EXPECT_EQ(ReadFileBytes(target / "Stock/BOTH.STK"), "other");
+}
+
+TEST_F(InstallationTest, OnlyTheFirstHundredProblemsAreKeptAndTheRestCounted) {
+    std::string list;
+    for (int i = 0; i < 250; ++i)
+        list += "missing" + std::to_string(i) + ".stc\n";
+    temp.Write("package/Scenery/scenery", list);
+
+    const auto report = Run(false, false);
+    ASSERT_EQ(report.problems.size(), InstallReport::kKeptProblems);
+    EXPECT_EQ(report.problems.front(), "Lumtrak.exe: not found");
+    // Six program files and the screen saver, then the missing scenery, then
+    // three sections without a folder in the package.
+    EXPECT_EQ(report.problems[7], "Scenery/missing0.stc: not found");
+    EXPECT_EQ(report.ProblemCount(), 6u + 1 + 3 + 250);
+    EXPECT_THAT(CompletionText(report, 2), EndsWith("\n... and 258 more"));
+    EXPECT_THAT(ProblemDetails(report), EndsWith("Scenery/missing92.stc: not found\n"
+                                                 "... and 160 more\n"));
 }
 
 TEST(CompletionText, ListsWhatWasNotDoneAfterTheMessage) {

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +17,8 @@ namespace fs = std::filesystem;
 using lumtrak::testing::ReadFileBytes;
 using lumtrak::testing::TempFolder;
 using Status = MoveOutcome::Status;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 std::vector<std::string> Names(const fs::path& folder) {
     std::vector<std::string> names;
@@ -54,6 +57,40 @@ TEST_F(MoveFileIntoTest, FindsTheSourceIgnoringCaseAndKeepsTheNameAsWritten) {
     EXPECT_EQ(Names(to), std::vector<std::string>{"Class08.stk"});
 }
 
+TEST_F(MoveFileIntoTest, TheExactNameWinsAndSeveralCaseInsensitiveMatchesMoveNothing) {
+    temp.Write("from/a.stk", "lower");
+    temp.Write("from/A.stk", "upper");
+    EXPECT_TRUE(MoveFileInto(from, to, "A.stk").Moved());
+    EXPECT_EQ(ReadFileBytes(to + "/A.stk"), "upper");
+
+    temp.Write("from/A.STK", "third");
+    const auto outcome = MoveFileInto(from, to, "a.Stk");
+    EXPECT_EQ(outcome.status, Status::Ambiguous);
+    EXPECT_THAT(outcome.Describe(), HasSubstr("several package files differ from it only in case"));
+    EXPECT_EQ(Names(from), (std::vector<std::string>{"A.STK", "a.stk"}));
+}
+
+TEST_F(MoveFileIntoTest, AFilePlacedByThisRunIsNotReplaced) {
+    temp.Write("from/a.stk", "first");
+    PlacedFiles placed;
+    EXPECT_TRUE(MoveFileInto(from, to, "a.stk", &placed).Moved());
+    temp.Write("from/A.STK", "second");
+    EXPECT_EQ(MoveFileInto(from, to, "a.stk", &placed).status, Status::AlreadyPlaced);
+    EXPECT_EQ(ReadFileBytes(to + "/a.stk"), "first");
+    EXPECT_EQ(ReadFileBytes(from + "/A.STK"), "second");
+}
+
+TEST_F(MoveFileIntoTest, ACopyWhoseSourceCannotBeDeletedIsReportedAsSuch) {
+    // Files of /proc can be read, and so copied, but never deleted; /proc is
+    // always another file system than the temporary folder.
+    PlacedFiles placed;
+    const auto outcome = MoveFileInto("/proc/self", to, "cmdline", &placed);
+    EXPECT_EQ(outcome.status, Status::CopiedSourceLeft);
+    EXPECT_THAT(outcome.Describe(), StartsWith("copied, package file left: "));
+    EXPECT_THAT(ReadFileBytes(to + "/cmdline"), HasSubstr("lumtrak_unit_tests"));
+    EXPECT_TRUE(placed.Contains(to + "/cmdline"));
+}
+
 TEST_F(MoveFileIntoTest, MovesLinksAsLinksButNeverFolders) {
     fs::create_directories(temp.Path() / "from" / "folder");
     fs::create_symlink("/no/such/target", temp.Path() / "from" / "link");
@@ -75,7 +112,9 @@ TEST_F(MoveFileIntoTest, AFailedMoveKeepsTheSource) {
 TEST_F(MoveFileIntoTest, AFailedCopyLeavesTheSourceAndNoPartialFile) {
     temp.Write("from/a.stk", "keep");
     temp.Write("to/a.stk/inside", "");
-    EXPECT_TRUE(platform::MoveByCopying(from + "/a.stk", to + "/a.stk"));
+    const auto result = platform::MoveByCopying(from + "/a.stk", to + "/a.stk");
+    EXPECT_TRUE(result.error);
+    EXPECT_FALSE(result.copyInPlace);
     EXPECT_EQ(ReadFileBytes(from + "/a.stk"), "keep");
     EXPECT_EQ(Names(to), std::vector<std::string>{"a.stk"});
 }
