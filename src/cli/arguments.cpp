@@ -37,6 +37,11 @@ Arguments Arguments::Parse(std::span<const std::string> args,
             name = arg.substr(0, equals);
             inlineValue = arg.substr(equals + 1);
         }
+        if (name == "--help" || name == "-h") {
+            if (inlineValue) throw UsageError("option " + name + " takes no value");
+            parsed.helpRequested_ = true;
+            return parsed;
+        }
         const OptionSpec* option = findOption(name);
         if (option == nullptr) throw UsageError("unknown option " + name);
         if (!option->takesValue) {

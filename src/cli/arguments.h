@@ -37,9 +37,12 @@ class Arguments {
     std::optional<std::string> Value(std::string_view option) const;
     const std::string& File() const { return file_; }
     bool HasFile() const { return hasFile_; }
+    // Whether --help or -h stood where an option may stand (not as a value).
+    bool HelpRequested() const { return helpRequested_; }
 
     // Parses args against the options; `--opt value` and `--opt=value` are both
-    // accepted and a value may begin with '-'. Throws UsageError.
+    // accepted and a value may begin with '-' (so `--opt -h` is a value). Help
+    // ends the parsing: what follows it is not looked at. Throws UsageError.
     static Arguments Parse(std::span<const std::string> args,
                            const std::vector<OptionSpec>& options, FileArgument file);
 
@@ -47,6 +50,7 @@ class Arguments {
     std::map<std::string, std::string> values_;
     std::string file_;
     bool hasFile_ = false;
+    bool helpRequested_ = false;
 };
 
 // Whole-number option values; malformed ones are usage errors naming the option.

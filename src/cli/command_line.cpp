@@ -4,27 +4,24 @@
 #include <exception>
 #include <iostream>
 
+#include "cli/common_options.h"
+#include "lumtrak_version.h"
+
 namespace lumtrak::cli {
 namespace {
 
-constexpr const char* kVersion = "0.1.0";
-
-bool IsHelp(const std::string& arg) {
-    return arg == "--help" || arg == "-h";
-}
-
-void PrintHelp() {
-    std::cout << "Usage: " << kProgramName << " COMMAND [OPTIONS] [FILE]\n\n"
-              << "The command line of the Lumtrak authoring kit. FILE is a definition text\n"
-              << "read as raw bytes; - reads standard input.\n\nCommands:\n";
+void PrintHelp(std::ostream& out) {
+    out << "Usage: " << kProgramName << " COMMAND [OPTIONS] [FILE]\n\n"
+        << "The command line of the Lumtrak authoring kit. FILE is a definition text\n"
+        << "read as raw bytes; - reads standard input.\n\nCommands:\n";
     for (const auto& command : Commands()) {
         std::string name = command.name;
         name.resize(std::max<std::size_t>(name.size(), 18), ' ');
-        std::cout << "  " << name << command.summary << "\n";
+        out << "  " << name << command.summary << "\n";
     }
-    std::cout << "\n"
-              << kProgramName << " COMMAND --help shows a command's options.\n"
-              << kProgramName << " --version prints the version.\n";
+    out << "\n"
+        << kProgramName << " COMMAND --help shows a command's options.\n"
+        << kProgramName << " --version prints the version.\n";
 }
 
 void PrintCommandHelp(const Command& command) {
@@ -44,45 +41,15 @@ int Failure(const std::string& reason, int status) {
     return status;
 }
 
-}  // namespace
-
-Invocation ParseCommandLine(std::span<const std::string> args) {
-    Invocation invocation;
-    if (args.empty()) return invocation;
-    if (IsHelp(args[0]) || args[0] == "help") return invocation;
-    if (args[0] == "--version") {
-        invocation.kind = Invocation::Kind::Version;
-        return invocation;
-    }
-    const auto& commands = Commands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const Command& c) { return c.name == args[0]; });
-    if (command == commands.end()) throw UsageError("unknown command '" + args[0] + "'");
-    invocation.command = &*command;
-
-    const auto rest = args.subspan(1);
-    if (std::any_of(rest.begin(), rest.end(), IsHelp)) {
-        invocation.kind = Invocation::Kind::CommandHelp;
-        return invocation;
-    }
-    invocation.kind = Invocation::Kind::Run;
-    invocation.arguments = Arguments::Parse(rest, command->options, command->file);
-    return invocation;
-}
-
-int RunCommandLine(std::span<const std::string> args) {
-    if (args.empty()) {
-        PrintHelp();
-        return 2;
-    }
+int ParseAndRun(std::span<const std::string> args) {
     try {
         const Invocation invocation = ParseCommandLine(args);
         switch (invocation.kind) {
             case Invocation::Kind::Help:
-                PrintHelp();
+                PrintHelp(std::cout);
                 return 0;
             case Invocation::Kind::Version:
-                std::cout << kProgramName << " " << kVersion << "\n";
+                std::cout << kProgramName << " " << kLumtrakVersion << "\n";
                 return 0;
             case Invocation::Kind::CommandHelp:
                 PrintCommandHelp(*invocation.command);
@@ -92,10 +59,46 @@ int RunCommandLine(std::span<const std::string> args) {
         }
         return 0;
     } catch (const UsageError& error) {
-        return Failure(error.what(), 2);
+        Failure(error.what(), 2);
+        // Without any arguments the usage follows the reason.
+        if (args.empty()) PrintHelp(std::cerr);
+        return 2;
     } catch (const std::exception& error) {
         return Failure(error.what(), 1);
     }
+}
+
+}  // namespace
+
+Invocation ParseCommandLine(std::span<const std::string> args) {
+    Invocation invocation;
+    if (args.empty()) throw UsageError("missing COMMAND");
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return invocation;
+    if (args[0] == "--version") {
+        invocation.kind = Invocation::Kind::Version;
+        return invocation;
+    }
+    const auto& commands = Commands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const Command& c) { return c.name == args[0]; });
+    if (command == commands.end()) throw UsageError("unknown command '" + args[0] + "'");
+    invocation.command = &*command;
+    invocation.arguments = Arguments::Parse(args.subspan(1), command->options, command->file);
+    invocation.kind = invocation.arguments.HelpRequested() ? Invocation::Kind::CommandHelp
+                                                           : Invocation::Kind::Run;
+    return invocation;
+}
+
+int RunCommandLine(std::span<const std::string> args) {
+    const int status = ParseAndRun(args);
+    // Every command's output ends here, so none can report success for output
+    // that was lost (a full disk, a closed pipe end).
+    if (const auto failure = FlushStandardOutput()) {
+        // A command that failed to write has said so already.
+        if (status != 1) Failure(kCannotWriteOutput + *failure, 1);
+        return 1;
+    }
+    return status;
 }
 
 }  // namespace lumtrak::cli

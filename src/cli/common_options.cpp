@@ -1,13 +1,14 @@
 #include "cli/common_options.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 
 #include "platform/program_folder.h"
+#include "platform/whole_file.h"
 
 namespace lumtrak::cli {
 
@@ -22,20 +23,17 @@ OptionSpec CaretOption() {
 }
 
 std::string ReadDefinitionFile(const std::string& file) {
-    std::ostringstream content;
+    std::string content;
     if (file == "-") {
-        content << std::cin.rdbuf();
-        return std::move(content).str();
+        if (auto error = platform::ReadToEnd(STDIN_FILENO, content)) {
+            throw UsageError("cannot read standard input: " + error.message());
+        }
+        return content;
     }
     std::error_code error;
-    if (std::filesystem::is_directory(file, error)) {
-        throw UsageError("cannot read file '" + file + "': it is a folder");
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw UsageError("cannot read file '" + file + "'");
-    content << in.rdbuf();
-    if (in.bad()) throw UsageError("cannot read file '" + file + "'");
-    return std::move(content).str();
+    auto whole = platform::ReadWholeFile(file, &error);
+    if (!whole) throw UsageError("cannot read file '" + file + "': " + error.message());
+    return std::move(*whole);
 }
 
 model::TextSelection SelectionFrom(const Arguments& arguments) {
@@ -67,8 +65,19 @@ void ApplyProgramDir(const Arguments& arguments) {
 }
 
 void WriteStdout(std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+        std::fflush(stdout) != 0) {
+        throw CommandFailure(std::string(kCannotWriteOutput) + std::strerror(errno));
+    }
+}
+
+std::optional<std::string> FlushStandardOutput() {
+    // std::cout writes through to stdout's buffer, so this flushes both.
+    if (std::fflush(stdout) != 0) return std::strerror(errno);
+    std::cout.flush();
+    // A flush that failed before, when the buffer ran full, is remembered here.
+    if (std::ferror(stdout) || !std::cout) return "write error";
+    return std::nullopt;
 }
 
 }  // namespace lumtrak::cli

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/arguments.h"
 #include "model/definition_loader.h"
@@ -13,7 +15,8 @@ OptionSpec SelectionOption();
 OptionSpec CaretOption();
 
 // The definition text named by FILE, as raw bytes; "-" reads standard input.
-// An unreadable file is a usage error.
+// Anything that cannot be read as a regular file (missing, a folder, a FIFO,
+// no permission) is a usage error naming it.
 std::string ReadDefinitionFile(const std::string& file);
 
 // --sel A:B or --caret N as given (default 0:0); malformed values are usage errors.
@@ -24,7 +27,14 @@ model::TextSelection ClampSelection(model::TextSelection selection, std::size_t 
 // Applies --program-dir, if given, as the program folder.
 void ApplyProgramDir(const Arguments& arguments);
 
-// Writes bytes to standard output unchanged.
+inline constexpr const char* kCannotWriteOutput = "cannot write standard output: ";
+
+// Writes bytes to standard output unchanged; a CommandFailure when they cannot
+// all be written.
 void WriteStdout(std::string_view bytes);
+
+// Flushes whatever was written to standard output by any means; the reason
+// when some of it could not be written.
+std::optional<std::string> FlushStandardOutput();
 
 }  // namespace lumtrak::cli

@@ -7,6 +7,12 @@
 
 namespace lumtrak::platform {
 
+// Where the kit's programs keep their settings: one organisation, and an
+// application name for the installation paths and one for the editor.
+inline constexpr const char* kSettingsOrganisation = "Halbern";
+inline constexpr const char* kInstallSettingsApplication = "Lumtrak";
+inline constexpr const char* kEditorSettingsApplication = "Lumtrak Stock Editor";
+
 // Persistent settings as groups of named text values. The shells keep them with
 // QSettings; tests use the in-memory store.
 class SettingsStore {

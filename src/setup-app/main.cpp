@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 
 #include "platform/program_folder.h"
+#include "platform/settings_store.h"
 #include "qtshell/qt_settings_store.h"
 #include "setup-app/setup_dialog.h"
 #include "setup/default_folders.h"
@@ -19,8 +20,8 @@ int main(int argc, char* argv[]) {
     parser.addOption(source);
     parser.process(application);
 
-    lumtrak::qtshell::QtSettingsStore settings(QStringLiteral("Halbern"),
-                                               QStringLiteral("Lumtrak"));
+    lumtrak::qtshell::QtSettingsStore settings(lumtrak::platform::kSettingsOrganisation,
+                                               lumtrak::platform::kInstallSettingsApplication);
     const lumtrak::setupapp::SetupPlaces places{
         parser.isSet(source) ? parser.value(source).toStdString()
                              : lumtrak::platform::ExecutableFolder(),

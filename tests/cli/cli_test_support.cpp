@@ -3,9 +3,10 @@
 namespace lumtrak::testing {
 
 ProcessResult RunStock(const std::vector<std::string>& arguments, const std::string& input,
-                       std::map<std::string, std::string> environment) {
+                       std::map<std::string, std::string> environment,
+                       std::chrono::milliseconds deadline) {
     environment.try_emplace("LUMTRAK_PROGRAM_DIR", "");
-    return RunProcess(LUMTRAK_STOCK_EXE, arguments, input, environment);
+    return RunProcess(LUMTRAK_STOCK_EXE, arguments, input, environment, {}, deadline);
 }
 
 }  // namespace lumtrak::testing
