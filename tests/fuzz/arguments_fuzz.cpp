@@ -2,6 +2,7 @@
 // input split at zero bytes): it either understands the command line or
 // rejects it with a UsageError, and the option values it keeps read the same
 // way. Nothing is run.
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "cli/command_line.h"
 #include "cli/common_options.h"
+#include "cli/tool_command.h"
 
 namespace {
 
@@ -41,6 +43,15 @@ void ReadValues(const lumtrak::cli::Invocation& invocation) {
         }
         try {
             ParseSize(option.name, *value);
+        } catch (const UsageError&) {
+        }
+        TextFieldOption(invocation.arguments, option.name);
+        try {
+            IntegerFieldOption(invocation.arguments, option.name);
+        } catch (const UsageError&) {
+        }
+        try {
+            IntegerListOption(invocation.arguments, option.name, {0, 0, 0}, INT32_MIN, INT32_MAX);
         } catch (const UsageError&) {
         }
     }
