@@ -44,6 +44,10 @@ inline bool StartsWithIgnoringCase(const DefinitionText& text, Cursor pos, std::
     }
     return true;
 }
+inline bool StartsWithIgnoringCase(std::string_view text, std::string_view word) {
+    return text.size() >= word.size() &&
+           platform::EqualIgnoringAsciiCase(text.substr(0, word.size()), word);
+}
 
 // The decimal integer at pos as the C runtime's atoi reads it: leading white
 // space (line ends included) is skipped, an optional sign and digits are taken.

@@ -1,0 +1,45 @@
+#include "stockindex/rebuild.h"
+
+#include <array>
+#include <filesystem>
+
+#include "platform/file_lookup.h"
+#include "platform/replacement_file.h"
+#include "stockindex/index_file.h"
+#include "stockindex/stock_folder_scan.h"
+
+namespace lumtrak::stockindex {
+namespace {
+
+constexpr std::array<std::string_view, 2> kStockTrees = {"Stock", "QZV/Stock"};
+
+// The folder as an absolute path without a trailing '/'.
+std::string AbsoluteFolder(const std::string& folder) {
+    std::string absolute = std::filesystem::absolute(folder).lexically_normal().string();
+    while (absolute.size() > 1 && absolute.back() == '/')
+        absolute.pop_back();
+    return absolute;
+}
+
+}  // namespace
+
+bool RebuildStockIndex(const std::string& programFolder, platform::MessageSink& messages,
+                       platform::StatusSink& status) {
+    const std::string folder = AbsoluteFolder(programFolder);
+    NewIndexFile index(folder, messages);
+    if (!index.Created()) return false;
+    platform::BusyScope busy(status);
+
+    StockFolderScan scan(index.Writer(), messages, status);
+    for (std::string_view tree : kStockTrees) {
+        const std::string path = (folder == "/" ? "" : folder) + "/" + std::string(tree);
+        if (const auto found = platform::FindPathIgnoringCase(path)) {
+            scan.ScanStockFolder(*found, true);
+        }
+    }
+    if (!index.Commit()) return false;
+    status.ShowStatus(kRebuildComplete);
+    return true;
+}
+
+}  // namespace lumtrak::stockindex

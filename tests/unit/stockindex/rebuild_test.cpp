@@ -1,0 +1,136 @@
+#include "stockindex/rebuild.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/current_folder.h"
+#include "stock_index_test_support.h"
+#include "stockindex/definition_file_names.h"
+#include "stockindex/index_lines.h"
+
+namespace lumtrak::stockindex {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST_F(StockIndexTest, ATreeOfFoldersOnlyEndsWithAnUnmatchedEndNode) {
+    program.Write("Stock/A/x.stk", "name X\r\nfill 0 0 0\r\n[end]\r\n");
+    std::filesystem::create_directories(program.Path() / "Stock/B");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), "NODE\r\nA\r\nX\t" + PathOf("Stock/A/x.stk") +
+                           "\r\nEnd NODE\r\nNODE\r\nB\r\nEnd NODE\r\nEnd NODE\r\n");
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_THAT(status.texts, ElementsAre(PathOf("Stock"), PathOf("Stock/A"), PathOf("Stock/B"),
+                                          "Stock Index complete"));
+    EXPECT_THAT(status.busyChanges, ElementsAre(true, false));
+    // The current folder is left at the last folder visited.
+    EXPECT_EQ(platform::CurrentFolder(), PathOf("Stock"));
+}
+
+TEST_F(StockIndexTest, FoldersAndFilesGoInNameOrderSubFoldersBeforeFilesTreesInTurn) {
+    program.Write("Stock/b.stk", "name B\n");
+    program.Write("Stock/a.STK", "name A1\n[end]\nname A2\ncomponent\n");
+    program.Write("Stock/Z/deep/z.stk", "name Z\n");
+    program.Write("Stock/Z/y.stk", "name Y\nhide\n");
+    program.Write("Stock/Z/notes.txt", "name Not indexed\n");
+    program.Write("Stock/Y_/.x.stk", "name Hidden file\n");
+    program.Write("Stock/.git/c.stk", "name Hidden folder\n");
+    program.Write("QZV/stock/q.stk", "name Q\n");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(),
+              "NODE\r\nY_\r\nEnd NODE\r\n"
+              "NODE\r\nZ\r\n"
+              "NODE\r\ndeep\r\nZ\t" +
+                  PathOf("Stock/Z/deep/z.stk") +
+                  "\r\nEnd NODE\r\n"
+                  "#Y\t" +
+                  PathOf("Stock/Z/y.stk") +
+                  "\r\nEnd NODE\r\n"
+                  "A1\t" +
+                  PathOf("Stock/a.STK") +
+                  "\r\n"
+                  "#A2\t" +
+                  PathOf("Stock/a.STK") +
+                  "\r\n"
+                  "B\t" +
+                  PathOf("Stock/b.stk") +
+                  "\r\n"
+                  "Q\t" +
+                  PathOf("QZV/stock/q.stk") + "\r\n");
+}
+
+TEST_F(StockIndexTest, WhatTheRebuildWritesReadsBackAsTheSameEntries) {
+    const std::string parts = "name Class 40 bogie\nhide\n[end]\nname Class 40 axle  \n[end]\n";
+    const std::string loco = "NAME Class 40 // diesel\n[end]\n";
+    program.Write("Stock/Parts/parts.stk", parts);
+    program.Write("Stock/Locomotives/loco.stk", loco);
+    ASSERT_TRUE(Rebuild());
+
+    std::vector<IndexEntry> expected;
+    for (const auto& [relative, bytes] : {std::pair{"Stock/Locomotives/loco.stk", loco},
+                                          std::pair{"Stock/Parts/parts.stk", parts}}) {
+        for (const auto& indexed : IndexedNames(bytes))
+            expected.push_back({indexed.name, PathOf(relative), indexed.marked});
+    }
+    EXPECT_EQ(ReadIndexEntries(Index()), expected);
+    EXPECT_EQ(expected.size(), 3u);
+}
+
+TEST_F(StockIndexTest, AFileThatCannotBeReadIsReportedAndTheScanGoesOn) {
+    program.Write("Stock/a.stk", "");
+    program.Write("Stock/b.stk", "name B\n");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), "B\t" + PathOf("Stock/b.stk") + "\r\n");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, PathOf("Stock/a.stk"));
+}
+
+TEST_F(StockIndexTest, AProgramFolderWithoutStockTreesGetsAnEmptyIndex) {
+    WriteIndex("Old\t/old.stk\r\n");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), "");
+    EXPECT_THAT(status.texts, ElementsAre("Stock Index complete"));
+}
+
+TEST_F(StockIndexTest, ALinkBackToAnEnclosingFolderIsNotFollowedRound) {
+    program.Write("Stock/A/a.stk", "name A\n");
+    std::filesystem::create_directory_symlink(program.Path() / "Stock",
+                                              program.Path() / "Stock/A/up");
+    std::filesystem::create_directory_symlink(program.Path() / "Stock/A",
+                                              program.Path() / "Stock/B");
+    ASSERT_TRUE(Rebuild());
+    // B is a second way into A, not a cycle: it is scanned as a folder of its own.
+    EXPECT_EQ(Index(), "NODE\r\nA\r\nA\t" + PathOf("Stock/A/a.stk") +
+                           "\r\nEnd NODE\r\n"
+                           "NODE\r\nB\r\nA\t" +
+                           PathOf("Stock/B/a.stk") +
+                           "\r\nEnd NODE\r\n"
+                           "End NODE\r\n");
+}
+
+TEST_F(StockIndexTest, WhenTheNewIndexCannotBeWrittenTheOldOneStays) {
+    program.Write("Stock/a.stk", "name A\n");
+    WriteIndex("Old\t/old.stk\r\n");
+    program.Write("Stock Index.new/blocker", "");
+    EXPECT_FALSE(Rebuild());
+    EXPECT_EQ(Index(), "Old\t/old.stk\r\n");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, PathOf("Stock Index.new"));
+    EXPECT_EQ(messages.messages[0].text, "Can't write file");
+    EXPECT_TRUE(status.texts.empty());
+}
+
+TEST_F(StockIndexTest, AnIndexNamedInAnotherCaseIsReplacedInPlace) {
+    program.Write("stock index", "Old\t/old.stk\r\n");
+    program.Write("Stock/a.stk", "name A\n");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(testing::ReadFileBytes(program.Path() / "stock index"),
+              "A\t" + PathOf("Stock/a.stk") + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(program.Path() / "Stock Index"));
+    EXPECT_FALSE(std::filesystem::exists(program.Path() / "stock index.new"));
+}
+
+}  // namespace
+}  // namespace lumtrak::stockindex
