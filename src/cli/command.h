@@ -16,6 +16,9 @@ struct Command {
     std::vector<OptionSpec> options;
     FileArgument file = FileArgument::None;
     std::function<int(const Arguments& arguments)> run;
+    // A command word that groups others ("index rebuild"): the next word names
+    // one of these, and run is not used.
+    std::vector<Command> subCommands;
 };
 
 // Every command, in the order the help lists them.
@@ -25,6 +28,8 @@ const std::vector<Command>& Commands();
 Command ModelCommand();
 Command Draw2dCommand();
 Command InstallCommand();
+Command IndexCommand();
+Command RequiredFilesCommand();
 
 // The editing tools (tool_command.h).
 Command ShiftCommand();

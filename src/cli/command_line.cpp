@@ -10,6 +10,10 @@
 namespace lumtrak::cli {
 namespace {
 
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
+
 void PrintHelp(std::ostream& out) {
     out << "Usage: " << kProgramName << " COMMAND [OPTIONS] [FILE]\n\n"
         << "The command line of the Lumtrak authoring kit. FILE is a definition text\n"
@@ -24,16 +28,26 @@ void PrintHelp(std::ostream& out) {
         << kProgramName << " --version prints the version.\n";
 }
 
-void PrintCommandHelp(const Command& command) {
-    std::cout << "Usage: " << kProgramName << " " << command.name << " " << command.synopsis
-              << "\n\n"
+void PrintCommandHelp(const Command& command, const std::string& words) {
+    std::cout << "Usage: " << kProgramName << " " << words << " " << command.synopsis << "\n\n"
               << command.summary << "\n";
+    if (!command.subCommands.empty()) std::cout << "\nCommands:\n";
+    for (const auto& sub : command.subCommands) {
+        std::cout << "  " << words << " " << sub.name << " " << sub.synopsis << "\n      "
+                  << sub.summary << "\n";
+    }
     if (!command.options.empty()) std::cout << "\nOptions:\n";
     for (const auto& option : command.options) {
         std::string name = option.name + (option.takesValue ? " VALUE" : "");
         name.resize(std::max<std::size_t>(name.size(), 24), ' ');
         std::cout << "  " << name << option.help << "\n";
     }
+}
+
+const Command* FindCommand(const std::vector<Command>& commands, const std::string& name) {
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command& c) { return c.name == name; });
+    return found == commands.end() ? nullptr : &*found;
 }
 
 int Failure(const std::string& reason, int status) {
@@ -52,7 +66,7 @@ int ParseAndRun(std::span<const std::string> args) {
                 std::cout << kProgramName << " " << kLumtrakVersion << "\n";
                 return 0;
             case Invocation::Kind::CommandHelp:
-                PrintCommandHelp(*invocation.command);
+                PrintCommandHelp(*invocation.command, invocation.words);
                 return 0;
             case Invocation::Kind::Run:
                 return invocation.command->run(invocation.arguments);
@@ -73,17 +87,33 @@ int ParseAndRun(std::span<const std::string> args) {
 Invocation ParseCommandLine(std::span<const std::string> args) {
     Invocation invocation;
     if (args.empty()) throw UsageError("missing COMMAND");
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return invocation;
+    if (IsHelp(args[0]) || args[0] == "help") return invocation;
     if (args[0] == "--version") {
         invocation.kind = Invocation::Kind::Version;
         return invocation;
     }
-    const auto& commands = Commands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const Command& c) { return c.name == args[0]; });
-    if (command == commands.end()) throw UsageError("unknown command '" + args[0] + "'");
-    invocation.command = &*command;
-    invocation.arguments = Arguments::Parse(args.subspan(1), command->options, command->file);
+    const Command* command = FindCommand(Commands(), args[0]);
+    if (command == nullptr) throw UsageError("unknown command '" + args[0] + "'");
+    invocation.words = command->name;
+    std::size_t used = 1;
+    // A command that groups others takes the next word as the one to run.
+    for (; !command->subCommands.empty(); ++used) {
+        if (used == args.size()) {
+            throw UsageError("missing command after '" + invocation.words + "'");
+        }
+        if (IsHelp(args[used])) {
+            invocation.command = command;
+            invocation.kind = Invocation::Kind::CommandHelp;
+            return invocation;
+        }
+        command = FindCommand(command->subCommands, args[used]);
+        if (command == nullptr) {
+            throw UsageError("unknown command '" + invocation.words + " " + args[used] + "'");
+        }
+        invocation.words += " " + command->name;
+    }
+    invocation.command = command;
+    invocation.arguments = Arguments::Parse(args.subspan(used), command->options, command->file);
     invocation.kind = invocation.arguments.HelpRequested() ? Invocation::Kind::CommandHelp
                                                            : Invocation::Kind::Run;
     return invocation;

@@ -15,6 +15,7 @@ struct Invocation {
     enum class Kind { Help, Version, CommandHelp, Run };
     Kind kind = Kind::Help;
     const Command* command = nullptr;  // for CommandHelp and Run
+    std::string words;                 // the command's words: "model", "index rebuild"
     Arguments arguments;               // for Run
 };
 

@@ -24,6 +24,8 @@ const std::vector<Command>& Commands() {
         SetD3DOnlyCommand(),
         AutoQCommand(),
         CountPanelsCommand(),
+        IndexCommand(),
+        RequiredFilesCommand(),
     };
     return commands;
 }
