@@ -11,7 +11,8 @@ std::string PartName(int file, int definition) {
     return "Part " + std::to_string(file) + "-" + std::to_string(definition);
 }
 
-// One panel line of each kind in turn, with the tails authors write.
+}  // namespace
+
 std::string PanelLine(int i) {
     const std::string x = std::to_string(i % 90 - 45);
     const std::string y = std::to_string(i % 600);
@@ -30,8 +31,6 @@ std::string PanelLine(int i) {
                    " 0 \"panel.bmp\" 255 255 255 =\r\n";
     }
 }
-
-}  // namespace
 
 std::string WriteWorkload(const std::filesystem::path& programFolder, const WorkloadShape& shape) {
     std::filesystem::create_directories(programFolder / "Stock");

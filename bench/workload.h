@@ -13,6 +13,9 @@ struct WorkloadShape {
     int panelsPerPart = 12;
 };
 
+// One panel line of each kind in turn, with the tails authors write; CR LF ends it.
+std::string PanelLine(int i);
+
 // Writes a program folder with a "Stock Index" and its stock files, and gives
 // the text of a definition that includes parts through that index.
 std::string WriteWorkload(const std::filesystem::path& programFolder, const WorkloadShape& shape);

@@ -7,34 +7,90 @@
 namespace lumtrak::stockindex {
 namespace {
 
-constexpr char ToUpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+using Patterns = std::array<std::string_view, 3>;
+
+constexpr unsigned char Fold(char c) {
+    return static_cast<unsigned char>(c) | 0x20;
 }
+
+// Where the search may jump ahead. Every pattern keeps its position only while
+// each byte continues it, so a pattern can get past its first byte only where
+// its first two bytes stand together. A run of bytes that holds no such pair
+// and does not end with a pattern's first byte leaves every pattern at its
+// start, whatever it started with, and can be passed over without looking at
+// its bytes one at a time. Bytes are compared with the case bit set, which
+// matches a few bytes too many (such as '{' for '['), never too few.
+class Skipper {
+  public:
+    explicit Skipper(const Patterns& patterns) {
+        std::size_t used = 0;
+        for (std::string_view pattern : patterns) {
+            if (pattern.empty()) continue;
+            if (pattern.size() < 2) return;  // no pairs to look for: no skipping
+            first_[used] = Fold(pattern[0]);
+            second_[used] = Fold(pattern[1]);
+            ++used;
+        }
+        if (used == 0) return;
+        // Unused slots repeat a used one, so that every slot can be compared.
+        for (std::size_t k = used; k < first_.size(); ++k) {
+            first_[k] = first_[0];
+            second_[k] = second_[0];
+        }
+        enabled_ = true;
+    }
+
+    // The first position at or after p, with every pattern at its start there,
+    // that may need a look byte by byte.
+    std::size_t Skip(std::string_view bytes, std::size_t p) const {
+        if (!enabled_) return p;
+        // A block is looked at together with the byte after it.
+        while (bytes.size() - p > kBlock && Passable(bytes.data() + p))
+            p += kBlock;
+        return p;
+    }
+
+    static constexpr std::size_t kBlock = 32;
+
+  private:
+    bool StartsPattern(unsigned char folded) const {
+        return folded == first_[0] || folded == first_[1] || folded == first_[2];
+    }
+
+    // A loop over a block of fixed length, which the compiler turns into vector
+    // compares.
+    bool Passable(const char* block) const {
+        unsigned char pairs = 0;
+        for (std::size_t i = 0; i < kBlock; ++i) {
+            const unsigned char a = Fold(block[i]);
+            const unsigned char b = Fold(block[i + 1]);
+            pairs |= static_cast<unsigned char>(((a == first_[0]) & (b == second_[0])) |
+                                                ((a == first_[1]) & (b == second_[1])) |
+                                                ((a == first_[2]) & (b == second_[2])));
+        }
+        return pairs == 0 && !StartsPattern(Fold(block[kBlock - 1]));
+    }
+
+    bool enabled_ = false;
+    std::array<unsigned char, 3> first_{};
+    std::array<unsigned char, 3> second_{};
+};
 
 }  // namespace
 
 std::size_t FindFirstOf(std::string_view bytes, std::size_t from, std::string_view s1,
                         std::string_view s2, std::string_view s3) {
-    const std::array<std::string_view, 3> patterns{s1, s2, s3};
+    const Patterns patterns{s1, s2, s3};
+    const Skipper skipper(patterns);
     std::array<std::size_t, 3> matched{};
-
-    // While every pattern stands at its start, the bytes that start none of them
-    // change nothing and are skipped in a tight loop.
-    std::array<bool, 256> startsPattern{};
-    for (std::string_view pattern : patterns) {
-        if (pattern.empty()) continue;
-        startsPattern[static_cast<unsigned char>(model::ToLowerAscii(pattern.front()))] = true;
-        startsPattern[static_cast<unsigned char>(ToUpperAscii(pattern.front()))] = true;
-    }
-    auto startsAny = [&](char c) { return startsPattern[static_cast<unsigned char>(c)]; };
-
-    const std::size_t end = bytes.size();
     bool atStarts = true;
-    for (std::size_t p = from; p < end; ++p) {
-        if (atStarts) {
-            while (p < end && !startsAny(bytes[p]))
-                ++p;
-            if (p == end) break;
+    // The block that stopped a skip is looked at one byte at a time.
+    std::size_t bytewiseUntil = from;
+    for (std::size_t p = from; p < bytes.size(); ++p) {
+        if (atStarts && p >= bytewiseUntil) {
+            p = skipper.Skip(bytes, p);
+            if (p == bytes.size()) break;
+            bytewiseUntil = p + Skipper::kBlock;
         }
         const char c = model::ToLowerAscii(bytes[p]);
         atStarts = true;
@@ -49,7 +105,7 @@ std::size_t FindFirstOf(std::string_view bytes, std::size_t from, std::string_vi
             if (!pattern.empty() && matched[k] == pattern.size()) return p + 1 - pattern.size();
         }
     }
-    return end;
+    return bytes.size();
 }
 
 }  // namespace lumtrak::stockindex
