@@ -18,7 +18,7 @@ struct Command {
     std::function<int(const Arguments& arguments)> run;
     // A command word that groups others ("index rebuild"): the next word names
     // one of these, and run is not used.
-    std::vector<Command> subCommands;
+    std::vector<Command> subCommands = {};
 };
 
 // Every command, in the order the help lists them.

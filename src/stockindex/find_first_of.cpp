@@ -53,6 +53,11 @@ class Skipper {
     static constexpr std::size_t kBlock = 32;
 
   private:
+    // 1 or 0, to be combined without branches.
+    static unsigned char Is(unsigned char a, unsigned char b) {
+        return static_cast<unsigned char>(a == b);
+    }
+
     bool StartsPattern(unsigned char folded) const {
         return folded == first_[0] || folded == first_[1] || folded == first_[2];
     }
@@ -64,9 +69,9 @@ class Skipper {
         for (std::size_t i = 0; i < kBlock; ++i) {
             const unsigned char a = Fold(block[i]);
             const unsigned char b = Fold(block[i + 1]);
-            pairs |= static_cast<unsigned char>(((a == first_[0]) & (b == second_[0])) |
-                                                ((a == first_[1]) & (b == second_[1])) |
-                                                ((a == first_[2]) & (b == second_[2])));
+            pairs |= static_cast<unsigned char>((Is(a, first_[0]) & Is(b, second_[0])) |
+                                                (Is(a, first_[1]) & Is(b, second_[1])) |
+                                                (Is(a, first_[2]) & Is(b, second_[2])));
         }
         return pairs == 0 && !StartsPattern(Fold(block[kBlock - 1]));
     }

@@ -90,10 +90,9 @@ std::string_view IncludedName(const DefinitionText& text, Cursor& p) {
 }  // namespace
 
 std::string CollectRequiredFiles(std::string_view bytes, std::size_t caret,
-                                 const std::string& programFolder) {
+                                 const std::function<const IndexLines*()>& index) {
     const DefinitionText text(bytes);
     const Cursor start = model::FindDefinitionStart(text, caret);
-    IndexForLookup index(programFolder);
     std::string list;
     for (Cursor p = start; p < text.End(); ++p) {
         if (StartsWithIgnoringCase(text, p, ".bmp")) {
@@ -101,7 +100,7 @@ std::string CollectRequiredFiles(std::string_view bytes, std::size_t caret,
         }
         if (StartsWithIgnoringCase(text, p, "include")) {
             const std::string_view name = IncludedName(text, p);
-            if (const IndexLines* lines = index.Lines()) {
+            if (const IndexLines* lines = index()) {
                 if (auto rest = FindByNamePrefix(*lines, name)) {
                     AppendOnce(list, "", FileNameOf(WithoutTrailingSpace(*rest)));
                 }
@@ -110,6 +109,12 @@ std::string CollectRequiredFiles(std::string_view bytes, std::size_t caret,
         if (StartsWithIgnoringCase(text, p, "[end]")) break;
     }
     return list;
+}
+
+std::string CollectRequiredFiles(std::string_view text, std::size_t caret,
+                                 const std::string& programFolder) {
+    IndexForLookup index(programFolder);
+    return CollectRequiredFiles(text, caret, [&] { return index.Lines(); });
 }
 
 }  // namespace lumtrak::stockindex

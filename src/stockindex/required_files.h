@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "stockindex/index_lines.h"
 
 namespace lumtrak::stockindex {
 
@@ -19,5 +22,10 @@ namespace lumtrak::stockindex {
 // program folder when an include is met.
 std::string CollectRequiredFiles(std::string_view text, std::size_t caret,
                                  const std::string& programFolder);
+
+// The same with the index supplied by the caller: index() is called for every
+// include and gives the index's lines, or null when there is none.
+std::string CollectRequiredFiles(std::string_view text, std::size_t caret,
+                                 const std::function<const IndexLines*()>& index);
 
 }  // namespace lumtrak::stockindex

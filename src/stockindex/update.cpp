@@ -47,6 +47,7 @@ UpdateBlock MakeUpdateBlock(std::string_view document, std::string_view document
         block.nameList += '<';
         block.nameList += name;
         block.nameList += '>';
+        block.names.emplace_back(name);
         out.Entry(name, documentPath, false);
     }
     out.Line(kEndNodeLine);

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
@@ -13,7 +14,9 @@ namespace lumtrak::stockindex {
 struct UpdateBlock {
     // "#####", "NODE", "Update", one entry per name, "End NODE", "#####".
     std::string lines;
-    // "<" name ">" for every name, in order: the names whose older entries go.
+    // The document's names, in order.
+    std::vector<std::string> names;
+    // "<" name ">" for every name: an entry whose name stands in it goes.
     std::string nameList;
 };
 

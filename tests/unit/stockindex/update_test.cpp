@@ -25,6 +25,7 @@ TEST(UpdateBlock, TakesNameWhereverItStandsUpToTheLineEnd) {
                                  "s:x\t/d/loco.stk\r\n"
                                  "\t/d/loco.stk\r\n"));
     EXPECT_EQ(block.nameList, "<Class 47 // diesel><Shunter><s:x><>");
+    EXPECT_THAT(block.names, ElementsAre("Class 47 // diesel", "Shunter", "s:x", ""));
 }
 
 TEST_F(StockIndexTest, AnUpdatePutsTheDocumentOnTopAndRemovesItsOlderEntries) {
