@@ -15,7 +15,9 @@ constexpr std::array<std::string_view, 2> kStockTrees = {"Stock", "QZV/Stock"};
 
 // The folder as an absolute path without a trailing '/'.
 std::string AbsoluteFolder(const std::string& folder) {
-    std::string absolute = std::filesystem::absolute(folder).lexically_normal().string();
+    std::error_code error;
+    const auto made = std::filesystem::absolute(folder, error);
+    std::string absolute = error ? folder : made.lexically_normal().string();
     while (absolute.size() > 1 && absolute.back() == '/')
         absolute.pop_back();
     return absolute;
