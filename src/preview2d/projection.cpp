@@ -128,6 +128,9 @@ void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, st
                   std::int32_t p, std::int32_t q, std::int32_t frame) {
     const Projector projector{cx, cy, p, q, ScaleFor(model.wheelbase, model.length)};
     for (model::Panel* panel = model.mainList.get(); panel != nullptr; panel = panel->next.get()) {
+        // A full pool takes no more records: what follows is not drawn, and
+        // large models need not be projected to the end of their list.
+        if (pool.Count() == DepthPool::kUsable) break;
         if (FacesAway(panel->sides, p, q)) continue;
         DepthRecord record = RecordOf(*panel);
         if (panel->kind == model::PanelKind::Line && panel->period != 0) {

@@ -40,8 +40,9 @@ IsoOffset IsoProject(std::int32_t u, std::int32_t v);
 
 // Projects the model's main list for the rotation (p, q) around the centre
 // (cx, cy) and the animation frame, and orders the visible panels in pool.
-// Panels whose side faces away are left out; the ends of animated lines swing in
-// the pool's copies; group chains get their screen points in the model itself.
+// Panels whose side faces away are left out, and so are those that find the
+// pool full; the ends of animated lines swing in the pool's copies; the group
+// chains of the panels in the pool get their screen points in the model itself.
 void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, std::int32_t cy,
                   std::int32_t p, std::int32_t q, std::int32_t frame);
 

@@ -202,19 +202,17 @@ TEST_F(ProjectModelTest, AnimatedLinesSwingTheirEndsInTheCopyOnly) {
     EXPECT_EQ(pool.Record(0).vertices[0].z, 0);
 }
 
-TEST_F(ProjectModelTest, PanelsBeyondThe510thAreLeftOutButTheirGroupsStillProjected) {
-    for (int i = 0; i < 511; ++i)
-        Prepend(model, MakePanel(PanelKind::Rect, {}));
-    // The last in list order, the first added, carries a group.
-    Panel* last = model.mainList.get();
-    while (last->next)
-        last = last->next.get();
-    last->subPanels = MakePanel(PanelKind::Rect, {});
+TEST_F(ProjectModelTest, PanelsBeyondThe510thAreLeftOut) {
+    // 511 visible panels, the first in list order hidden from the front: the
+    // 510 that follow it fill the pool, and the last is left out.
+    for (int i = 0; i < 512; ++i)
+        Prepend(model, MakePanel(PanelKind::Rect, {{{0, 0, std::int16_t(i)}, {}, {}, {}}}));
+    model.mainList->sides = model::SideMask{};
     ProjectModel(model, pool, 40, 60, 0, 120, 0);
-    EXPECT_EQ(pool.Count(), 510u);
-    EXPECT_EQ(last->subPanels->vertices[0].screenX, 40);
-    for (const DepthRecord* record : Ordered())
-        EXPECT_EQ(record->subPanels, nullptr);
+    ASSERT_EQ(pool.Count(), 510u);
+    const auto records = Ordered();
+    EXPECT_EQ(records.front()->depthZ, 1);
+    EXPECT_EQ(records.back()->depthZ, 510);
 }
 
 }  // namespace
