@@ -114,6 +114,7 @@ int RunDraw2d(const Arguments& arguments) {
     preview2d::RecordingCanvas canvas;
     const std::string name = preview2d::DrawDefinitionPreview(
         state, environment, bytes, selection.start, canvas, options, selection);
+    WriteNotes(environment.notes);
 
     if (auto png = arguments.Value("--png")) {
         WritePng(*png, frameSize, arguments.Has("--white"), canvas.Records());
@@ -124,6 +125,7 @@ int RunDraw2d(const Arguments& arguments) {
     json.Key("name").String(name);
     WriteRecords(json, canvas.Records());
     messages.WriteJson(json);
+    WriteNotesJson(json, environment.notes);
     json.EndObject();
     WriteStdout(json.Text() + "\n");
     return 0;

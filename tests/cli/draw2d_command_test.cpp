@@ -94,6 +94,25 @@ TEST(Draw2dCommand, LoaderMessagesGoToStandardErrorAndIntoTheJson) {
     EXPECT_EQ(drawing["records"].Size(), 1u);
 }
 
+TEST(Draw2dCommand, ASpentIncludeBudgetIsANoteAndTheDrawingGoesOn) {
+    // Each of 24 parts includes the next one twice: 2^23 copies of the last.
+    std::string text = "name Top\ninclude 0 0 0 P0\n[end]\n";
+    for (int i = 0; i < 23; ++i) {
+        const std::string next = "include 0 0 0 P" + std::to_string(i + 1) + "\n";
+        text += "name P" + std::to_string(i) + "\n" + next + next + "[end]\n";
+    }
+    text += "name P23\nrect 3 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n";
+    const auto result = RunStock({"draw2d", "-"}, text);
+    const auto drawing = DrawingOf(result);
+    ASSERT_EQ(drawing["notes"].Size(), 1u);
+    const std::string note = drawing["notes"][0].String();
+    EXPECT_THAT(note, HasSubstr("include budget spent"));
+    EXPECT_EQ(result.err, "note: " + note + "\n");
+    EXPECT_EQ(drawing["name"].String(), "Top");
+    EXPECT_EQ(drawing["records"].Size(), 510u);
+    EXPECT_EQ(DrawingOf(RunStock({"draw2d", "-"}, kCoach))["notes"].Size(), 0u);
+}
+
 TEST(Draw2dCommand, BadOptionsAreUsageErrors) {
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--direction", "up"},
                                                                  {"--tick", "-1"},
