@@ -3,7 +3,9 @@
 // and an empty file that index lines may name), cut from the input as
 // SplitLoaderFuzzInput says. Every load must finish within its budget, leave at
 // most one note, and show only the loader's own messages; on small texts the
-// scans that keep what they found must agree with their plain versions.
+// scans that keep what they found must agree with their plain versions. Each
+// loaded model is then drawn as the 2D preview draws it, in a view that the
+// input picks, and the drawing must hold together (CheckDrawing).
 #include <sys/stat.h>
 
 #include <cstddef>
@@ -14,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "drawing_check.h"
 #include "model/definition_loader.h"
 #include "model/include_cache.h"
 #include "model/texture_registry.h"
@@ -62,6 +65,14 @@ bool IsLoaderMessage(const platform::Message& message) {
            message.text == "Can't map file view";
 }
 
+// Which view to draw in: a hash of the input, so that every input keeps its view.
+std::uint32_t ViewChoice(const std::uint8_t* data, std::size_t size) {
+    std::uint32_t hash = 2166136261u;
+    for (std::size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 16777619u;
+    return hash;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -105,6 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!budget.spent && budget.panels > environment.limits.panels)
             Fail("panels past the budget without a note");
         if (!environment.chain.empty()) Fail("the include chain outlived the load");
+
+        testing::CheckDrawing(stock, textures, ViewChoice(data, size) + std::uint32_t(caret));
     }
     for (const auto& message : messages.messages) {
         if (!IsLoaderMessage(message)) Fail("an unknown message: " + message.text);
