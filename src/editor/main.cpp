@@ -7,12 +7,15 @@
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/main_frame.h"
 #include "editor/single_instance.h"
+#include "platform/settings_store.h"
 #include "qtshell/qt_settings_store.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumtrak Stock Editor"));
-    QApplication::setOrganizationName(QStringLiteral("Halbern"));
+    QApplication::setApplicationName(
+        QString::fromLatin1(lumtrak::platform::kEditorSettingsApplication));
+    QApplication::setOrganizationName(
+        QString::fromLatin1(lumtrak::platform::kSettingsOrganisation));
     QApplication::setApplicationVersion(QStringLiteral("5.05"));
     lumtrak::editor::InstallTranslations(application, QLocale());
 
@@ -44,8 +47,9 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
-    lumtrak::qtshell::QtSettingsStore settings(QStringLiteral("Halbern"),
-                                               QStringLiteral("Lumtrak Stock Editor"));
+    lumtrak::qtshell::QtSettingsStore settings(
+        QString::fromLatin1(lumtrak::platform::kSettingsOrganisation),
+        QString::fromLatin1(lumtrak::platform::kEditorSettingsApplication));
     lumtrak::editor::CLumtrakStockEditorApp editor(
         settings, parser.isSet(newInstance) ? QString()
                                             : lumtrak::editor::SingleInstance::DefaultSocketPath());
