@@ -8,11 +8,13 @@
 
 #include "model/definition_text.h"
 #include "model/name_directory.h"
-#include "model/stock_index.h"
 #include "platform/file_lookup.h"
 #include "platform/message_sink.h"
+#include "stockindex/stock_index.h"
 
 namespace lumtrak::model {
+
+using stockindex::StockIndex;
 
 // A definition file opened for an include, with the names it defines.
 struct IncludeFile {

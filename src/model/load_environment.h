@@ -10,14 +10,18 @@
 #include "model/definition_text.h"
 #include "platform/message_sink.h"
 
+namespace lumtrak::stockindex {
+class StockIndex;
+}
+
 // What a load of definitions reads besides the text, and the state that one
 // top-level load keeps across the definitions it includes.
 namespace lumtrak::model {
 
 class IncludeCache;
 struct IncludeFile;
-class StockIndex;
 class TextureRegistry;
+using stockindex::StockIndex;
 
 // The selection whose lines are highlighted, as byte offsets.
 struct TextSelection {

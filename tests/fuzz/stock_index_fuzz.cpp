@@ -5,6 +5,7 @@
 // required-files list reads any text against any index.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "stockindex/index_format.h"
 #include "stockindex/index_lines.h"
 #include "stockindex/required_files.h"
+#include "stockindex/stock_index.h"
 #include "stockindex/update.h"
 
 namespace {
@@ -77,6 +79,20 @@ void CheckRoundTrip(const std::vector<IndexEntry>& written) {
         expected.push_back(entry);
     }
     Check(ReadIndexEntries(out.text) == expected);
+
+    // The include lookup reads the same entries by the same rules.
+    const StockIndex lookup = StockIndex::Parse(out.text);
+    for (const IndexEntry& entry : expected) {
+        std::string key = entry.name;
+        for (char& c : key)
+            c = Lower(c);
+        std::string path = entry.path;
+        for (char& c : path) {
+            if (c == '\\') c = '/';
+        }
+        const auto& paths = lookup.PathsFor(key);
+        Check(std::find(paths.begin(), paths.end(), path) != paths.end());
+    }
 }
 
 void CheckUpdate(std::string_view document, std::string_view oldIndex) {

@@ -1,4 +1,5 @@
 #include "stockindex/index_lines.h"
+#include "stockindex/stock_index.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -31,6 +32,14 @@ TEST(IndexLines, TheNamePrefixLookupTakesTheFirstLineThatBeginsWithTheName) {
     EXPECT_EQ(FindByNamePrefix(lines, ""), "NODE\n");
     EXPECT_EQ(FindByNamePrefix(lines, "Class 47"), std::nullopt);
     EXPECT_EQ(FindByNamePrefix(lines, "NODE\nX"), std::nullopt);
+}
+
+TEST(IndexLines, TheIncludeLookupFindsEveryPathOfANameInFileOrder) {
+    const StockIndex index = StockIndex::Parse(
+        "NODE\r\nBogie\t/s/a.stk\r\n#BOGIE\tC:\\s\\b.stk\nbogie2\t/s/c.stk\r\nEnd NODE");
+    EXPECT_THAT(index.PathsFor("bogie"), ElementsAre("/s/a.stk", "C:/s/b.stk"));
+    EXPECT_THAT(index.PathsFor("bogie2"), ElementsAre("/s/c.stk"));
+    EXPECT_TRUE(index.PathsFor("node").empty());
 }
 
 }  // namespace

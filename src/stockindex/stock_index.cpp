@@ -1,0 +1,27 @@
+#include "stockindex/stock_index.h"
+
+#include "platform/ascii.h"
+#include "stockindex/index_lines.h"
+
+namespace lumtrak::stockindex {
+
+StockIndex StockIndex::Parse(std::string_view content) {
+    StockIndex index;
+    for (IndexEntry& entry : ReadIndexEntries(content)) {
+        for (char& c : entry.name)
+            c = platform::ToLowerAscii(c);
+        for (char& c : entry.path) {
+            if (c == '\\') c = '/';
+        }
+        index.pathsByKey_[std::move(entry.name)].push_back(std::move(entry.path));
+    }
+    return index;
+}
+
+const std::vector<std::string>& StockIndex::PathsFor(std::string_view lowerName) const {
+    static const std::vector<std::string> kNone;
+    auto found = pathsByKey_.find(std::string(lowerName));
+    return found == pathsByKey_.end() ? kNone : found->second;
+}
+
+}  // namespace lumtrak::stockindex
