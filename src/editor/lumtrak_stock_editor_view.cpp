@@ -26,8 +26,8 @@
 namespace lumtrak::editor {
 
 // The view's command table: the Edit and printing commands of the framework's
-// edit view. The Preview, Translations and Tools commands join it as their
-// handlers land.
+// edit view and the editing tools. The Preview and index commands join it as
+// their handlers land.
 struct ViewCommands {
     using V = CLumtrakStockEditorView;
     static constexpr CommandEntry<V> kTable[] = {
@@ -39,6 +39,24 @@ struct ViewCommands {
         {Command::EditReplace, &V::OnEditReplace, &V::OnUpdateNeedText},
         {Command::FilePrint, &V::OnFilePrint},
         {Command::FilePrintPreview, &V::OnFilePrintPreview},
+        // The editing tools, always enabled.
+        {Command::Shift, &V::OnShift},
+        {Command::Reflect, &V::OnReflect},
+        {Command::Stretch, &V::OnStretch},
+        {Command::ImperialToMetric, &V::OnImperialToMetric},
+        {Command::MetricToImperial, &V::OnMetricToImperial},
+        {Command::Rotate90Left, &V::OnRotate90Left},
+        {Command::Rotate90Right, &V::OnRotate90Right},
+        {Command::RotatePanelVerticesLeft, &V::OnRotatePanelVerticesLeft},
+        {Command::RotatePanelVerticesRight, &V::OnRotatePanelVerticesRight},
+        {Command::ReversePanel, &V::OnReversePanel},
+        {Command::MatrixTransformation, &V::OnMatrixTransformation},
+        {Command::Cylinders, &V::OnCylinders},
+        {Command::DividePanels, &V::OnDividePanels},
+        {Command::CutOut, &V::OnCutOut},
+        {Command::SetD3DOnly, &V::OnSetD3DOnly},
+        {Command::AutoQ, &V::OnAutoQ},
+        {Command::CountPanels, &V::OnCountPanels},
     };
 };
 

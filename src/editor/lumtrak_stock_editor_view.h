@@ -114,6 +114,25 @@ class CLumtrakStockEditorView : public QsciScintilla,
     void OnFilePrint();
     void OnFilePrintPreview();
 
+    // The editing tools of the Translations and Tools menus (tool_commands.cpp).
+    void OnShift();
+    void OnReflect();
+    void OnStretch();
+    void OnImperialToMetric();
+    void OnMetricToImperial();
+    void OnRotate90Left();
+    void OnRotate90Right();
+    void OnRotatePanelVerticesLeft();
+    void OnRotatePanelVerticesRight();
+    void OnReversePanel();
+    void OnMatrixTransformation();
+    void OnCylinders();
+    void OnDividePanels();
+    void OnCutOut();
+    void OnSetD3DOnly();
+    void OnAutoQ();
+    void OnCountPanels();
+
     // Types text that the editor's own 8-bit input would lose (characters of
     // Windows-1252 above 0xFF, such as the euro sign); false when text has none.
     bool TypeWindows1252(const QString& text);

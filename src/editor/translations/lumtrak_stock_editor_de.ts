@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>FieldReader</name>
+        <message>
+            <source>Please enter an integer.</source>
+            <translation>Geben Sie eine ganze Zahl ein.</translation>
+        </message>
+        <message>
+            <source>Please enter an integer between %1 and %2.</source>
+            <translation>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+        </message>
+        <message>
+            <source>Please enter a number.</source>
+            <translation>Geben Sie eine Zahl ein.</translation>
+        </message>
+    </context>
+    <context>
         <name>Files</name>
         <message>
             <source>All Files (*)</source>
@@ -175,6 +190,37 @@
         </message>
     </context>
     <context>
+        <name>lumtrak::editor::CCylinderDialog</name>
+        <message>
+            <source>Cylinder</source>
+            <translation>Zylinder</translation>
+        </message>
+        <message>
+            <source>End A</source>
+            <translation>Ende A</translation>
+        </message>
+        <message>
+            <source>End B</source>
+            <translation>Ende B</translation>
+        </message>
+        <message>
+            <source>Solid</source>
+            <translation>Geschlossen</translation>
+        </message>
+        <message>
+            <source>Steps</source>
+            <translation>Schritte</translation>
+        </message>
+        <message>
+            <source>W</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>lumtrak::editor::CLumtrakStockEditorApp</name>
         <message>
             <source>Open</source>
@@ -254,6 +300,107 @@
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CReflectDialog</name>
+        <message>
+            <source>Reflect Selection</source>
+            <translation>Auswahl spiegeln</translation>
+        </message>
+        <message>
+            <source>Reflection centre</source>
+            <translation>Spiegelungszentrum</translation>
+        </message>
+        <message>
+            <source>Leave original</source>
+            <translation>Original beibehalten</translation>
+        </message>
+        <message>
+            <source>Reflect W</source>
+            <translation>B spiegeln</translation>
+        </message>
+        <message>
+            <source>Reflect L</source>
+            <translation>L spiegeln</translation>
+        </message>
+        <message>
+            <source>Reflect H</source>
+            <translation>H spiegeln</translation>
+        </message>
+        <message>
+            <source>W</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CShiftDialog</name>
+        <message>
+            <source>Shift Selection</source>
+            <translation>Auswahl verschieben</translation>
+        </message>
+        <message>
+            <source>Shift by:</source>
+            <translation>Verschieben um:</translation>
+        </message>
+        <message>
+            <source>Leave original</source>
+            <translation>Original beibehalten</translation>
+        </message>
+        <message>
+            <source>Repeat:</source>
+            <translation>Wiederholen:</translation>
+        </message>
+        <message>
+            <source>W</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CStretchDialog</name>
+        <message>
+            <source>Stretch Selection</source>
+            <translation>Auswahl strecken</translation>
+        </message>
+        <message>
+            <source>Stretch factor</source>
+            <translation>Streckfaktor</translation>
+        </message>
+        <message>
+            <source>Origin</source>
+            <translation>Ursprung</translation>
+        </message>
+        <message>
+            <source>Leave original</source>
+            <translation>Original beibehalten</translation>
+        </message>
+        <message>
+            <source>Stretch W</source>
+            <translation>B strecken</translation>
+        </message>
+        <message>
+            <source>Stretch L</source>
+            <translation>L strecken</translation>
+        </message>
+        <message>
+            <source>Strecth H</source>
+            <translation>H strecken</translation>
+        </message>
+        <message>
+            <source>W</source>
+            <translation>B</translation>
         </message>
         <message>
             <source>Cancel</source>

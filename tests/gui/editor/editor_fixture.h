@@ -11,6 +11,7 @@
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
+#include "editor/preview2d_dialog.h"
 #include "platform/settings_store.h"
 
 namespace lumtrak::editor {
@@ -78,6 +79,18 @@ inline QAction* MenuAction(CMainFrame& frame, const QString& title, const QStrin
     }
     return nullptr;
 }
+
+// A 2D preview stand-in that counts its repaints.
+class CountingPreview : public CPreview2DDlg {
+  public:
+    int paints = 0;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        CPreview2DDlg::paintEvent(event);
+    }
+};
 
 inline std::string_view AsBytes(const QByteArray& bytes) {
     return {bytes.constData(), std::size_t(bytes.size())};

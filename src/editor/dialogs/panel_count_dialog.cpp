@@ -1,0 +1,55 @@
+#include "editor/dialogs/panel_count_dialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editor/dialogs/dialog_controls.h"
+#include "qtshell/dialog_units.h"
+
+namespace lumtrak::editor {
+
+// The dialog exists in English only.
+CPanelCountDialog::CPanelCountDialog(const tools::PanelCounts& counts, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("panelCountDialog139"));
+    setWindowTitle(QStringLiteral("Panel count"));
+
+    const struct {
+        const char* label;
+        int id;
+        std::int64_t value;
+    } fields[] = {{"Q1", 1027, counts.q1},
+                  {"Q2", 1028, counts.q2},
+                  {"Q3", 1029, counts.q3},
+                  {"Q4", 1030, counts.q4},
+                  {"Total", 1031, counts.total}};
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const auto& field : fields) {
+        QLineEdit* edit = MakeEdit(this, field.id);
+        ShowInteger(edit, field.value);
+        fields_[row] = edit;
+        grid->addWidget(new QLabel(QString::fromLatin1(field.label), this), row, 0);
+        grid->addWidget(edit, row, 1);
+        ++row;
+    }
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(MakeButton(this, 1, QStringLiteral("OK")));
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(grid, 1);
+    layout->addLayout(buttons);
+    setMinimumSize(qtshell::FromDialogUnits(fontMetrics(), 158, 81));
+}
+
+void CPanelCountDialog::accept() {
+    // The counts are integer fields like any other: OK checks what they hold.
+    FieldReader reader(*this);
+    for (QLineEdit* field : fields_)
+        reader.Integer(field);
+    if (reader.Succeeded()) QDialog::accept();
+}
+
+}  // namespace lumtrak::editor

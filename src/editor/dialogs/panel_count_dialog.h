@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+#include "tools/count_panels.h"
+
+class QLineEdit;
+
+namespace lumtrak::editor {
+
+// "Panel count" (dialog 139): the panels that each quadrant shows and their
+// total, with OK. Made for each use.
+class CPanelCountDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CPanelCountDialog(const tools::PanelCounts& counts, QWidget* parent = nullptr);
+
+  public slots:
+    void accept() override;
+
+  private:
+    QLineEdit* fields_[5];
+};
+
+}  // namespace lumtrak::editor

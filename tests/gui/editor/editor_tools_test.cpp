@@ -1,0 +1,604 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include "editor/dialogs/cylinder_dialog.h"
+#include "editor/dialogs/divide_panel_dialog.h"
+#include "editor/dialogs/matrix_transform_dialog.h"
+#include "editor/dialogs/panel_count_dialog.h"
+#include "editor/dialogs/reflect_dialog.h"
+#include "editor/dialogs/shift_dialog.h"
+#include "editor/dialogs/stretch_dialog.h"
+#include "editor/editor_fixture.h"
+#include "editor/preview2d_dialog.h"
+#include "support/modal_windows.h"
+#include "tools/count_panels.h"
+#include "tools/cut_out.h"
+#include "tools/panel_tags.h"
+#include "tools/point_conversions.h"
+#include "tools/reverse_panel.h"
+#include "tools/rotate_vertices.h"
+
+namespace lumtrak::editor {
+
+using testing::WhenModalOpens;
+
+namespace {
+
+// A stock body with every kind of statement the tools rewrite, and the tags
+// and comments they must leave alone.
+constexpr std::string_view kStock =
+    "length 2000\r\n"
+    "fill 0/100/0 100/100/0 100/100/50 0/100/50 255:0:0 [Left] $\r\n"
+    "\trect -20/1010/5 -10/1020/5 -10/1020/15 -20/1010/15 # outline\r\n"
+    "line 3/4/5 6/7/8\r\n"
+    "fill 0/0/0 0/100/0 0/100/50 0/0/50 0:0:255\r\n"
+    "fill 0/30/10 0/60/10 0/60/40 0/30/40 0:0:255\r\n"
+    "wheel 0/100/50\t30/2 Wheel\r\n"
+    "vertex 1 2 3 4/5/6\r\n";
+
+template <typename Widget = QWidget>
+Widget* Control(QWidget* dialog, int id) {
+    return dialog->findChild<Widget*>(QString::number(id));
+}
+
+QString FieldText(QWidget* dialog, int id) {
+    QLineEdit* edit = Control<QLineEdit>(dialog, id);
+    return edit ? edit->text() : QStringLiteral("no field %1").arg(id);
+}
+
+void SetField(QWidget* dialog, int id, const QString& text) {
+    if (QLineEdit* edit = Control<QLineEdit>(dialog, id)) edit->setText(text);
+}
+
+void Check(QWidget* dialog, int id) {
+    if (auto* box = Control<QAbstractButton>(dialog, id)) box->click();
+}
+
+bool Checked(QWidget* dialog, int id) {
+    auto* box = Control<QAbstractButton>(dialog, id);
+    return box && box->isChecked();
+}
+
+void ClickOk(QWidget* dialog) {
+    if (auto* ok = Control<QPushButton>(dialog, 1)) ok->click();
+}
+
+QStringList Labels(QWidget* dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
+}
+
+// While it lives, answers every message box that opens, keeping the caption
+// and text of the last one ("caption: text").
+class MessageBoxAnswerer {
+  public:
+    MessageBoxAnswerer() {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->windowTitle() + QStringLiteral(": ") + box->text();
+                box->accept();
+            }
+        });
+        poll_.start(5);
+    }
+
+    QString shown;
+
+  private:
+    QTimer poll_;
+};
+
+// Reads a dialog's fields as OK does; the message that refused a field, or ""
+// when the dialog closed.
+QString RefusalOnOk(QDialog& dialog) {
+    MessageBoxAnswerer answerer;
+    dialog.setResult(QDialog::Rejected);
+    dialog.accept();
+    return dialog.result() == QDialog::Accepted ? QString() : answerer.shown;
+}
+
+// An editor with one stock document holding text, selection [start, end), and
+// a 2D preview stand-in.
+struct ToolEditor {
+    explicit ToolEditor(std::string_view text, tools::Selection selection = {})
+        : editor(std::size_t(0)) {
+        editor.Start();
+        View().LoadText(text);
+        View().SetSelection(selection);
+        preview = new CountingPreview;
+        View().m_pPreview2D = preview;
+        preview->show();
+        static_cast<void>(QTest::qWaitForWindowExposed(preview));
+    }
+
+    CLumtrakStockEditorView& View() { return editor.View(); }
+    void Run(Command command) {
+        QCoreApplication::processEvents();
+        preview->paints = 0;
+        editor.Frame().ExecuteCommand(command);
+    }
+
+    EditorUnderTest editor;
+    CountingPreview* preview;
+};
+
+// The first fill, rect and line lines.
+tools::Selection FirstPanels() {
+    return {kStock.find("fill"), kStock.find("fill 0/0/0")};
+}
+
+tools::Selection WholeOf(std::string_view text) {
+    return {0, text.size()};
+}
+
+}  // namespace
+
+class EditorToolsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void theTranslationDialogsStartFromTheirDefaults() {
+        CShiftDialog shift;
+        QCOMPARE(shift.windowTitle(), QStringLiteral("Shift Selection"));
+        for (int id : {1001, 1002, 1003, 1008})
+            QCOMPARE(FieldText(&shift, id), QStringLiteral("0"));
+        QCOMPARE(Control<QCheckBox>(&shift, 1004)->text(), QStringLiteral("Leave original"));
+        QCOMPARE(Control<QCheckBox>(&shift, 1005)->text(), QStringLiteral("Repeat:"));
+        QVERIFY(!Checked(&shift, 1004) && !Checked(&shift, 1005));
+        QCOMPARE(Labels(&shift), (QStringList{"Shift by:", "W", "L", "H"}));
+        QVERIFY(Control<QPushButton>(&shift, 1)->isDefault());
+        QCOMPARE(Control<QPushButton>(&shift, 2)->text(), QStringLiteral("Cancel"));
+
+        CReflectDialog reflect;
+        QCOMPARE(reflect.windowTitle(), QStringLiteral("Reflect Selection"));
+        for (int id : {1001, 1002, 1003})
+            QCOMPARE(FieldText(&reflect, id), QStringLiteral("0"));
+        const char* reflectBoxes[] = {"Leave original", "Reflect W", "Reflect L", "Reflect H"};
+        for (int id = 1004; id <= 1007; ++id) {
+            QCOMPARE(Control<QCheckBox>(&reflect, id)->text(),
+                     QString::fromLatin1(reflectBoxes[id - 1004]));
+            QVERIFY(!Checked(&reflect, id));
+        }
+        QCOMPARE(Labels(&reflect), (QStringList{"Reflection centre", "W", "L", "H"}));
+
+        CStretchDialog stretch;
+        QCOMPARE(stretch.windowTitle(), QStringLiteral("Stretch Selection"));
+        for (int id : {1001, 1002, 1003})
+            QCOMPARE(FieldText(&stretch, id), QStringLiteral("100"));
+        for (int id : {1008, 1009, 1010})
+            QCOMPARE(FieldText(&stretch, id), QStringLiteral("0"));
+        const char* stretchBoxes[] = {"Leave original", "Stretch W", "Stretch L", "Strecth H"};
+        for (int id = 1004; id <= 1007; ++id) {
+            QCOMPARE(Control<QCheckBox>(&stretch, id)->text(),
+                     QString::fromLatin1(stretchBoxes[id - 1004]));
+            QVERIFY(!Checked(&stretch, id));
+        }
+        QVERIFY(Labels(&stretch).contains("Stretch factor"));
+        QVERIFY(Labels(&stretch).contains("Origin"));
+        QCOMPARE(Labels(&stretch).count("%"), 3);
+
+        // Text fields take the number the text starts with and never refuse.
+        SetField(&stretch, 1001, "50%");
+        SetField(&stretch, 1008, "abc");
+        Check(&stretch, 1005);
+        QCOMPARE(RefusalOnOk(stretch), QString());
+        QCOMPARE(stretch.Parameters().factorPercent, (tools::Point{50, 100, 100}));
+        QCOMPARE(stretch.Parameters().origin, (tools::Point{0, 0, 0}));
+        QVERIFY(stretch.Parameters().stretchW && !stretch.Parameters().stretchH);
+    }
+
+    void thePanelDialogsStartFromTheirDefaults() {
+        CDividePanelDialog divide;
+        QCOMPARE(divide.windowTitle(), QStringLiteral("Divide Panel"));
+        for (int id : {1001, 1002, 1003})
+            QCOMPARE(FieldText(&divide, id), QStringLiteral("0"));
+        const std::pair<int, const char*> radios[] = {
+            {1030, "Width"}, {1010, "Length"}, {1011, "Height"}};
+        for (const auto& [id, text] : radios) {
+            QCOMPARE(Control<QRadioButton>(&divide, id)->text(), QString::fromLatin1(text));
+            QVERIFY(!Checked(&divide, id));
+        }
+        QVERIFY(Labels(&divide).contains("Divide At"));
+        QCOMPARE(RefusalOnOk(divide), QString());
+        QCOMPARE(divide.Parameters().axis, tools::DivideAxis::None);
+        Check(&divide, 1011);
+        Check(&divide, 1010);
+        QVERIFY(!Checked(&divide, 1011));  // one axis at a time
+        QCOMPARE(RefusalOnOk(divide), QString());
+        QCOMPARE(divide.Parameters().axis, tools::DivideAxis::L);
+
+        CPanelCountDialog count({4, 4, 3, 3, 5});
+        QCOMPARE(count.windowTitle(), QStringLiteral("Panel count"));
+        const QString shown[] = {"4", "4", "3", "3", "5"};
+        for (int id = 1027; id <= 1031; ++id)
+            QCOMPARE(FieldText(&count, id), shown[id - 1027]);
+        QCOMPARE(Labels(&count), (QStringList{"Q1", "Q2", "Q3", "Q4", "Total"}));
+        QVERIFY(Control<QPushButton>(&count, 1));
+        QVERIFY(!Control<QPushButton>(&count, 2));
+
+        CMatrixTransformDialog matrix;
+        matrix.show();
+        QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrix Transform"));
+        for (int id = 1001; id <= 1012; ++id) {
+            QCOMPARE(FieldText(&matrix, id), QStringLiteral("0"));
+            QVERIFY(Control<QLineEdit>(&matrix, id)->isEnabled());
+        }
+        for (int id = 1013; id <= 1016; ++id)
+            QVERIFY(!Control<QLineEdit>(&matrix, id)->isEnabled());
+        QCOMPARE(Labels(&matrix), (QStringList{"W", "L", "H", "C", "W=", "L=", "H="}));
+        matrix.hide();
+
+        CCylinderDialog cylinder;
+        cylinder.show();
+        QCOMPARE(cylinder.windowTitle(), QStringLiteral("Cylinder"));
+        for (int id = 1004; id <= 1035; ++id) {
+            if (QLineEdit* edit = Control<QLineEdit>(&cylinder, id)) {
+                QCOMPARE(edit->text(), QStringLiteral("0"));
+            } else {
+                QVERIFY2(Control<QCheckBox>(&cylinder, id) || id == 1008 || id == 1009 ||
+                             id == 1027 || id == 1030 || id == 1031,
+                         qPrintable(QString::number(id)));
+                QVERIFY(!Checked(&cylinder, id));
+            }
+        }
+        QCOMPARE(Control<QCheckBox>(&cylinder, 1011)->text(), QStringLiteral("Cylinder"));
+        QCOMPARE(Control<QCheckBox>(&cylinder, 1013)->text(), QStringLiteral("Solid"));
+        QCOMPARE(Control<QCheckBox>(&cylinder, 1035)->text(), QStringLiteral("="));
+        cylinder.hide();
+    }
+
+    void integerAndDecimalFieldsRefuseWhatIsNoNumber() {
+        CShiftDialog shift;
+        SetField(&shift, 1001, "ten");  // a text field: reads 0
+        SetField(&shift, 1008, "3x");
+        QCOMPARE(RefusalOnOk(shift),
+                 QStringLiteral("Lumtrak Stock Editor: Please enter an integer."));
+        QCOMPARE(shift.result(), int(QDialog::Rejected));
+        SetField(&shift, 1008, " 3 ");
+        Check(&shift, 1005);
+        QCOMPARE(RefusalOnOk(shift), QString());
+        QCOMPARE(shift.Parameters().repeatCount, 3);
+        QVERIFY(shift.Parameters().repeat);
+
+        CDividePanelDialog divide;
+        SetField(&divide, 1002, "1.5");
+        QCOMPARE(RefusalOnOk(divide),
+                 QStringLiteral("Lumtrak Stock Editor: Please enter an integer."));
+
+        CMatrixTransformDialog matrix;
+        SetField(&matrix, 1007, "0.7x");
+        QCOMPARE(RefusalOnOk(matrix),
+                 QStringLiteral("Lumtrak Stock Editor: Please enter a number."));
+        QCOMPARE(matrix.Matrix().m[0], 0.0f);  // nothing taken from a refused reading
+
+        CCylinderDialog cylinder;
+        cylinder.show();
+        SetField(&cylinder, 1004, "-5");  // no range but the colours'
+        for (const char* outside : {"256", "-1"}) {
+            SetField(&cylinder, 1020, outside);
+            QCOMPARE(RefusalOnOk(cylinder),
+                     QStringLiteral("Lumtrak Stock Editor: Please enter an integer between 0 "
+                                    "and 255."));
+            QVERIFY(cylinder.isVisible());
+        }
+        SetField(&cylinder, 1020, "255");
+        QCOMPARE(RefusalOnOk(cylinder), QString());
+        QCOMPARE(cylinder.Parameters().mantleLook.green, 255);
+        QCOMPARE(cylinder.Parameters().endB.centre.x, -5);
+    }
+
+    void toolsWithDialogsRewriteAsTheCoreToolsDo() {
+        const tools::Selection body = FirstPanels();
+        {
+            ToolEditor tool(kStock, body);
+            WhenModalOpens<CShiftDialog>([](CShiftDialog* dialog) {
+                SetField(dialog, 1001, "10");
+                SetField(dialog, 1002, "-20");
+                SetField(dialog, 1003, "30");
+                Check(dialog, 1004);
+                Check(dialog, 1005);
+                SetField(dialog, 1008, "3");
+                ClickOk(dialog);
+            });
+            tool.Run(Command::Shift);
+            tools::ShiftParameters p{{10, -20, 30}, true, true, 3};
+            QCOMPARE(tool.View().Text(),
+                     tools::ApplyRewrite(kStock, tools::Shift(kStock, body, p)));
+            QVERIFY(!tool.View().m_bTextChanged);
+            QVERIFY(!tool.View().isUndoAvailable());
+            QVERIFY(tool.editor.Document().IsModified());
+            QTRY_VERIFY(tool.preview->paints > 0);
+        }
+        {
+            ToolEditor tool(kStock, body);
+            WhenModalOpens<CReflectDialog>([](CReflectDialog* dialog) {
+                SetField(dialog, 1001, "5");
+                Check(dialog, 1005);
+                ClickOk(dialog);
+            });
+            tool.Run(Command::Reflect);
+            tools::ReflectParameters p;
+            p.centre = {5, 0, 0};
+            p.reflectW = true;
+            QCOMPARE(tool.View().Text(),
+                     tools::ApplyRewrite(kStock, tools::Reflect(kStock, body, p)));
+            QVERIFY(tool.View().Text().find("[Right]") != std::string_view::npos);
+            QVERIFY(!tool.View().m_bTextChanged);
+        }
+        {
+            ToolEditor tool(kStock, body);
+            WhenModalOpens<CStretchDialog>([](CStretchDialog* dialog) {
+                SetField(dialog, 1002, "200");
+                SetField(dialog, 1009, "100");
+                Check(dialog, 1006);
+                ClickOk(dialog);
+            });
+            tool.Run(Command::Stretch);
+            tools::StretchParameters p;
+            p.factorPercent = {100, 200, 100};
+            p.origin = {0, 100, 0};
+            p.stretchL = true;
+            QCOMPARE(tool.View().Text(),
+                     tools::ApplyRewrite(kStock, tools::Stretch(kStock, body, p)));
+        }
+        {
+            ToolEditor tool(kStock, WholeOf(kStock));
+            WhenModalOpens<CDividePanelDialog>([](CDividePanelDialog* dialog) {
+                SetField(dialog, 1001, "40");
+                Check(dialog, 1030);
+                ClickOk(dialog);
+            });
+            tool.Run(Command::DividePanels);
+            const tools::DivideParameters p{tools::DivideAxis::W, 40, 0, 0};
+            QCOMPARE(tool.View().Text(),
+                     tools::ApplyRewrite(kStock, tools::DividePanels(kStock, WholeOf(kStock), p)));
+            QTRY_VERIFY(tool.preview->paints > 0);
+        }
+        {
+            ToolEditor tool(kStock, body);
+            WhenModalOpens<CMatrixTransformDialog>([](CMatrixTransformDialog* dialog) {
+                SetField(dialog, 1002, "-1");
+                SetField(dialog, 1005, "1");
+                SetField(dialog, 1011, "0.5");
+                SetField(dialog, 1012, "7");
+                ClickOk(dialog);
+            });
+            tool.Run(Command::MatrixTransformation);
+            tools::TransformMatrix m;
+            m.m = {0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 0.5f, 7};
+            QCOMPARE(tool.View().Text(),
+                     tools::ApplyRewrite(kStock, tools::MatrixTransformation(kStock, body, m)));
+        }
+    }
+
+    void cylindersInsertTheirLinesAtTheCaretWithoutRepaintingThePreview() {
+        const std::size_t caret = kStock.find("wheel");
+        ToolEditor tool(kStock, {caret, caret});
+        WhenModalOpens<CCylinderDialog>([](CCylinderDialog* dialog) {
+            SetField(dialog, 1006, "100");  // End B's H
+            SetField(dialog, 1014, "10");   // the radii
+            SetField(dialog, 1018, "10");
+            SetField(dialog, 1012, "4");
+            SetField(dialog, 1022, "255");  // End A red
+            Check(dialog, 1013);            // End A solid
+            Check(dialog, 1011);            // the mantle
+            Check(dialog, 1035);            // its "=" marker
+            ClickOk(dialog);
+        });
+        tool.Run(Command::Cylinders);
+        tools::CylinderParameters p;
+        p.endA = {{0, 0, 0}, 10, true, {255, 0, 0, false, false}};
+        p.endB = {{0, 0, 100}, 10, false, {}};
+        p.mantle = true;
+        p.steps = 4;
+        p.mantleLook.doubleSided = true;
+        tools::MemoryTextBuffer expected{std::string(kStock), {caret, caret}};
+        tools::InsertCylinders(expected, p);
+        QCOMPARE(tool.View().Text(), expected.Text());
+        QCOMPARE(tool.View().GetSelection(), expected.GetSelection());
+        QVERIFY(tool.View().Text().find("\tFill 0/0/0 0/0/0 0/-10/0 -9/0/0 255:0:0  \r\n") !=
+                std::string_view::npos);
+        QVERIFY(!tool.View().m_bTextChanged);
+        QTest::qWait(50);
+        QCOMPARE(tool.preview->paints, 0);
+    }
+
+    void toolsWithoutDialogsRewriteAsTheCoreToolsDo() {
+        const tools::Selection body = FirstPanels();
+        const struct {
+            Command command;
+            tools::RewriteResult (*tool)(std::string_view, tools::Selection);
+            tools::Selection selection;
+        } cases[] = {
+            {Command::ImperialToMetric, &tools::ImperialToMetric, body},
+            {Command::MetricToImperial, &tools::MetricToImperial, body},
+            {Command::Rotate90Left, &tools::Rotate90Left, body},
+            {Command::Rotate90Right, &tools::Rotate90Right, body},
+            {Command::RotatePanelVerticesLeft, &tools::RotatePanelVerticesLeft, body},
+            {Command::RotatePanelVerticesRight, &tools::RotatePanelVerticesRight, body},
+            {Command::ReversePanel, &tools::ReversePanel, WholeOf(kStock)},
+            {Command::CutOut, &tools::CutOut, {kStock.find("fill 0/0/0"), kStock.find("wheel")}},
+            {Command::SetD3DOnly, &tools::SetD3DOnly, {0, 0}},
+            {Command::AutoQ, &tools::AutoQ, {5, 5}},
+        };
+        for (const auto& c : cases) {
+            ToolEditor tool(kStock, c.selection);
+            tool.Run(c.command);
+            const tools::RewriteResult result = c.tool(kStock, c.selection);
+            QCOMPARE(tool.View().Text(), tools::ApplyRewrite(kStock, result));
+            QVERIFY2(tool.View().Text() != kStock, CommandName(c.command));
+            QCOMPARE(tool.View().GetSelection(), result.selectionAfter);
+            QVERIFY(!tool.View().m_bTextChanged);
+            QVERIFY(!tool.View().isUndoAvailable());
+            QTRY_VERIFY(tool.preview->paints > 0);
+        }
+    }
+
+    void cancelLeavesTheTextAsItWas() {
+        ToolEditor tool(kStock, WholeOf(kStock));
+        WhenModalOpens<CShiftDialog>([](CShiftDialog* dialog) {
+            SetField(dialog, 1001, "10");
+            dialog->reject();
+        });
+        tool.Run(Command::Shift);
+        WhenModalOpens<CCylinderDialog>([](CCylinderDialog* dialog) {
+            Check(dialog, 1011);
+            SetField(dialog, 1012, "8");
+            dialog->reject();
+        });
+        tool.Run(Command::Cylinders);
+        QCOMPARE(tool.View().Text(), kStock);
+        QVERIFY(!tool.editor.Document().IsModified());
+    }
+
+    void cutOutOfPanelsInNoCommonPlaneShowsItsMessage() {
+        const std::string_view text =
+            "fill 0/0/0 1/0/0 1/1/0 0/1/0\r\nfill 5/5/5 6/6/6 7/7/8 9/9/9\r\n";
+        ToolEditor tool(text, WholeOf(text));
+        MessageBoxAnswerer answerer;
+        tool.Run(Command::CutOut);
+        QCOMPARE(answerer.shown, QStringLiteral("Lumtrak Stock Editor: Can't identify co-plane"));
+        QCOMPARE(tool.View().Text(), text);
+        QVERIFY(!tool.editor.Document().IsModified());
+    }
+
+    void countPanelsShowsTheCountsOfTheWholeText() {
+        const std::string_view text =
+            "fill 1/1/1 \r\nFILL 2/2/2\r\nfill 3/3/3\r\nfill 4/4/4 [Front]\r\nfill 5/5/5 [D3D]\r\n"
+            "rect 1/1/1 [Left]\r\n";
+        ToolEditor tool(text, {4, 4});
+        QStringList shown;
+        WhenModalOpens<CPanelCountDialog>([&](CPanelCountDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Panel count"));
+            for (int id = 1027; id <= 1031; ++id)
+                shown << FieldText(dialog, id);
+            ClickOk(dialog);
+        });
+        tool.Run(Command::CountPanels);
+        QCOMPARE(shown, (QStringList{"4", "4", "3", "3", "5"}));
+        QCOMPARE(tool.View().Text(), text);
+        QCOMPARE(tool.View().GetSelection(), WholeOf(text));
+        QVERIFY(!tool.editor.Document().IsModified());
+        QTest::qWait(50);
+        QCOMPARE(tool.preview->paints, 0);
+    }
+
+    void theMatrixAndCylinderDialogsKeepTheirValuesForTheRun() {
+        ToolEditor tool(kStock, {kStock.find("fill"), kStock.find("\trect")});
+        CMatrixTransformDialog* first = nullptr;
+        WhenModalOpens<CMatrixTransformDialog>([&](CMatrixTransformDialog* dialog) {
+            first = dialog;
+            QCOMPARE(FieldText(dialog, 1001), QStringLiteral("0"));
+            SetField(dialog, 1001, "0.7");
+            SetField(dialog, 1006, "1.1");
+            SetField(dialog, 1011, "1");
+            ClickOk(dialog);
+        });
+        tool.Run(Command::MatrixTransformation);
+
+        // Another document's view is offered the same values; what a cancelled
+        // use typed is forgotten.
+        tool.editor.app.OpenNewDocument(RegisteredTemplates()[0]);
+        tool.View().LoadText("fill 10/10/10 0/0/0 0/0/0 0/0/0\r\n");
+        tool.View().SetSelection({0, 30});
+        for (int use = 0; use < 2; ++use) {
+            WhenModalOpens<CMatrixTransformDialog>([&, use](CMatrixTransformDialog* dialog) {
+                QCOMPARE(dialog, first);
+                QCOMPARE(FieldText(dialog, 1001), QStringLiteral("0.7"));
+                QCOMPARE(FieldText(dialog, 1006), QStringLiteral("1.1"));
+                QCOMPARE(FieldText(dialog, 1002), QStringLiteral("0"));
+                SetField(dialog, 1001, "9");
+                if (use == 0)
+                    dialog->reject();
+                else
+                    ClickOk(dialog);
+            });
+            tool.Run(Command::MatrixTransformation);
+            if (use == 0) QVERIFY(tool.View().Text().starts_with("fill 10/10/10"));
+        }
+        QVERIFY2(tool.View().Text().starts_with("Fill 90/11/10 "), tool.View().Text().data());
+
+        CCylinderDialog* cylinder = nullptr;
+        WhenModalOpens<CCylinderDialog>([&](CCylinderDialog* dialog) {
+            cylinder = dialog;
+            SetField(dialog, 1012, "6");
+            Check(dialog, 1033);
+            ClickOk(dialog);
+        });
+        tool.Run(Command::Cylinders);
+        WhenModalOpens<CCylinderDialog>([&](CCylinderDialog* dialog) {
+            QCOMPARE(dialog, cylinder);
+            QCOMPARE(FieldText(dialog, 1012), QStringLiteral("6"));
+            QVERIFY(Checked(dialog, 1033));
+            QVERIFY(!Checked(dialog, 1032));
+            dialog->reject();
+        });
+        tool.Run(Command::Cylinders);
+
+        // A new run starts from zero again.
+        ToolEditor other(kStock);
+        WhenModalOpens<CCylinderDialog>([](CCylinderDialog* dialog) {
+            QCOMPARE(FieldText(dialog, 1012), QStringLiteral("0"));
+            QVERIFY(!Checked(dialog, 1033));
+            dialog->reject();
+        });
+        other.Run(Command::Cylinders);
+    }
+
+    void theToolCommandsAreEnabledInTheirMenus() {
+        ToolEditor tool(kStock);
+        tool.editor.Frame().UpdateCommandStates();
+        for (const QString& menu : {QStringLiteral("Translations"), QStringLiteral("Tools")}) {
+            for (const QAction* action : MenuOf(tool.editor.Frame(), menu)->actions()) {
+                const QString name = action->objectName();
+                const bool index = name.contains("StockIndex") || name == "listRequiredFiles";
+                QVERIFY2(action->isEnabled() != index, qPrintable(name));
+            }
+        }
+    }
+
+    void theTranslatedDialogsSpeakGerman() {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/lumtrak_stock_editor_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        CShiftDialog shift;
+        CReflectDialog reflect;
+        CStretchDialog stretch;
+        CCylinderDialog cylinder;
+        CMatrixTransformDialog matrix;
+        CDividePanelDialog divide;
+        SetField(&shift, 1008, "x");
+        const QString refusal = RefusalOnOk(shift);
+        QCoreApplication::removeTranslator(&german);
+
+        QCOMPARE(shift.windowTitle(), QStringLiteral("Auswahl verschieben"));
+        QCOMPARE(reflect.windowTitle(), QStringLiteral("Auswahl spiegeln"));
+        QCOMPARE(stretch.windowTitle(), QStringLiteral("Auswahl strecken"));
+        QCOMPARE(cylinder.windowTitle(), QStringLiteral("Zylinder"));
+        QVERIFY(Labels(&shift).contains("B"));  // the W axis
+        QVERIFY(!Labels(&shift).contains("W"));
+        QCOMPARE(Control<QPushButton>(&shift, 2)->text(), QStringLiteral("Abbrechen"));
+        QVERIFY(Labels(&stretch).contains("B"));
+        QVERIFY(Labels(&cylinder).contains("B"));
+        // These two exist in English only.
+        QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrix Transform"));
+        QCOMPARE(divide.windowTitle(), QStringLiteral("Divide Panel"));
+        QCOMPARE(Control<QPushButton>(&divide, 2)->text(), QStringLiteral("Cancel"));
+        QCOMPARE(refusal, QStringLiteral("Lumtrak Stock Editor: Geben Sie eine ganze Zahl ein."));
+    }
+};
+
+}  // namespace lumtrak::editor
+
+LUMTRAK_GUI_TEST_MAIN(lumtrak::editor::EditorToolsTest)
+#include "editor_tools_test.moc"
