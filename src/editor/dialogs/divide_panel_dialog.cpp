@@ -42,6 +42,7 @@ CDividePanelDialog::CDividePanelDialog(QWidget* parent)
         ShowInteger(axis.value, 0);
         ++row;
     }
+    fields->setRowStretch(fields->rowCount(), 1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);

@@ -41,6 +41,8 @@ CMatrixTransformDialog::CMatrixTransformDialog(QWidget* parent) : QDialog(parent
         }
     }
 
+    grid->setColumnStretch(5, 1);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(MakeButton(this, 1, QStringLiteral("OK")));

@@ -34,6 +34,7 @@ CReflectDialog::CReflectDialog(QWidget* parent)
     fields->addWidget(centreH_, 3, 1);
     fields->addWidget(reflectH_, 3, 2);
     fields->addWidget(leaveOriginal_, 4, 0, 1, 3);
+    fields->setRowStretch(fields->rowCount(), 1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);

@@ -34,6 +34,7 @@ CShiftDialog::CShiftDialog(QWidget* parent)
     repeatRow->addWidget(repeat_);
     repeatRow->addWidget(repeatCount_);
     fields->addLayout(repeatRow, 5, 0, 1, 2);
+    fields->setRowStretch(fields->rowCount(), 1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);

@@ -49,6 +49,7 @@ CStretchDialog::CStretchDialog(QWidget* parent)
         ++row;
     }
     fields->addWidget(leaveOriginal_, row, 0, 1, 5);
+    fields->setRowStretch(fields->rowCount(), 1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);
