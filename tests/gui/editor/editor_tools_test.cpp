@@ -15,6 +15,7 @@
 #include "editor/dialogs/shift_dialog.h"
 #include "editor/dialogs/stretch_dialog.h"
 #include "editor/editor_fixture.h"
+#include "editor/editor_translations.h"
 #include "editor/preview2d_dialog.h"
 #include "support/modal_windows.h"
 #include "tools/count_panels.h"
@@ -567,10 +568,9 @@ class EditorToolsTest : public QObject {
         }
     }
 
-    void theTranslatedDialogsSpeakGerman() {
-        QTranslator german;
-        QVERIFY(german.load(QStringLiteral(":/translations/lumtrak_stock_editor_de.qm")));
-        QCoreApplication::installTranslator(&german);
+    void theTranslatedDialogsSpeakGermanUnderAGermanLocale() {
+        InstallTranslations(*QCoreApplication::instance(),
+                            QLocale(QLocale::German, QLocale::Germany));
         CShiftDialog shift;
         CReflectDialog reflect;
         CStretchDialog stretch;
@@ -579,7 +579,11 @@ class EditorToolsTest : public QObject {
         CDividePanelDialog divide;
         SetField(&shift, 1008, "x");
         const QString refusal = RefusalOnOk(shift);
-        QCoreApplication::removeTranslator(&german);
+        // Later tests speak English again.
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
 
         QCOMPARE(shift.windowTitle(), QStringLiteral("Auswahl verschieben"));
         QCOMPARE(reflect.windowTitle(), QStringLiteral("Auswahl spiegeln"));
