@@ -89,11 +89,13 @@ bool Frame::AddChild(std::shared_ptr<Frame> child) {
 
 void Frame::DeleteChild(const Frame& child) {
     if (child.parent_ != this) return;
-    // Keep the child alive until its link is cleared.
-    auto found = std::find_if(children_.begin(), children_.end(),
+    // Searched from the newest: a scene of many parts takes its frames out in
+    // the reverse order of their making, each then found at once.
+    auto found = std::find_if(children_.rbegin(), children_.rend(),
                               [&](const std::shared_ptr<Frame>& c) { return c.get() == &child; });
+    // Keep the child alive until its link is cleared.
     std::shared_ptr<Frame> keep = std::move(*found);
-    children_.erase(found);
+    children_.erase(std::next(found).base());
     keep->parent_ = nullptr;
 }
 

@@ -131,6 +131,18 @@ TEST(Frame, ChildrenVisualsAndLights) {
     a.reset();
     EXPECT_EQ(c->GetParent(), nullptr);
 
+    // Children leave in any order, and the others keep their order.
+    std::vector<std::shared_ptr<Frame>> many;
+    for (int i = 0; i < 5; ++i)
+        many.push_back(engine.CreateFrame(root.get()));
+    root->DeleteChild(*many[4]);
+    root->DeleteChild(*many[1]);
+    ASSERT_EQ(root->GetChildren().size(), 3u);
+    EXPECT_EQ(root->GetChildren()[0], many[0]);
+    EXPECT_EQ(root->GetChildren()[1], many[2]);
+    EXPECT_EQ(root->GetChildren()[2], many[3]);
+    EXPECT_EQ(many[1]->GetParent(), nullptr);
+
     auto mesh = engine.CreateMeshBuilder();
     auto light = engine.CreateLightRGB(LightType::Ambient, 2, 0.5f, -1);
     root->AddVisual(mesh);
