@@ -28,9 +28,9 @@ TEST(ModelCommand, LoadsTheSampleLocomotiveWithItsPartsThroughTheIndex) {
     EXPECT_THAT(model["cab1"].Ints(), ElementsAre(-8, 13, 31));
     EXPECT_TRUE(model["groupHead"].IsNull());
     EXPECT_EQ(model["messages"].Size(), 0u);
-    // Eleven body fills, two window groups and the hose; two bogies of three
+    // Fourteen body fills, two window groups and the hose; two bogies of three
     // panels; four axles of seven.
-    EXPECT_EQ(model["mainList"].Size(), 14u + 2 * 3 + 4 * 7);
+    EXPECT_EQ(model["mainList"].Size(), 17u + 2 * 3 + 4 * 7);
     EXPECT_EQ(model["seeThroughList"].Size(), 2u);
     // The last panel of the text comes first: the swinging brake hose.
     const auto& hose = model["mainList"][0];
