@@ -30,6 +30,8 @@ Command Draw2dCommand();
 Command InstallCommand();
 Command IndexCommand();
 Command RequiredFilesCommand();
+Command SceneCommand();
+Command Render3dCommand();
 
 // The editing tools (tool_command.h).
 Command ShiftCommand();

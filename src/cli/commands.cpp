@@ -6,6 +6,8 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         ModelCommand(),
         Draw2dCommand(),
+        SceneCommand(),
+        Render3dCommand(),
         InstallCommand(),
         ShiftCommand(),
         ReflectCommand(),
