@@ -1,0 +1,144 @@
+// The scene builder on arbitrary bytes: a definition text and a small program
+// folder (a "Stock Index" and three part files, beside a FIFO, a folder and an
+// empty file that index lines may name, and a label and a decal texture), cut
+// from the input as SplitLoaderFuzzInput says. Every build must finish within
+// its budget, leave at most one note, show only the mapped-file reader's
+// messages, nest no deeper than the include limit, and leave the scene frame
+// as it found it when the tree goes.
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "model/texture_registry.h"
+#include "platform/message_sink.h"
+#include "platform/program_folder.h"
+#include "preview3d/animation.h"
+#include "preview3d/preview_engine.h"
+#include "preview3d/scene_builder.h"
+#include "preview3d/text_raster.h"
+#include "rm/bmp_codec.h"
+#include "support/loader_fuzz_input.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using namespace lumtrak;
+
+void Fail(const std::string& why) {
+    std::fprintf(stderr, "scene builder fuzz: %s\n", why.c_str());
+    std::abort();
+}
+
+// A raster that paints a block for each character, as a font would paint ink.
+class BlockRaster final : public preview3d::TextRaster {
+  public:
+    preview3d::MonoBitmap PaintText(std::string_view text, int width, int height) override {
+        preview3d::MonoBitmap bitmap;
+        bitmap.width = width;
+        bitmap.height = height;
+        bitmap.bits.assign(std::size_t(width) * std::size_t(height), 0);
+        for (std::size_t i = 0; i < text.size() && i < std::size_t(width); ++i)
+            bitmap.bits[i] = 1;
+        return bitmap;
+    }
+};
+
+std::string Texture(int width, int height) {
+    rm::Image image = rm::MakePalettisedImage(width, height);
+    image.palette.assign(256, 0x404040);
+    const auto bytes = rm::WriteBmp(image);
+    return {bytes.begin(), bytes.end()};
+}
+
+const testing::TempFolder& ProgramFolder() {
+    static const testing::TempFolder folder;
+    static const bool made = [] {
+        ::mkfifo((folder.Path() / "pipe.stk").c_str(), 0600);
+        std::filesystem::create_directory(folder.Path() / "dir.stk");
+        folder.Write("empty.stk", "");
+        folder.Write("Textures/t#.bmp", Texture(8, 4));
+        folder.Write("Textures/d$.bmp", Texture(2, 2));
+        platform::SetProgramFolderOverride(folder.Path().string());
+        return true;
+    }();
+    (void)made;
+    return folder;
+}
+
+bool IsFileMessage(const platform::Message& message) {
+    return message.text == "Can't open file" ||
+           message.text.rfind("Can't create file mapping.\n", 0) == 0 ||
+           message.text == "Can't map file view";
+}
+
+struct TreeFacts {
+    std::size_t faces = 0;
+    std::size_t depth = 0;
+    bool rootsRight = true;
+};
+
+void Walk(const preview3d::ScenePart& part, const preview3d::ScenePart& top, std::size_t depth,
+          TreeFacts& facts) {
+    facts.depth = std::max(facts.depth, depth);
+    if (part.root != &top) facts.rootsRight = false;
+    if (part.meshBuilder) facts.faces += part.meshBuilder->GetFaceCount();
+    for (const auto& child : part.children)
+        Walk(*child, top, depth + 1, facts);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto input = testing::SplitLoaderFuzzInput({reinterpret_cast<const char*>(data), size});
+    const auto& folder = ProgramFolder();
+    folder.Write("Stock Index", input.stockIndex +
+                                    "\r\na\ta.stk\r\nb\tb.stk\r\nc\tc.stk\r\npipe\tpipe.stk\r\n"
+                                    "dir\tdir.stk\r\nempty\tempty.stk\r\nnone\tnone.stk\r\n");
+    for (std::size_t i = 0; i < std::size(testing::kLoaderPartFiles); ++i) {
+        folder.Write(testing::kLoaderPartFiles[i], i < input.parts.size() ? input.parts[i] : "");
+    }
+
+    platform::RecordingMessageSink messages;
+    model::TextureRegistry textures;
+    BlockRaster raster;
+    preview3d::SceneEnvironment environment(messages, textures, raster);
+    // Small limits, so that inputs reach them.
+    environment.limits.includes = 300;
+    environment.limits.panels = 3000;
+    environment.limits.includedBytes = 300'000;
+    preview3d::PreviewEngine engine(textures, 50);
+    const std::size_t sceneFrames = engine.Scene().GetChildren().size();
+
+    const model::DefinitionText text(input.definition);
+    for (const model::Cursor start : {model::Cursor{0}, text.End() / 2}) {
+        auto top = std::make_unique<preview3d::ScenePart>(engine, std::string());
+        preview3d::SceneSource source(text, preview3d::MemoryTextKey(text), folder.Path().string());
+        const std::size_t notesBefore = environment.notes.size();
+        preview3d::BuildScene(*top, source, start, environment);
+        preview3d::UpdatePart(*top, nullptr, 7);
+
+        const auto& budget = environment.budget;
+        const std::size_t notes = environment.notes.size() - notesBefore;
+        if (notes > 1) Fail("more than one note in a build");
+        if ((notes == 1) != budget.spent)
+            Fail("a spent budget without its note, or a note without");
+        if (budget.includes > environment.limits.includes + 1) Fail("includes past the budget");
+        TreeFacts facts;
+        Walk(*top, *top, 0, facts);
+        if (facts.faces > 2 * budget.panels) Fail("more faces than panels were placed");
+        if (facts.depth > preview3d::SceneEnvironment::kMaxIncludeDepth) Fail("nested too deep");
+        if (!facts.rootsRight) Fail("a part with another root");
+        if (!environment.chain.empty()) Fail("the include chain outlived the build");
+        top.reset();
+        if (engine.Scene().GetChildren().size() != sceneFrames) Fail("frames left in the scene");
+    }
+    for (const auto& message : messages.messages) {
+        if (!IsFileMessage(message)) Fail("an unknown message: " + message.text);
+    }
+    return 0;
+}
