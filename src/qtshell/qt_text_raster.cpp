@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "qtshell/windows1252.h"
+
 namespace lumtrak::qtshell {
 namespace {
 
@@ -34,23 +36,26 @@ preview3d::MonoBitmap QtTextRaster::PaintText(std::string_view text, int width, 
     bitmap.height = height;
     bitmap.bits.assign(std::size_t(width) * std::size_t(height), 0);
 
-    QImage image(width, height, QImage::Format_Mono);
+    // Painted in grey levels with an unsmoothed font, so that every pixel is
+    // either ink or background.
+    QImage image(width, height, QImage::Format_Grayscale8);
     if (image.isNull()) return bitmap;
-    image.fill(Qt::color0);
+    image.fill(Qt::black);
     {
         QPainter painter(&image);
-        painter.setPen(Qt::color1);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setPen(Qt::white);
         painter.setFont(LabelFont());
-        // The text bytes are Windows-1252; the label words are plain ASCII.
-        const QString label = QString::fromLatin1(text.data(), qsizetype(text.size()));
+        const QString label =
+            DecodeWindows1252(QByteArrayView(text.data(), qsizetype(text.size())));
         painter.drawText(QRect(0, 0, width, height),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, label);
     }
     for (int y = 0; y < height; ++y) {
+        const uchar* row = image.constScanLine(y);
         for (int x = 0; x < width; ++x) {
-            if (image.pixelIndex(x, y) != 0) {
+            if (row[x] >= 128)
                 bitmap.bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] = 1;
-            }
         }
     }
     return bitmap;
