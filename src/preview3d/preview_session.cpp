@@ -208,4 +208,24 @@ void PreviewSession::PlaceForTick(std::int32_t tick) {
     if (top_) UpdatePart(*top_, nullptr, tick);
 }
 
+bool PreviewSession::TypeCharacter(char c) {
+    // The 'f' is not remembered, so that each further 'f' captures again.
+    if (lastCharacter_ == 'i' && c == 'f') return true;
+    lastCharacter_ = c;
+    return false;
+}
+
+void PreviewSession::CaptureAnimationFrames(const std::function<CaptureBitmap()>& grab,
+                                            const std::string& folder) {
+    constexpr std::int32_t kLastTick = 60;
+    constexpr std::int32_t kTickStep = 2;
+    int counter = 0;
+    for (std::int32_t tick = 0; tick <= kLastTick; tick += kTickStep) {
+        if (!top_) continue;
+        UpdatePart(*top_, nullptr, tick);
+        Render();
+        WriteBitmapFile(grab(), CaptureFramePath(folder, counter++));
+    }
+}
+
 }  // namespace lumtrak::preview3d

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/definition_text.h"
+#include "preview3d/bitmap_file.h"
 #include "preview3d/preview_engine.h"
 #include "preview3d/scene_environment.h"
 #include "preview3d/scene_part.h"
@@ -88,6 +90,18 @@ class PreviewSession {
     // Places the scene for the tick as the capture of animation frames does.
     void PlaceForTick(std::int32_t tick);
 
+    // A character typed into the window. True when it asks for a capture of
+    // animation frames: an 'f' straight after an 'i' (a 'g' before the 'i'
+    // does not count), and every further 'f' straight after that.
+    bool TypeCharacter(char c);
+    // Captures the animation: for the ticks 0, 2, ..., 60 the scene is placed
+    // and rendered, grab copies the picture as the window shows it, and the
+    // pictures go to Temp00.bmp ... Temp30.bmp in folder. Without a scene
+    // nothing is written. The animation tick is not changed, so the scene stays
+    // placed for tick 60 until the next step.
+    void CaptureAnimationFrames(const std::function<CaptureBitmap()>& grab,
+                                const std::string& folder);
+
     bool Busy() const { return busy_; }
     bool Cab1View() const { return cab1View_; }
     bool Cab2View() const { return cab2View_; }
@@ -116,6 +130,7 @@ class PreviewSession {
     int lightLevel_ = 2;
     bool spotlight_ = false;
     bool wireframe_ = false;
+    char lastCharacter_ = '\0';
     int scroll_[4];
 
     std::unique_ptr<PreviewEngine> engine_;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+
 #include "scene_test_support.h"
 
 namespace lumtrak::preview3d::testing {
@@ -137,6 +140,49 @@ TEST_F(Session, TheCaretChoosesTheDefinitionAndTheDocumentFolderIsPublished) {
 
     EXPECT_EQ(DocumentFolderOf("/loco.stk"), "/loco.stk");
     EXPECT_EQ(DocumentFolderOf(""), "");
+}
+
+TEST_F(Session, TypingIThenFCapturesThirtyOneFramesOfTheAnimation) {
+    const auto captures = [&](std::string_view typed) {
+        PreviewSession typing(environment, 50, "");
+        int count = 0;
+        for (const char c : typed)
+            count += typing.TypeCharacter(c);
+        return count;
+    };
+    EXPECT_EQ(captures("gif"), 1);
+    EXPECT_EQ(captures("iff"), 2);
+    EXPECT_EQ(captures("gf"), 0);
+    EXPECT_EQ(captures("ifxf"), 1);
+
+    ::lumtrak::testing::TempFolder folder;
+    int grabbed = 0;
+    const auto grab = [&] {
+        ++grabbed;
+        CaptureBitmap bitmap;
+        bitmap.width = Engine().DeviceWidth();
+        bitmap.height = Engine().DeviceHeight();
+        bitmap.pixels.assign(Engine().Picture().begin(), Engine().Picture().end());
+        return bitmap;
+    };
+    // No scene yet: nothing is written.
+    session.CaptureAnimationFrames(grab, folder.Path().string());
+    EXPECT_EQ(grabbed, 0);
+
+    Open("wheel 0 0 0 -1 0 w\n[end]\nname w\nfill 0 0 0 1 0 0 1 0 1 0 0 1\n[end]");
+    session.StepAnimation();
+    session.CaptureAnimationFrames(grab, folder.Path().string());
+    EXPECT_EQ(grabbed, 31);
+    EXPECT_TRUE(std::filesystem::exists(folder / "Temp00.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "Temp30.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Temp31.bmp"));
+    EXPECT_EQ(::lumtrak::testing::ReadFileBytes(folder / "Temp30.bmp").size(),
+              54u + (64u + 7u) / 8u * 48u * 32u);
+    // The tick stays; the scene stays placed for tick 60.
+    EXPECT_EQ(session.Tick(), 1);
+    const ScenePart& wheel = *session.TopPart()->children.at(0);
+    ExpectNear(wheel.frame->GetOrientation(session.TopPart()->frame.get()).direction,
+               {0, float(std::cos(6.0)), float(std::sin(6.0))}, 1e-3f);
 }
 
 TEST_F(Session, TheEngineLoadsRegistryTexturesOnlyWhileItExists) {
