@@ -112,6 +112,7 @@ TEST(SceneCommand, MessagesAndNotesAreReported) {
         doubling += "name p" + std::to_string(i) + "\ninclude 0 0 0 p" + std::to_string(i + 1) +
                     "\ninclude 0 0 0 p" + std::to_string(i + 1) + "\n[end]\n";
     }
+    doubling += "name p20\n[end]\n";  // the last part is found, so no message is shown
     const auto spent =
         RunStock({"render3d", "-", "--size", "8x8", "--out", folder / "spent.png"}, doubling);
     EXPECT_EQ(spent.exitCode, 0);
