@@ -31,6 +31,13 @@ namespace lumtrak::editor {
 struct ViewCommands {
     using V = CLumtrakStockEditorView;
     static constexpr CommandEntry<V> kTable[] = {
+        // The Preview menu.
+        {Command::ShowPreview, &V::OnShowPreview, &V::OnUpdateShowPreview},
+        {Command::Rotate, &V::OnRotate, &V::OnUpdateRotate},
+        {Command::HighlightCurrentPanel, &V::OnHighlightCurrentPanel,
+         &V::OnUpdateHighlightCurrentPanel},
+        {Command::Animate, &V::OnAnimate, &V::OnUpdateAnimate},
+        {Command::ShowAxis, &V::OnShowAxis, &V::OnUpdateShowAxis},
         {Command::EditUndo, &V::OnEditUndo, &V::OnUpdateEditUndo},
         {Command::EditCut, &V::OnEditCut, &V::OnUpdateNeedSelection},
         {Command::EditCopy, &V::OnEditCopy, &V::OnUpdateNeedSelection},
@@ -182,11 +189,16 @@ void CLumtrakStockEditorView::ReplaceSelection(std::string_view replacement) {
 }
 
 void CLumtrakStockEditorView::RepaintPreview() {
-    if (m_pPreview2D) m_pPreview2D->update();
+    if (m_pPreview2D) m_pPreview2D->Invalidate();
 }
 
 void CLumtrakStockEditorView::ClosePreview2D() {
-    if (CPreview2DDlg* preview = std::exchange(m_pPreview2D, nullptr)) delete preview;
+    // The window may be closing itself (its close or its Enter calls this), so
+    // it goes once its own handling is over.
+    if (CPreview2DDlg* preview = std::exchange(m_pPreview2D, nullptr)) {
+        preview->hide();
+        preview->deleteLater();
+    }
 }
 
 void CLumtrakStockEditorView::DetachD3DPreview() {
@@ -210,7 +222,7 @@ void CLumtrakStockEditorView::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
-    if (m_pPreview2D) m_pPreview2D->update();
+    if (m_pPreview2D) m_pPreview2D->Invalidate();
     m_bTextChanged = true;
     const Qt::KeyboardModifiers commandKeys =
         Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;

@@ -101,6 +101,18 @@ class CLumtrakStockEditorView : public QsciScintilla,
   private:
     friend struct ViewCommands;
 
+    // The Preview menu (preview_commands.cpp).
+    void OnShowPreview();
+    void OnUpdateShowPreview(CommandState& state);
+    void OnRotate();
+    void OnUpdateRotate(CommandState& state);
+    void OnHighlightCurrentPanel();
+    void OnUpdateHighlightCurrentPanel(CommandState& state);
+    void OnAnimate();
+    void OnUpdateAnimate(CommandState& state);
+    void OnShowAxis();
+    void OnUpdateShowAxis(CommandState& state);
+
     void OnEditUndo();
     void OnUpdateEditUndo(CommandState& state);
     void OnEditCut();

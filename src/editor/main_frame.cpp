@@ -150,6 +150,14 @@ void CMainFrame::SetMessageText(const QString& text) {
     messagePane_->setText(text);
 }
 
+QString CMainFrame::MessageText() const {
+    return messagePane_->text();
+}
+
+void CMainFrame::SetIdleMessage() {
+    messagePane_->setText(tr("Ready"));
+}
+
 void CMainFrame::ExecuteCommand(Command command) {
     if (CLumtrakStockEditorView* view = GetActiveView()) {
         if (view->OnCommand(command)) return UpdateCommandStates();

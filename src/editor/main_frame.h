@@ -38,6 +38,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
     // Shows text in the status bar's message pane.
     void SetMessageText(const QString& text);
+    QString MessageText() const;
+    // Shows the message pane's idle text, "Ready".
+    void SetIdleMessage();
     // The menu resource in the menu bar: 128 without a document, else that of
     // the active document's type.
     int MenuResourceShown() const { return menuShown_; }

@@ -225,7 +225,7 @@ class EditorViewTest : public QObject {
         QVERIFY(!preview3D.isNull());  // detached, still open
         view.ClosePreview2D();
         QVERIFY(view.m_pPreview2D == nullptr);
-        QVERIFY(preview2D.isNull());
+        QTRY_VERIFY(preview2D.isNull());  // it goes once events run
 
         preview2D = new CPreview2DDlg;
         view.m_pPreview2D = preview2D;
