@@ -38,6 +38,10 @@ struct ViewCommands {
          &V::OnUpdateHighlightCurrentPanel},
         {Command::Animate, &V::OnAnimate, &V::OnUpdateAnimate},
         {Command::ShowAxis, &V::OnShowAxis, &V::OnUpdateShowAxis},
+        // The stock index.
+        {Command::UpdateStockIndex, &V::OnUpdateStockIndex},
+        {Command::RebuildStockIndex, &V::OnRebuildStockIndex},
+        {Command::ListRequiredFiles, &V::OnListRequiredFiles},
         {Command::EditUndo, &V::OnEditUndo, &V::OnUpdateEditUndo},
         {Command::EditCut, &V::OnEditCut, &V::OnUpdateNeedSelection},
         {Command::EditCopy, &V::OnEditCopy, &V::OnUpdateNeedSelection},

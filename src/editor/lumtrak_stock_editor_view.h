@@ -113,6 +113,11 @@ class CLumtrakStockEditorView : public QsciScintilla,
     void OnShowAxis();
     void OnUpdateShowAxis(CommandState& state);
 
+    // The stock index commands of the Tools menu (stock_index_commands.cpp).
+    void OnUpdateStockIndex();
+    void OnRebuildStockIndex();
+    void OnListRequiredFiles();
+
     void OnEditUndo();
     void OnUpdateEditUndo(CommandState& state);
     void OnEditCut();

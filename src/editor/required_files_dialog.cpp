@@ -1,0 +1,47 @@
+#include "editor/required_files_dialog.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "qtshell/dialog_units.h"
+
+namespace lumtrak::editor {
+
+CRequiredFilesDialog::CRequiredFilesDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("requiredFilesDialog147"));
+    setWindowTitle(QStringLiteral("Required Files"));
+    const QFontMetrics metrics(font());
+    auto units = [&](int x, int y) { return qtshell::FromDialogUnits(metrics, x, y); };
+    auto place = [&](QWidget* widget, int x, int y, int width, int height) {
+        const QSize position = units(x, y);
+        widget->setGeometry(
+            QRect(QPoint(position.width(), position.height()), units(width, height)));
+    };
+    setFixedSize(units(186, 95));
+
+    list_ = new QPlainTextEdit(this);
+    list_->setObjectName(QString::number(kListId));
+    // Long lines scroll sideways rather than wrap.
+    list_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list_->setTabChangesFocus(false);
+    place(list_, 7, 7, 172, 65);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    place(ok, 129, 74, 50, 14);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void CRequiredFilesDialog::SetText(const QString& text) {
+    // The list ends its lines with CR LF; the text field knows them as LF.
+    QString lines = text;
+    list_->setPlainText(lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+QString CRequiredFilesDialog::Text() const {
+    return list_->toPlainText();
+}
+
+}  // namespace lumtrak::editor

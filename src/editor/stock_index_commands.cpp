@@ -1,0 +1,89 @@
+// The view's stock index commands of the Tools menu: the update from the
+// document, the rebuild from the stock folders, and the list of the files that
+// the definition under the caret needs.
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "editor/lumtrak_stock_editor_doc.h"
+#include "editor/lumtrak_stock_editor_view.h"
+#include "editor/main_frame.h"
+#include "editor/required_files_dialog.h"
+#include "platform/message_sink.h"
+#include "platform/program_folder.h"
+#include "platform/status_sink.h"
+#include "qtshell/windows1252.h"
+#include "stockindex/rebuild.h"
+#include "stockindex/required_files.h"
+#include "stockindex/update.h"
+
+namespace lumtrak::editor {
+namespace {
+
+QString Characters(std::string_view bytes) {
+    return qtshell::DecodeWindows1252(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+// Progress on the main window's status bar, shown at once, since the command
+// keeps the event loop waiting until it ends; the wait cursor while it runs.
+class StatusBarSink : public platform::StatusSink {
+  public:
+    explicit StatusBarSink(CMainFrame* frame) : frame_(frame) {}
+
+    void ShowStatus(std::string_view text) override {
+        if (!frame_) return;
+        frame_->SetMessageText(Characters(text));
+        frame_->statusBar()->repaint();
+    }
+
+    void SetBusy(bool busy) override {
+        if (busy) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    }
+
+  private:
+    CMainFrame* frame_;
+};
+
+// The messages of the file reading, as message boxes over the main window.
+class MessageBoxes : public platform::MessageSink {
+  public:
+    explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
+    void Show(std::string_view caption, std::string_view text) override {
+        QMessageBox::warning(parent_, Characters(caption), Characters(text));
+    }
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace
+
+void CLumtrakStockEditorView::OnUpdateStockIndex() {
+    StatusBarSink status(qobject_cast<CMainFrame*>(window()));
+    MessageBoxes messages(window());
+    const QByteArray path = QFile::encodeName(GetDocument().GetPathName());
+    stockindex::UpdateStockIndex(Text(),
+                                 std::string_view(path.constData(), std::size_t(path.size())),
+                                 platform::ProgramFolder(), messages, status);
+}
+
+void CLumtrakStockEditorView::OnRebuildStockIndex() {
+    StatusBarSink status(qobject_cast<CMainFrame*>(window()));
+    MessageBoxes messages(window());
+    stockindex::RebuildStockIndex(platform::ProgramFolder(), messages, status);
+}
+
+void CLumtrakStockEditorView::OnListRequiredFiles() {
+    const std::string list =
+        stockindex::CollectRequiredFiles(Text(), GetSelection().start, platform::ProgramFolder());
+    CRequiredFilesDialog dialog(window());
+    dialog.SetText(Characters(list));
+    dialog.exec();
+}
+
+}  // namespace lumtrak::editor
