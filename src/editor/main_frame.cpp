@@ -116,7 +116,9 @@ bool CMainFrame::LoadFrame() {
 }
 
 CChildFrame* CMainFrame::MDIGetActive() const {
-    return mdiArea_ ? qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow()) : nullptr;
+    // The current window stays the active document also while the program
+    // itself is not active (a menu or another program has the focus).
+    return mdiArea_ ? qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow()) : nullptr;
 }
 
 CLumtrakStockEditorView* CMainFrame::GetActiveView() const {
@@ -366,7 +368,7 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         entry->setProperty(kWindowEntryProperty, true);
-        if (window == mdiArea_->activeSubWindow()) {
+        if (window == mdiArea_->currentSubWindow()) {
             entry->setCheckable(true);
             entry->setChecked(true);
         }

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -147,6 +148,8 @@ void CPreview2DDlg::CreateControls() {
     white_ = new QCheckBox(tr("White"), this);
     white_->setObjectName(IdName(kWhite));
     place(white_, 136, 112, 35, 10);
+    // The box and its text take more room in this style than in dialog units.
+    white_->resize(std::max(white_->width(), white_->sizeHint().width()), white_->height());
 
     connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) {
         switch (id) {
