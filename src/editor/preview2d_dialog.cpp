@@ -111,15 +111,20 @@ CPreview2DDlg::~CPreview2DDlg() {
     ShowNotes({});
 }
 
+void CPreview2DDlg::SetView(CLumtrakStockEditorView* view) {
+    view_ = view;
+}
+
+CLumtrakStockEditorView* CPreview2DDlg::View() const {
+    return view_;
+}
+
 void CPreview2DDlg::CreateControls() {
     const QFontMetrics metrics(font());
-    auto units = [&](int x, int y) { return qtshell::FromDialogUnits(metrics, x, y); };
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
-        const QSize position = units(x, y);
-        widget->setGeometry(
-            QRect(QPoint(position.width(), position.height()), units(width, height)));
+        widget->setGeometry(qtshell::RectFromDialogUnits(metrics, x, y, width, height));
     };
-    resize(units(178, 129));
+    resize(qtshell::FromDialogUnits(metrics, 178, 129));
 
     frame_ = new DrawingFrame(*this);
     frame_->setObjectName(IdName(kFrame));

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -43,8 +44,8 @@ class CPreview2DDlg : public QDialog {
     explicit CPreview2DDlg(QWidget* parent = nullptr);
     ~CPreview2DDlg() override;
 
-    void SetView(CLumtrakStockEditorView* view) { view_ = view; }
-    CLumtrakStockEditorView* View() const { return view_; }
+    void SetView(CLumtrakStockEditorView* view);
+    CLumtrakStockEditorView* View() const;
 
     // Rotate and Animate share the timer: switching either one on from off
     // starts it, switching either one off from on stops it, even while the
@@ -89,7 +90,8 @@ class CPreview2DDlg : public QDialog {
     void DrawFrame(QPainter& painter, QSize frameSize);
     void ShowNotes(const QString& notes);
 
-    CLumtrakStockEditorView* view_ = nullptr;
+    // The window may outlive its view for a moment once closed.
+    QPointer<CLumtrakStockEditorView> view_;
     preview2d::ViewDirection direction_ = preview2d::ViewDirection::Front;
     bool rotate_ = false;
     bool highlight_ = false;

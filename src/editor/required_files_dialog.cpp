@@ -11,13 +11,10 @@ CRequiredFilesDialog::CRequiredFilesDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("requiredFilesDialog147"));
     setWindowTitle(QStringLiteral("Required Files"));
     const QFontMetrics metrics(font());
-    auto units = [&](int x, int y) { return qtshell::FromDialogUnits(metrics, x, y); };
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
-        const QSize position = units(x, y);
-        widget->setGeometry(
-            QRect(QPoint(position.width(), position.height()), units(width, height)));
+        widget->setGeometry(qtshell::RectFromDialogUnits(metrics, x, y, width, height));
     };
-    setFixedSize(units(186, 95));
+    setFixedSize(qtshell::FromDialogUnits(metrics, 186, 95));
 
     list_ = new QPlainTextEdit(this);
     list_->setObjectName(QString::number(kListId));

@@ -57,6 +57,17 @@ class EditorPreviewTest : public QObject {
         return *preview;
     }
 
+    // Closes the preview and then, before the window is gone, the view.
+    static void CloseThePreviewThenItsView(EditorUnderTest& editor) {
+        CLumtrakStockEditorView& view = editor.View();
+        view.LoadText(FanOut(24));  // a note on the status bar to take back
+        QPointer<CPreview2DDlg> preview = &ShowPreview(editor);
+        QTRY_VERIFY(!preview->LastBitmap().isNull());
+        view.ClosePreview2D();
+        delete CChildFrame::Of(view);
+        QTRY_VERIFY(preview.isNull());
+    }
+
   private slots:
     void thePreviewDrawsTheDefinitionUnderTheCaretAndFollowsTyping() {
         testing::ModalWatchdog watchdog;
@@ -174,6 +185,12 @@ class EditorPreviewTest : public QObject {
         preview->close();
         QVERIFY(view.m_pPreview2D == nullptr);
         QTRY_VERIFY(preview.isNull());
+    }
+
+    void aClosedWindowThatOutlivesItsViewDoesNoHarm() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CloseThePreviewThenItsView(editor);
     }
 
     void theLoadersNoteShowsInTheStatusBarWhileThatDefinitionIsDrawn() {
