@@ -25,9 +25,9 @@
 
 namespace lumtrak::editor {
 
-// The view's command table: the Edit and printing commands of the framework's
-// edit view and the editing tools. The Preview and index commands join it as
-// their handlers land.
+// The view's command table: the Preview menu, the stock index, the Edit and
+// printing commands of the framework's edit view and the editing tools. "D3D
+// Preview" and "Refresh Preview" join it with the 3D preview.
 struct ViewCommands {
     using V = CLumtrakStockEditorView;
     static constexpr CommandEntry<V> kTable[] = {

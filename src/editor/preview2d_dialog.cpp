@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
+#include "editor/message_box_sink.h"
 #include "model/include_cache.h"
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
@@ -65,7 +65,7 @@ class PreviewMessages : public platform::MessageSink {
             boxOpen_ = true;
             const QPointer<QWidget> owner = owner_;
             for (const auto& message : messages) {
-                QMessageBox::warning(owner, Characters(message.caption), Characters(message.text));
+                MessageBoxSink(owner).Show(message.caption, message.text);
                 if (!owner) return;  // the window went while the box was open
             }
             boxOpen_ = false;

@@ -3,14 +3,13 @@
 // the definition under the caret needs.
 #include <QApplication>
 #include <QFile>
-#include <QMessageBox>
 #include <QStatusBar>
 
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
+#include "editor/message_box_sink.h"
 #include "editor/required_files_dialog.h"
-#include "platform/message_sink.h"
 #include "platform/program_folder.h"
 #include "platform/status_sink.h"
 #include "qtshell/windows1252.h"
@@ -49,23 +48,11 @@ class StatusBarSink : public platform::StatusSink {
     CMainFrame* frame_;
 };
 
-// The messages of the file reading, as message boxes over the main window.
-class MessageBoxes : public platform::MessageSink {
-  public:
-    explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
-    void Show(std::string_view caption, std::string_view text) override {
-        QMessageBox::warning(parent_, Characters(caption), Characters(text));
-    }
-
-  private:
-    QWidget* parent_;
-};
-
 }  // namespace
 
 void CLumtrakStockEditorView::OnUpdateStockIndex() {
     StatusBarSink status(qobject_cast<CMainFrame*>(window()));
-    MessageBoxes messages(window());
+    MessageBoxSink messages(window());
     const QByteArray path = QFile::encodeName(GetDocument().GetPathName());
     stockindex::UpdateStockIndex(Text(),
                                  std::string_view(path.constData(), std::size_t(path.size())),
@@ -74,7 +61,7 @@ void CLumtrakStockEditorView::OnUpdateStockIndex() {
 
 void CLumtrakStockEditorView::OnRebuildStockIndex() {
     StatusBarSink status(qobject_cast<CMainFrame*>(window()));
-    MessageBoxes messages(window());
+    MessageBoxSink messages(window());
     stockindex::RebuildStockIndex(platform::ProgramFolder(), messages, status);
 }
 
