@@ -104,6 +104,14 @@ CPreview2DDlg::CPreview2DDlg(QWidget* parent)
     timer_.setObjectName(IdName(kTimerId));
     timer_.setInterval(kTimerPeriodMs);
     connect(&timer_, &QTimer::timeout, this, &CPreview2DDlg::Invalidate);
+    // The window looks the same active or not: a change of activation would
+    // otherwise repaint it, and with it parse the whole definition again.
+    QPalette steady = palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colourRole = static_cast<QPalette::ColorRole>(role);
+        steady.setBrush(QPalette::Inactive, colourRole, steady.brush(QPalette::Active, colourRole));
+    }
+    setPalette(steady);
     CreateControls();
 }
 
@@ -240,6 +248,7 @@ void CPreview2DDlg::DrawFrame(QPainter& painter, QSize frameSize) {
             notes = std::move(environment.notes);
         });
     messages_->EndDrawing();
+    emit drawn();
     if (bitmap.isNull()) return;
     painter.drawImage(QPoint(2, 8), bitmap);
     lastBitmap_ = bitmap;

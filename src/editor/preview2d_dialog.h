@@ -70,6 +70,10 @@ class CPreview2DDlg : public QDialog {
     // repaint drew one yet.
     const QImage& LastBitmap() const { return lastBitmap_; }
 
+  signals:
+    // The drawing frame was drawn anew.
+    void drawn();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

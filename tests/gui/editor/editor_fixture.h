@@ -80,16 +80,14 @@ inline QAction* MenuAction(CMainFrame& frame, const QString& title, const QStrin
     return nullptr;
 }
 
-// A 2D preview stand-in that counts its repaints.
+// A 2D preview that counts its drawings. (A change of focus repaints a button
+// and the window behind it, but not the drawing.)
 class CountingPreview : public CPreview2DDlg {
   public:
-    int paints = 0;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        ++paints;
-        CPreview2DDlg::paintEvent(event);
+    CountingPreview() {
+        connect(this, &CPreview2DDlg::drawn, this, [this] { ++paints; });
     }
+    int paints = 0;
 };
 
 inline std::string_view AsBytes(const QByteArray& bytes) {
