@@ -133,6 +133,10 @@ CLumtrakStockEditorDoc* CLumtrakStockEditorApp::OpenDocumentFile(const QString& 
     documents_.append(document);
     connect(document, &CLumtrakStockEditorDoc::lastViewClosed, this,
             &CLumtrakStockEditorApp::OnDocumentClosed);
+    // The window has its caption before it shows maximized: a maximized window
+    // gives the main window its caption only as it maximizes, when the main
+    // window is not up yet at start-up.
+    document->SetTitle(QFileInfo(path).fileName());
     CChildFrame* frame = CreateNewFrame(*document, nullptr);
     if (!document->OnOpenDocument(path)) {
         frame->CloseWithoutPrompt();
