@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -40,6 +39,17 @@ bool ReadWhole(int handle, char* into, std::size_t size) {
     return true;
 }
 
+// Opens the file at path, found without regard to case. Nearly every path names
+// the file as it stands on disk, so that is tried first: the look-up by case
+// costs a walk over the path even when the file is there.
+int OpenOnDisk(const std::string& path, std::int64_t& size) {
+    std::error_code ignored;
+    const int handle = OpenRegularFile(path, ignored, &size);
+    if (handle >= 0) return handle;
+    const auto onDisk = FindPathIgnoringCase(path);
+    return onDisk && *onDisk != path ? OpenRegularFile(*onDisk, ignored, &size) : -1;
+}
+
 }  // namespace
 
 std::string_view TrimPath(std::string_view path) {
@@ -54,17 +64,15 @@ void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, Mess
     const std::string trimmed(TrimPath(path));
     CloseHandle(file);
 
-    const std::string onDisk = FindPathIgnoringCase(trimmed).value_or(trimmed);
     // A folder, a FIFO or a device is a file that can't be opened.
-    const int handle = OpenRegularFile(onDisk);
-    struct stat info {};
-    if (handle < 0 || ::fstat(handle, &info) != 0) {
-        if (handle >= 0) ::close(handle);
+    std::int64_t size = 0;
+    const int handle = OpenOnDisk(trimmed, size);
+    if (handle < 0) {
         if (showOpenError) messages.Show(trimmed, "Can't open file");
         return;
     }
     file.fileHandle = handle;
-    file.size = static_cast<std::uint32_t>(info.st_size);
+    file.size = static_cast<std::uint32_t>(size);
 
     ReleaseView(file);
     file.mapping = false;

@@ -33,7 +33,7 @@ std::error_code NotARegularFileError() {
     return {1, category};
 }
 
-int OpenRegularFile(const std::string& path, std::error_code& error) {
+int OpenRegularFile(const std::string& path, std::error_code& error, std::int64_t* size) {
     // O_NONBLOCK keeps open() of a FIFO without a writer from waiting; the
     // flag is dropped again for the regular file that is kept.
     const int handle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -50,8 +50,9 @@ int OpenRegularFile(const std::string& path, std::error_code& error) {
         error = NotARegularFileError();
     } else {
         error.clear();
-        const int flags = ::fcntl(handle, F_GETFL);
-        if (flags != -1) ::fcntl(handle, F_SETFL, flags & ~O_NONBLOCK);
+        // O_NONBLOCK is the only file status flag the file was opened with.
+        ::fcntl(handle, F_SETFL, 0);
+        if (size != nullptr) *size = static_cast<std::int64_t>(info.st_size);
         return handle;
     }
     ::close(handle);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,8 +15,8 @@ std::error_code NotARegularFileError();
 // Opens a file for reading without ever blocking: a FIFO, a device, a socket or
 // a folder is refused like a file that cannot be opened, since opening or
 // reading one could wait forever. Gives the descriptor of a regular file, or -1
-// with error telling why.
-int OpenRegularFile(const std::string& path, std::error_code& error);
+// with error telling why; size, when given, receives the file's size.
+int OpenRegularFile(const std::string& path, std::error_code& error, std::int64_t* size = nullptr);
 int OpenRegularFile(const std::string& path);
 
 // The whole content of the regular file at path, read as raw bytes, or nothing

@@ -1,6 +1,9 @@
 #include "stockindex/find_first_of.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "model/characters.h"
 
@@ -13,70 +16,134 @@ constexpr unsigned char Fold(char c) {
     return static_cast<unsigned char>(c) | 0x20;
 }
 
-// Where the search may jump ahead. Every pattern keeps its position only while
-// each byte continues it, so a pattern can get past its first byte only where
-// its first two bytes stand together. A run of bytes that holds no such pair
-// and does not end with a pattern's first byte leaves every pattern at its
-// start, whatever it started with, and can be passed over without looking at
-// its bytes one at a time. Bytes are compared with the case bit set, which
-// matches a few bytes too many (such as '{' for '['), never too few.
-class Skipper {
+// Where the search may jump ahead. A pattern can only complete where its first
+// two bytes stand together, so while every pattern is at its start the search
+// can pass over bytes up to the next such pair without looking at them one at a
+// time. Bytes are compared with the case bit set, which matches a few bytes too
+// many (such as '{' for '['), never too few.
+class PairFinder {
   public:
-    explicit Skipper(const Patterns& patterns) {
-        std::size_t used = 0;
+    explicit PairFinder(const Patterns& patterns) {
         for (std::string_view pattern : patterns) {
             if (pattern.empty()) continue;
-            if (pattern.size() < 2) return;  // no pairs to look for: no skipping
-            first_[used] = Fold(pattern[0]);
-            second_[used] = Fold(pattern[1]);
-            ++used;
+            if (pattern.size() < 2) {
+                used_ = 0;  // no pairs to look for: no jumping
+                return;
+            }
+            first_[used_] = Fold(pattern[0]);
+            second_[used_] = Fold(pattern[1]);
+            ++used_;
         }
-        if (used == 0) return;
-        // Unused slots repeat a used one, so that every slot can be compared.
-        for (std::size_t k = used; k < first_.size(); ++k) {
-            first_[k] = first_[0];
-            second_[k] = second_[0];
-        }
-        enabled_ = true;
     }
 
-    // The first position at or after p, with every pattern at its start there,
-    // that may need a look byte by byte.
-    std::size_t Skip(std::string_view bytes, std::size_t p) const {
-        if (!enabled_) return p;
-        // A block is looked at together with the byte after it.
-        while (bytes.size() - p > kBlock && Passable(bytes.data() + p))
+    bool Enabled() const { return used_ != 0; }
+
+    // The first position at or after p, with every pattern at its start before
+    // p, from which the search has to go on byte by byte: bytes.size() when no
+    // pattern can complete any more.
+    std::size_t Next(std::string_view bytes, std::size_t p) const {
+        const std::size_t pair = FindPair(bytes, p);
+        if (pair == bytes.size()) return pair;
+        // Up to the pair a pattern can have got past its first byte only on the
+        // byte before, and whether it did depends on the run of first bytes that
+        // byte ends: the search starts before that run, where all are at start.
+        std::size_t start = pair;
+        while (start > p && IsFirst(Fold(bytes[start - 1])))
+            --start;
+        return start;
+    }
+
+  private:
+    static constexpr std::size_t kBlock = 64;
+
+    bool IsFirst(unsigned char folded) const {
+        for (std::size_t k = 0; k < used_; ++k) {
+            if (folded == first_[k]) return true;
+        }
+        return false;
+    }
+
+    bool IsPair(unsigned char a, unsigned char b) const {
+        for (std::size_t k = 0; k < used_; ++k) {
+            if (a == first_[k] && b == second_[k]) return true;
+        }
+        return false;
+    }
+
+    // The first position at or after p where some pattern's pair stands, or
+    // bytes.size().
+    std::size_t FindPair(std::string_view bytes, std::size_t p) const {
+        switch (used_) {
+            case 1:
+                p = SkipBlocks<1>(bytes, p);
+                break;
+            case 2:
+                p = SkipBlocks<2>(bytes, p);
+                break;
+            default:
+                p = SkipBlocks<3>(bytes, p);
+                break;
+        }
+        for (; p + 1 < bytes.size(); ++p) {
+            if (IsPair(Fold(bytes[p]), Fold(bytes[p + 1]))) return p;
+        }
+        return bytes.size();
+    }
+
+    // Passes over whole blocks without a pair; stops at the block's pair, if
+    // one is found, or where less than a block and the byte after it are left.
+    // The pairs of a block are marked in a loop of fixed length, which the
+    // compiler turns into vector compares, and then read eight at a time.
+    template <std::size_t N>
+    std::size_t SkipBlocks(std::string_view bytes, std::size_t p) const {
+        const std::array<unsigned char, N> first = Slots<N>(first_);
+        const std::array<unsigned char, N> second = Slots<N>(second_);
+        while (bytes.size() - p > kBlock) {
+            const char* const block = bytes.data() + p;
+            std::array<unsigned char, kBlock> marks;
+            for (std::size_t i = 0; i < kBlock; ++i) {
+                const unsigned char a = Fold(block[i]);
+                const unsigned char b = Fold(block[i + 1]);
+                unsigned char mark = 0;
+                for (std::size_t k = 0; k < N; ++k)
+                    mark |= static_cast<unsigned char>((a == first[k]) & (b == second[k]));
+                marks[i] = mark;
+            }
+            for (std::size_t w = 0; w < kBlock; w += 8) {
+                std::uint64_t word;
+                std::memcpy(&word, marks.data() + w, sizeof word);
+                if (word != 0) return p + w + FirstMarked(word);
+            }
             p += kBlock;
+        }
         return p;
     }
 
-    static constexpr std::size_t kBlock = 32;
-
-  private:
-    // 1 or 0, to be combined without branches.
-    static unsigned char Is(unsigned char a, unsigned char b) {
-        return static_cast<unsigned char>(a == b);
-    }
-
-    bool StartsPattern(unsigned char folded) const {
-        return folded == first_[0] || folded == first_[1] || folded == first_[2];
-    }
-
-    // A loop over a block of fixed length, which the compiler turns into vector
-    // compares.
-    bool Passable(const char* block) const {
-        unsigned char pairs = 0;
-        for (std::size_t i = 0; i < kBlock; ++i) {
-            const unsigned char a = Fold(block[i]);
-            const unsigned char b = Fold(block[i + 1]);
-            pairs |= static_cast<unsigned char>((Is(a, first_[0]) & Is(b, second_[0])) |
-                                                (Is(a, first_[1]) & Is(b, second_[1])) |
-                                                (Is(a, first_[2]) & Is(b, second_[2])));
+    // The index of the first byte of eight that is not zero.
+    static std::size_t FirstMarked(std::uint64_t word) {
+        if constexpr (std::endian::native == std::endian::little) {
+            return static_cast<std::size_t>(std::countr_zero(word)) / 8;
+        } else if constexpr (std::endian::native == std::endian::big) {
+            return static_cast<std::size_t>(std::countl_zero(word)) / 8;
+        } else {
+            std::array<unsigned char, 8> marks;
+            std::memcpy(marks.data(), &word, sizeof word);
+            std::size_t i = 0;
+            while (marks[i] == 0)
+                ++i;
+            return i;
         }
-        return pairs == 0 && !StartsPattern(Fold(block[kBlock - 1]));
     }
 
-    bool enabled_ = false;
+    template <std::size_t N>
+    static std::array<unsigned char, N> Slots(const std::array<unsigned char, 3>& all) {
+        std::array<unsigned char, N> slots{};
+        for (std::size_t k = 0; k < N; ++k)
+            slots[k] = all[k];
+        return slots;
+    }
+
+    std::size_t used_ = 0;
     std::array<unsigned char, 3> first_{};
     std::array<unsigned char, 3> second_{};
 };
@@ -86,28 +153,30 @@ class Skipper {
 std::size_t FindFirstOf(std::string_view bytes, std::size_t from, std::string_view s1,
                         std::string_view s2, std::string_view s3) {
     const Patterns patterns{s1, s2, s3};
-    const Skipper skipper(patterns);
+    const PairFinder pairs(patterns);
     std::array<std::size_t, 3> matched{};
-    bool atStarts = true;
-    // The block that stopped a skip is looked at one byte at a time.
-    std::size_t bytewiseUntil = from;
-    for (std::size_t p = from; p < bytes.size(); ++p) {
-        if (atStarts && p >= bytewiseUntil) {
-            p = skipper.Skip(bytes, p);
-            if (p == bytes.size()) break;
-            bytewiseUntil = p + Skipper::kBlock;
+    std::size_t p = from;
+    while (p < bytes.size()) {
+        // Every pattern is at its start here.
+        if (pairs.Enabled()) {
+            p = pairs.Next(bytes, p);
+            if (p >= bytes.size()) break;
         }
-        const char c = model::ToLowerAscii(bytes[p]);
-        atStarts = true;
-        for (std::size_t k = 0; k < patterns.size(); ++k) {
-            const std::string_view pattern = patterns[k];
-            if (pattern.empty()) continue;
-            matched[k] = c == model::ToLowerAscii(pattern[matched[k]]) ? matched[k] + 1 : 0;
-            if (matched[k] != 0) atStarts = false;
-        }
-        for (std::size_t k = 0; k < patterns.size(); ++k) {
-            const std::string_view pattern = patterns[k];
-            if (!pattern.empty() && matched[k] == pattern.size()) return p + 1 - pattern.size();
+        // Byte by byte until every pattern is back at its start.
+        bool atStarts = false;
+        for (; p < bytes.size() && !atStarts; ++p) {
+            const char c = model::ToLowerAscii(bytes[p]);
+            atStarts = true;
+            for (std::size_t k = 0; k < patterns.size(); ++k) {
+                const std::string_view pattern = patterns[k];
+                if (pattern.empty()) continue;
+                matched[k] = c == model::ToLowerAscii(pattern[matched[k]]) ? matched[k] + 1 : 0;
+                if (matched[k] != 0) atStarts = false;
+            }
+            for (std::size_t k = 0; k < patterns.size(); ++k) {
+                const std::string_view pattern = patterns[k];
+                if (!pattern.empty() && matched[k] == pattern.size()) return p + 1 - pattern.size();
+            }
         }
     }
     return bytes.size();
