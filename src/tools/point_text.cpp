@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 #include "model/characters.h"
@@ -112,41 +113,81 @@ double ReadDecimal(const DefinitionText& text, Cursor cursor) {
     return negative ? -value : value;
 }
 
-char* WriteInt(char* next, std::int32_t value) {
-    // Two digits at a time from a table of the pairs "00" to "99".
-    static constexpr auto kPairs = [] {
-        std::array<char, 200> pairs{};
-        for (int i = 0; i < 100; ++i) {
-            pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
-            pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
-        }
-        return pairs;
-    }();
+namespace {
+
+// The digit pairs "00" to "99", for writing two digits at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// The two digits of pair (below 100) at next.
+inline void WritePair(char* next, std::uint32_t pair) {
+    std::memcpy(next, kDigitPairs.data() + 2 * pair, 2);
+}
+
+// WriteInt, inlined where whole points are written.
+inline char* WriteIntInline(char* next, std::int32_t value) {
     auto magnitude = static_cast<std::uint32_t>(value);
     if (value < 0) {
         *next++ = '-';
         magnitude = 0u - magnitude;
     }
-    std::size_t length = magnitude < 100     ? (magnitude < 10 ? 1 : 2)
-                         : magnitude < 10000 ? (magnitude < 1000 ? 3 : 4)
-                                             : 5;
+    // Coordinates have a few digits: those are written without a loop.
+    if (magnitude < 10) {
+        *next = static_cast<char>('0' + magnitude);
+        return next + 1;
+    }
+    if (magnitude < 100) {
+        WritePair(next, magnitude);
+        return next + 2;
+    }
+    if (magnitude < 1000) {
+        *next = static_cast<char>('0' + magnitude / 100);
+        WritePair(next + 1, magnitude % 100);
+        return next + 3;
+    }
+    if (magnitude < 10000) {
+        WritePair(next, magnitude / 100);
+        WritePair(next + 2, magnitude % 100);
+        return next + 4;
+    }
+    std::size_t length = 5;
     for (std::uint32_t limit = 100000; length < 10 && magnitude >= limit; limit *= 10)
         ++length;
     char* const end = next + length;
     char* write = end;
     while (magnitude >= 100) {
-        const std::size_t pair = 2 * (magnitude % 100);
+        write -= 2;
+        WritePair(write, magnitude % 100);
         magnitude /= 100;
-        *--write = kPairs[pair + 1];
-        *--write = kPairs[pair];
     }
     if (magnitude >= 10) {
-        *--write = kPairs[2 * magnitude + 1];
-        *--write = kPairs[2 * magnitude];
+        WritePair(write - 2, magnitude);
     } else {
-        *--write = static_cast<char>('0' + magnitude);
+        write[-1] = static_cast<char>('0' + magnitude);
     }
     return end;
+}
+
+}  // namespace
+
+char* WriteInt(char* next, std::int32_t value) {
+    return WriteIntInline(next, value);
+}
+
+char* WritePoint(char* next, const Point& point) {
+    next = WriteIntInline(next, point.x);
+    *next++ = '/';
+    next = WriteIntInline(next, point.y);
+    *next++ = '/';
+    next = WriteIntInline(next, point.z);
+    *next++ = ' ';
+    return next;
 }
 
 void AppendInt(std::string& out, std::int32_t value) {
@@ -155,14 +196,8 @@ void AppendInt(std::string& out, std::int32_t value) {
 }
 
 void AppendPoint(std::string& out, const Point& point) {
-    std::array<char, 3 * 12> text;
-    char* next = text.data();
-    for (std::int32_t value : {point.x, point.y, point.z}) {
-        next = WriteInt(next, value);
-        *next++ = '/';
-    }
-    next[-1] = ' ';
-    out.append(text.data(), static_cast<std::size_t>(next - text.data()));
+    std::array<char, kLongestPoint> text;
+    out.append(text.data(), static_cast<std::size_t>(WritePoint(text.data(), point) - text.data()));
 }
 
 void AppendDecimal(std::string& out, double value) {

@@ -52,8 +52,13 @@ inline std::int32_t ReadValue(const DefinitionText& text, Cursor& cursor,
         const char* const stop = digits + 9;
         const char* next = digits;
         std::uint32_t magnitude = 0;
-        while (next != stop && IsDigit(*next))
-            magnitude = magnitude * 10 + static_cast<std::uint32_t>(*next++ - '0');
+        for (; next != stop; ++next) {
+            // Bytes below '0' wrap round to large values.
+            const std::uint32_t digit =
+                static_cast<std::uint32_t>(static_cast<unsigned char>(*next)) - std::uint32_t{'0'};
+            if (digit > 9) break;
+            magnitude = magnitude * 10 + digit;
+        }
         const char delimiter = *next;
         if (next != digits && (delimiter == '/' || delimiter == ' ' || delimiter == '\t')) {
             ++next;
@@ -89,6 +94,10 @@ double ReadDecimal(const DefinitionText& text, Cursor cursor);
 char* WriteInt(char* next, std::int32_t value);
 // "%d"
 void AppendInt(std::string& out, std::int32_t value);
+// "%d/%d/%d " at next; returns the end of what it wrote (at most kLongestPoint
+// bytes).
+inline constexpr std::size_t kLongestPoint = 3 * 12;
+char* WritePoint(char* next, const Point& point);
 // "%d/%d/%d "
 void AppendPoint(std::string& out, const Point& point);
 // "%lf": fixed notation with six decimals.
