@@ -38,6 +38,16 @@ TEST(MatrixTransformation, SinglePrecisionValuesTruncateAtExactProducts) {
               "Line 2/0/-1294967296 -1/0/-1294967296 ");
 }
 
+TEST(MatrixTransformation, EachRowTakesItsOwnColumnsWhateverTheNumbersLengths) {
+    // Rows with different coefficients, so that an axis computed with another
+    // row's values, or a number cut short or run on, shows.
+    const TransformMatrix matrix{{1, 0, 0, 5, 0, -3, 0, 0, 0, 0, 0.5f, -7}};
+    EXPECT_EQ(Transformed("fill 0 0 0 -9 10 99 123456 -1000 2000 -45 6000 300 x", matrix),
+              "Fill 5/0/-7 -4/-30/42 123461/3000/993 -40/-18000/143 x");
+    EXPECT_EQ(Transformed("line 1 2 3 1000000000 700000000 -9", matrix),
+              "Line 6/-6/-5 1000000005/-2100000000/-11 ");
+}
+
 TEST(MatrixTransformation, AnUntouchedMatrixFlattensEveryPoint) {
     EXPECT_EQ(Transformed("fill 1 2 3 4 5 6 7 8 9 10 11 12", {}), "Fill 0/0/0 0/0/0 0/0/0 0/0/0 ");
 }

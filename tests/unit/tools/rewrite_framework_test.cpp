@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "model/characters.h"
 #include "tools/int32_arithmetic.h"
@@ -119,6 +121,45 @@ TEST(PointText, DecimalsReadAsAtofAndWriteWithSixPlaces) {
     out += ' ';
     AppendInt(out, INT32_MIN);
     EXPECT_EQ(out, "0.250000 -0.333333 -2147483648");
+}
+
+TEST(PointText, IntegersOfEveryLengthWriteAsPrintfDoes) {
+    std::vector<std::int32_t> values = {INT32_MIN, INT32_MAX, INT32_MIN + 1};
+    // Both sides of each power of ten, where the written length changes.
+    for (std::int64_t power = 1; power <= 1'000'000'000; power *= 10) {
+        for (std::int64_t value : {power - 1, power, power + 1}) {
+            values.push_back(static_cast<std::int32_t>(value));
+            values.push_back(static_cast<std::int32_t>(-value));
+        }
+    }
+    for (std::int32_t value : values) {
+        const std::string expected = std::to_string(value);
+        std::string out;
+        AppendInt(out, value);
+        EXPECT_EQ(out, expected);
+        out.clear();
+        AppendPoint(out, {value, -value / 7, value % 1000});
+        EXPECT_EQ(out, expected + "/" + std::to_string(-value / 7) + "/" +
+                           std::to_string(value % 1000) + " ");
+    }
+}
+
+TEST(PointText, ValuesOfEveryLengthReadBack) {
+    // Up to nine digits are read in one go; a tenth digit takes the general way,
+    // which saturates as atoi does.
+    for (std::string digits : {"0", "7", "42", "512", "6000", "99999", "1234567", "12345678",
+                               "123456789", "2147483647", "2147483648", "99999999999"}) {
+        for (std::string sign : {"", "-"}) {
+            const std::string number = sign + digits;
+            const std::string bytes = number + "/1/2 " + number + " 0 0 ";
+            const model::DefinitionText text(bytes);
+            Cursor cursor = 0;
+            const std::int32_t expected = model::ReadInteger(text, 0);
+            EXPECT_EQ(ReadPoint(text, cursor), (Point{expected, 1, 2})) << number;
+            EXPECT_EQ(ReadPoint(text, cursor), (Point{expected, 0, 0})) << number;
+            EXPECT_EQ(cursor, text.End()) << number;
+        }
+    }
 }
 
 // The common scan, seen through a tool that leaves every point as it is.
