@@ -105,19 +105,28 @@ class PairFinder {
                 const unsigned char a = Fold(block[i]);
                 const unsigned char b = Fold(block[i + 1]);
                 unsigned char mark = 0;
+                // Without branches: 1 or 0 for each compare.
                 for (std::size_t k = 0; k < N; ++k)
-                    mark |= static_cast<unsigned char>((a == first[k]) & (b == second[k]));
+                    mark |= static_cast<unsigned char>(Is(a, first[k]) & Is(b, second[k]));
                 marks[i] = mark;
             }
-            for (std::size_t w = 0; w < kBlock; w += 8) {
-                std::uint64_t word;
-                std::memcpy(&word, marks.data() + w, sizeof word);
-                if (word != 0) return p + w + FirstMarked(word);
+            std::array<std::uint64_t, kBlock / 8> words;
+            std::memcpy(words.data(), marks.data(), kBlock);
+            std::uint64_t any = 0;
+            for (std::uint64_t word : words)
+                any |= word;
+            if (any != 0) {
+                std::size_t w = 0;
+                while (words[w] == 0)
+                    ++w;
+                return p + 8 * w + FirstMarked(words[w]);
             }
             p += kBlock;
         }
         return p;
     }
+
+    static unsigned Is(unsigned char a, unsigned char b) { return static_cast<unsigned>(a == b); }
 
     // The index of the first byte of eight that is not zero.
     static std::size_t FirstMarked(std::uint64_t word) {
