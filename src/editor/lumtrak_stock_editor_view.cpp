@@ -38,6 +38,8 @@ struct ViewCommands {
          &V::OnUpdateHighlightCurrentPanel},
         {Command::Animate, &V::OnAnimate, &V::OnUpdateAnimate},
         {Command::ShowAxis, &V::OnShowAxis, &V::OnUpdateShowAxis},
+        {Command::D3DPreview, &V::OnD3DPreview, &V::OnUpdateD3DPreview},
+        {Command::RefreshPreview, &V::OnRefreshPreview},
         // The stock index.
         {Command::UpdateStockIndex, &V::OnUpdateStockIndex},
         {Command::RebuildStockIndex, &V::OnRebuildStockIndex},

@@ -118,6 +118,11 @@ class CLumtrakStockEditorView : public QsciScintilla,
     void OnRebuildStockIndex();
     void OnListRequiredFiles();
 
+    // The 3D preview's commands of the Preview menu (d3d_preview_commands.cpp).
+    void OnD3DPreview();
+    void OnUpdateD3DPreview(CommandState& state);
+    void OnRefreshPreview();
+
     void OnEditUndo();
     void OnUpdateEditUndo(CommandState& state);
     void OnEditCut();

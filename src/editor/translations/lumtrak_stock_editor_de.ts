@@ -466,4 +466,97 @@
             <translation>Die Zeichenfolge '%1' wurde nicht gefunden.</translation>
         </message>
     </context>
+    <context>
+        <name>lumtrak::editor::D3DPreview</name>
+        <message>
+            <source>Cab 1</source>
+            <translation>Führerstand 1</translation>
+        </message>
+        <message>
+            <source>Cab 2</source>
+            <translation>Führerstand 2</translation>
+        </message>
+        <message>
+            <source>Spotlight</source>
+            <translation>Spotlicht</translation>
+        </message>
+        <message>
+            <source>Refresh</source>
+            <translation>Aktualisieren</translation>
+        </message>
+        <message>
+            <source>Stop Animation</source>
+            <translation>Animation anhalten</translation>
+        </message>
+        <message>
+            <source>Step Animation</source>
+            <translation>Animation Einzelschritt</translation>
+        </message>
+        <message>
+            <source>Run Animation</source>
+            <translation>Animation abspielen</translation>
+        </message>
+        <message>
+            <source>Low Light</source>
+            <translation>Wenig Licht</translation>
+        </message>
+        <message>
+            <source>Dim lighting</source>
+            <translation>Gedämpftes Licht</translation>
+        </message>
+        <message>
+            <source>Bright Lighting</source>
+            <translation>Helles Licht</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CameraControlDialog</name>
+        <message>
+            <source>Camera control</source>
+            <translation>Kamerasteuerung</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Richtung</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CustomMaterialDialog</name>
+        <message>
+            <source>Custom Material</source>
+            <translation>Benutzerdefiniertes Material</translation>
+        </message>
+        <message>
+            <source>Ambient Colour:</source>
+            <translation>Umgebungsfarbe:</translation>
+        </message>
+        <message>
+            <source>Emissive Colour:</source>
+            <translation>Leuchtfarbe:</translation>
+        </message>
+        <message>
+            <source>Specular Colour:</source>
+            <translation>Glanzfarbe:</translation>
+        </message>
+        <message>
+            <source>Specular power</source>
+            <translation>Glanzstärke</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Aktualisieren</translation>
+        </message>
+        <message>
+            <source>Enter an integer between %1 and %2.</source>
+            <translation>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+        </message>
+        <message>
+            <source>Enter an integer.</source>
+            <translation>Geben Sie eine ganze Zahl ein.</translation>
+        </message>
+    </context>
 </TS>
