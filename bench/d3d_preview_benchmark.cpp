@@ -40,7 +40,9 @@ struct PreviewUnderTest {
         view->OnCommand(editor::Command::D3DPreview);
         preview = view->m_pD3DPreview;
         preview->resize(kWidth, kHeight);
-        QTest::qWaitFor([&] { return preview->Session().Engine() != nullptr; }, 10000);
+        if (!QTest::qWaitFor([&] { return preview->Session().Engine() != nullptr; }, 10000)) {
+            return;
+        }
         const QSize area = preview->RenderingWindow()->size();
         preview->resize(kWidth + (kWidth - area.width()), kHeight + (kHeight - area.height()));
         QTest::qWait(50);

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -17,6 +16,7 @@
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
+#include "editor/message_box_sink.h"
 #include "model/texture_registry.h"
 #include "preview3d/bitmap_file.h"
 #include "preview3d/capture_area.h"
@@ -137,25 +137,24 @@ class D3DPreview::RenderingArea : public QWidget {
     D3DPreview& preview_;
 };
 
-// Shows the messages of a scene load, one message box after the other.
+// Shows the messages of a scene load as message boxes, or hands them to the
+// handler that replaces them.
 class D3DPreview::Messages : public platform::MessageSink {
   public:
-    explicit Messages(QWidget& owner) : owner_(owner) {}
+    explicit Messages(QWidget& owner) : boxes_(&owner) {}
     void Show(std::string_view caption, std::string_view text) override {
-        const QString captionText =
-            qtshell::DecodeWindows1252(QByteArrayView(caption.data(), qsizetype(caption.size())));
-        const QString messageText =
-            qtshell::DecodeWindows1252(QByteArrayView(text.data(), qsizetype(text.size())));
-        if (handler) {
-            handler(captionText, messageText);
+        if (!handler) {
+            boxes_.Show(caption, text);
             return;
         }
-        QMessageBox::warning(&owner_, captionText, messageText);
+        handler(
+            qtshell::DecodeWindows1252(QByteArrayView(caption.data(), qsizetype(caption.size()))),
+            qtshell::DecodeWindows1252(QByteArrayView(text.data(), qsizetype(text.size()))));
     }
     MessageHandler handler;
 
   private:
-    QWidget& owner_;
+    MessageBoxSink boxes_;
 };
 
 D3DPreview::D3DPreview(CLumtrakStockEditorView* view, QWidget* parent)
