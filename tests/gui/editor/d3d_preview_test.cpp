@@ -491,6 +491,30 @@ class D3DPreviewTest : public QObject {
         QTRY_VERIFY(!second);
     }
 
+    void aWindowOutlivingItsViewKeepsWorkingWithoutIt() {
+        D3DPreview* first = Open();
+        QVERIFY(first);
+        CLumtrakStockEditorView* view = &editor->View();
+        view->OnCommand(Command::D3DPreview);  // lets the first go
+        view->OnCommand(Command::D3DPreview);
+        QPointer<D3DPreview> linked = view->m_pD3DPreview;
+        QPointer<D3DPreview> unlinked = first;
+        QTRY_VERIFY(linked->Session().Engine());
+        delete CChildFrame::Of(*view);
+        // The view takes its linked window with it; the other stays and no
+        // longer reads from the view.
+        QVERIFY(!linked);
+        QVERIFY(unlinked);
+        QVERIFY(!unlinked->View());
+        const preview3d::ScenePart* shown = unlinked->Session().TopPart();
+        unlinked->Refresh();
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(unlinked, &activate);
+        QCOMPARE(unlinked->Session().TopPart(), shown);
+        QVERIFY(unlinked->close());
+        QTRY_VERIFY(!unlinked);
+    }
+
     void theWindowShowsWhatRender3dRenders() {
         D3DPreview* preview = Open();
         QVERIFY(preview);
