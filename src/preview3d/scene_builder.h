@@ -46,7 +46,8 @@ void IncludePart(ScenePart& parent, std::string_view name, const Inclusion& at, 
                  SceneEnvironment& environment);
 
 // Gives a part that has faces or children its frame in the scene, with the
-// faces as its visual, and places its children.
+// faces as its visual. The top part, which finishes last, then places the
+// whole tree.
 void FinishPart(ScenePart& part);
 
 // Adds the face to the part's faces with the material of the code; the

@@ -91,7 +91,10 @@ void FinishPart(ScenePart& part) {
     if (!part.meshBuilder && part.children.empty()) return;
     part.frame = part.engine.CreateFrame();
     if (part.meshBuilder) part.frame->AddVisual(part.meshBuilder);
-    UpdatePart(part, nullptr, 0);
+    // Every part is placed again, from scratch, when the top part finishes
+    // last; placing each included part's subtree on the way would only be
+    // overwritten, and would cost the tree's size times its depth.
+    if (part.root == &part) UpdatePart(part, nullptr, 0);
 }
 
 void AddFillFaces(ScenePart& part, const model::Panel& panel, SceneEnvironment& environment) {
