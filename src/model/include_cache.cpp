@@ -6,6 +6,8 @@
 namespace lumtrak::model {
 namespace {
 
+constexpr std::string_view kStockIndexName = "Stock Index";
+
 std::string FileKey(const platform::FileIdentity& identity) {
     return "file:" + std::to_string(identity.device) + ":" + std::to_string(identity.inode);
 }
@@ -23,64 +25,63 @@ IncludeCache& IncludeCache::Process() {
 void IncludeCache::Clear() {
     index_.reset();
     files_.clear();
+    cachedBytes_ = 0;
 }
 
-namespace {
-
-// The identity of a file named in any case, and the name it has on disk. The
-// exact name is tried first: one look at the file system in the usual case.
-std::optional<std::pair<std::string, platform::FileIdentity>> Locate(const std::string& name) {
-    if (auto identity = platform::IdentifyFile(name)) return std::pair{name, *identity};
-    const auto onDisk = platform::FindPathIgnoringCase(name);
-    if (!onDisk) return std::nullopt;
-    if (auto identity = platform::IdentifyFile(*onDisk)) return std::pair{*onDisk, *identity};
-    return std::nullopt;
-}
-
-}  // namespace
-
-const StockIndex* IncludeCache::CurrentStockIndex() {
-    const auto located = Locate("Stock Index");
-    const auto path = located ? std::optional(located->first) : std::nullopt;
-    const auto identity = located ? std::optional(located->second) : std::nullopt;
+const StockIndex* IncludeCache::StockIndexIn(IncludeFolder& where) {
+    std::error_code error;
+    const platform::FileDescriptor file =
+        where.lookup.OpenFile(where.folder, kStockIndexName, error);
+    const auto identity = file.IsOpen() ? platform::IdentifyOpenFile(file.Get()) : std::nullopt;
     if (!identity) {
         index_.reset();
         return nullptr;
     }
     if (index_ && index_->identity == *identity) return &index_->index;
-    const auto content = platform::ReadWholeFile(*path);
-    if (!content) {
+    std::string content;
+    if (platform::ReadToEnd(file.Get(), content)) {
         index_.reset();
         return nullptr;
     }
-    index_ = CachedIndex{*identity, StockIndex::Parse(*content)};
+    index_ = CachedIndex{*identity, StockIndex::Parse(content)};
     return &index_->index;
 }
 
-std::shared_ptr<const IncludeFile> IncludeCache::OpenDefinitionFile(
-    std::string_view path, platform::MessageSink& messages) {
+IncludeCache::Opened IncludeCache::OpenDefinitionFile(IncludeFolder& where, std::string_view path,
+                                                      std::size_t largestFile,
+                                                      platform::MessageSink& messages) {
     const std::string trimmed(platform::TrimPath(path));
-    if (const auto located = Locate(trimmed)) {
-        auto found = files_.find(trimmed);
-        if (found != files_.end() && found->second.identity == located->second) {
-            return found->second.file;
+    std::int64_t size = 0;
+    platform::FileDescriptor handle =
+        platform::OpenForView(where.lookup, where.folder, trimmed, true, messages, size);
+    if (!handle.IsOpen()) return {};
+    const auto identity = platform::IdentifyOpenFile(handle.Get());
+    if (identity) {
+        const auto found = files_.find(FileKey(*identity));
+        if (found != files_.end() && found->second.identity == *identity) {
+            return {found->second.file};
         }
     }
+    if (size > 0 && std::uint64_t(size) > largestFile) return {nullptr, true};
 
     platform::MappedFile mapped;
-    platform::OpenMappedFile(std::string(path), mapped, true, messages);
-    if (mapped.view == nullptr) return nullptr;
-    // The cache keeps the identity of the file that was actually read.
-    const auto readIdentity = platform::IdentifyOpenFile(mapped.fileHandle);
+    platform::ReadIntoView(std::move(handle), size, trimmed, mapped, messages);
+    if (mapped.view == nullptr) return {};
     auto file = std::make_shared<const IncludeFile>(
-        std::string(mapped.Content()), readIdentity ? FileKey(*readIdentity) : "path:" + trimmed);
-    platform::CloseMappedFile(mapped);
+        mapped.TakeContent(), identity ? FileKey(*identity) : "path:" + trimmed);
 
-    if (readIdentity) {
-        if (files_.size() >= kMaxCachedFiles) files_.clear();
-        files_[trimmed] = CachedFile{*readIdentity, file};
+    if (identity) {
+        const std::size_t bytes = file->content.size();
+        if (files_.size() >= kMaxCachedFiles || cachedBytes_ + bytes > kMaxCachedBytes) {
+            files_.clear();
+            cachedBytes_ = 0;
+        }
+        CachedFile& cached = files_[FileKey(*identity)];
+        if (cached.file) cachedBytes_ -= cached.file->content.size();
+        cached = CachedFile{*identity, file};
+        cachedBytes_ += bytes;
     }
-    return file;
+    return {file};
 }
 
 }  // namespace lumtrak::model

@@ -1,15 +1,13 @@
 // What bounds a load besides its text: the include budget, and index entries
 // that are no regular files.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <string>
 
 #include "loader_test_support.h"
 #include "support/deadline.h"
+#include "support/fifo.h"
 
 namespace lumtrak::model {
 namespace {
@@ -112,18 +110,7 @@ TEST_F(IncludeBudgetTest, EveryTopLevelLoadStartsWithAFullBudget) {
     EXPECT_EQ(Notes().size(), 2u);  // notes are appended, one for each load
 }
 
-// A FIFO in the program folder, and how to release a reader that waits on it.
-struct Fifo {
-    Fifo(const testing::TempFolder& folder, const std::string& name)
-        : path((folder.Path() / name).string()) {
-        if (::mkfifo(path.c_str(), 0600) != 0) ADD_FAILURE() << "mkfifo " << path;
-    }
-    void ReleaseReaders() const {
-        const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0) ::close(writer);
-    }
-    std::string path;
-};
+using testing::Fifo;
 
 TEST_F(LoaderTest, AStockIndexThatIsAFifoIsAMissingIndex) {
     const Fifo fifo(programFolder, "Stock Index");

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/texture_registry.h"
-#include "platform/current_folder.h"
 #include "platform/program_folder.h"
 #include "rm/bmp_codec.h"
 #include "rm/engine.h"
@@ -18,21 +17,18 @@ std::string BmpFile(int width, int height) {
     return {bytes.begin(), bytes.end()};
 }
 
-TEST(Texture, LoadsByNameFromTheCurrentFolderOnly) {
-    testing::TempFolder folder;
-    folder.Write("Sub/Wood.BMP", BmpFile(4, 2));
-    folder.Write("notes.bmp", "not an image");
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+TEST(Texture, LoadsABmpFromItsBytes) {
     Engine engine;
-    ASSERT_TRUE(platform::ChangeCurrentFolder(folder.Path().string()));
-    EXPECT_FALSE(engine.LoadTexture("wood.bmp"));  // not in this folder
-    auto texture = engine.LoadTexture("sub\\wood.bmp");
+    auto texture = engine.LoadTexture(Bytes(BmpFile(4, 2)));
     ASSERT_TRUE(texture);
     EXPECT_EQ(texture->GetImage()->width, 4);
     EXPECT_FALSE(texture->GetDecalTransparency());
-    EXPECT_FALSE(engine.LoadTexture("notes.bmp"));
-    EXPECT_FALSE(engine.LoadTexture(""));
-    ASSERT_TRUE(platform::ChangeCurrentFolder(folder / "Sub"));
-    EXPECT_TRUE(engine.LoadTexture("wood.bmp"));
+    EXPECT_FALSE(engine.LoadTexture(Bytes("not an image")));
+    EXPECT_FALSE(engine.LoadTexture(Bytes("")));
 }
 
 TEST(Texture, TexturesMadeFromOneImageShareItsPixels) {
@@ -70,6 +66,35 @@ TEST(Texture, TheRegistryLoadsThroughTheEngine) {
     EXPECT_EQ(RegistryTexture(registry.Find(plank)->texture.get())->GetImage()->width, 3);
     EXPECT_FALSE(RegistryTexture(registry.Find(missing)->texture.get()));
     platform::SetProgramFolderOverride("");
+}
+
+TEST(Texture, NamesOfOneFileShareThePictureButNotTheTexture) {
+    testing::TempFolder document;
+    document.Write("plank.bmp", BmpFile(3, 1));
+    Engine engine;
+    RegistryLoader loader(engine);
+    model::TextureRegistry registry;
+    registry.SetLoader(&loader);
+    registry.SetDocumentFolder(document.Path().string());
+    const auto plain =
+        RegistryTexture(registry.Find(registry.InternTexture("plank.bmp", ""))->texture.get());
+    const auto dotted =
+        RegistryTexture(registry.Find(registry.InternTexture("./plank.bmp", ""))->texture.get());
+    ASSERT_TRUE(plain && dotted);
+    EXPECT_EQ(plain->GetImage(), dotted->GetImage());
+    plain->SetDecalTransparency(true);
+    EXPECT_FALSE(dotted->GetDecalTransparency());
+}
+
+TEST(Texture, APictureTooLargeIsToldByItsHeaderAlone) {
+    const std::string header = BmpFile(4096, 4096).substr(0, 54);  // no pixels follow
+    EXPECT_EQ(BmpPictureBytes(Bytes(header)), 4096u * 4096u + 256u * 4u);
+    Engine engine;
+    RegistryLoader loader(engine);
+    const auto loaded = loader.LoadTexture({header.data(), header.size()}, 1 << 20);
+    EXPECT_FALSE(loaded.texture);
+    EXPECT_EQ(loaded.pictureBytes, 4096u * 4096u + 256u * 4u);
+    EXPECT_EQ(BmpPictureBytes(Bytes("BM")), std::nullopt);
 }
 
 }  // namespace
