@@ -17,18 +17,13 @@ std::string FileKey(const platform::FileIdentity& identity) {
 IncludeFile::IncludeFile(std::string bytes, std::string key)
     : content(std::move(bytes)), text(content), names(text), sourceKey(std::move(key)) {}
 
-IncludeCache& IncludeCache::Process() {
-    static IncludeCache cache;
-    return cache;
-}
-
 void IncludeCache::Clear() {
     index_.reset();
     files_.clear();
     cachedBytes_ = 0;
 }
 
-const StockIndex* IncludeCache::StockIndexIn(IncludeFolder& where) {
+const PartIndex* IncludeCache::StockIndexIn(IncludeFolder& where) {
     std::error_code error;
     const platform::FileDescriptor file =
         where.lookup.OpenFile(where.folder, kStockIndexName, error);
@@ -37,14 +32,14 @@ const StockIndex* IncludeCache::StockIndexIn(IncludeFolder& where) {
         index_.reset();
         return nullptr;
     }
-    if (index_ && index_->identity == *identity) return &index_->index;
+    if (index_ && index_->identity == *identity) return index_->index.get();
     std::string content;
     if (platform::ReadToEnd(file.Get(), content)) {
         index_.reset();
         return nullptr;
     }
-    index_ = CachedIndex{*identity, StockIndex::Parse(content)};
-    return &index_->index;
+    index_ = CachedIndex{*identity, readIndex_(content)};
+    return index_->index.get();
 }
 
 IncludeCache::Opened IncludeCache::OpenDefinitionFile(IncludeFolder& where, std::string_view path,

@@ -10,13 +10,11 @@
 #include "model/definition_text.h"
 #include "model/include_folder.h"
 #include "model/name_directory.h"
+#include "model/part_index.h"
 #include "platform/file_lookup.h"
 #include "platform/message_sink.h"
-#include "stockindex/stock_index.h"
 
 namespace lumtrak::model {
-
-using stockindex::StockIndex;
 
 // A definition file opened for an include, with the names it defines.
 struct IncludeFile {
@@ -35,12 +33,12 @@ struct IncludeFile {
 // what reading the file again would give.
 class IncludeCache {
   public:
-    // The cache of the running program.
-    static IncludeCache& Process();
+    // readIndex reads the "Stock Index" into the part index of the loads.
+    explicit IncludeCache(PartIndexReader readIndex) : readIndex_(std::move(readIndex)) {}
 
     // The "Stock Index" of the folder (any case), or null when there is none
     // that can be opened.
-    const StockIndex* StockIndexIn(IncludeFolder& where);
+    const PartIndex* StockIndexIn(IncludeFolder& where);
 
     struct Opened {
         std::shared_ptr<const IncludeFile> file;
@@ -57,7 +55,7 @@ class IncludeCache {
   private:
     struct CachedIndex {
         platform::FileIdentity identity;
-        StockIndex index;
+        std::unique_ptr<const PartIndex> index;
     };
     struct CachedFile {
         platform::FileIdentity identity;
@@ -68,6 +66,7 @@ class IncludeCache {
     static constexpr std::size_t kMaxCachedFiles = 4096;
     static constexpr std::size_t kMaxCachedBytes = std::size_t{256} << 20;
 
+    PartIndexReader readIndex_;
     std::optional<CachedIndex> index_;
     // By the file's device and inode: every path to one file shares it.
     std::unordered_map<std::string, CachedFile> files_;

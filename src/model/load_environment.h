@@ -11,18 +11,14 @@
 #include "model/include_folder.h"
 #include "platform/message_sink.h"
 
-namespace lumtrak::stockindex {
-class StockIndex;
-}
-
 // What a load of definitions reads besides the text, and the state that one
 // top-level load keeps across the definitions it includes.
 namespace lumtrak::model {
 
 class IncludeCache;
 struct IncludeFile;
+class PartIndex;
 class TextureRegistry;
-using stockindex::StockIndex;
 
 // The selection whose lines are highlighted, as byte offsets.
 struct TextSelection {
@@ -94,7 +90,7 @@ struct LoadEnvironment {
     struct IndexLookup {
         bool done = false;
         IncludeFolder programFolder;
-        const StockIndex* index = nullptr;
+        const PartIndex* index = nullptr;
         std::unordered_map<std::string, std::shared_ptr<const IncludeFile>> openedFiles;
     } indexLookup;
     // What the load has to tell that is no message box (the command line prints

@@ -1,6 +1,6 @@
 #include "preview3d/texture_for_number.h"
 
-#include "rm/registry_loader.h"
+#include "preview3d/registry_loader.h"
 
 namespace lumtrak::preview3d {
 
@@ -11,13 +11,13 @@ std::shared_ptr<rm::Texture> TextureForNumber(model::TextureRegistry& registry,
         auto* entry = registry.Find(static_cast<std::int16_t>(number));
         if (entry == nullptr) return nullptr;
         registry.LoadTextureObject(*entry);
-        return rm::RegistryTexture(entry->texture.get());
+        return RegistryTexture(entry->texture.get());
     }
     if (number < -INT16_MAX) return nullptr;
     const auto* entry = registry.Find(static_cast<std::int16_t>(-number));
     if (entry == nullptr) return nullptr;
     const auto privateCopy = registry.LoadPrivateTexture(*entry);
-    return rm::RegistryTexture(privateCopy.get());
+    return RegistryTexture(privateCopy.get());
 }
 
 }  // namespace lumtrak::preview3d

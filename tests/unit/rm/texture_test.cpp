@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/texture_registry.h"
-#include "platform/program_folder.h"
 #include "rm/bmp_codec.h"
 #include "rm/engine.h"
-#include "rm/registry_loader.h"
-#include "support/temp_folder.h"
 
 namespace lumtrak::rm {
 namespace {
@@ -47,53 +43,9 @@ TEST(Texture, TexturesMadeFromOneImageShareItsPixels) {
     EXPECT_FALSE(engine.CreateTexture(broken));
 }
 
-TEST(Texture, TheRegistryLoadsThroughTheEngine) {
-    testing::TempFolder program;
-    testing::TempFolder document;
-    program.Write("Textures/rail.bmp", BmpFile(2, 2));
-    document.Write("plank.bmp", BmpFile(3, 1));
-    platform::SetProgramFolderOverride(program.Path().string());
-
-    Engine engine;
-    RegistryLoader loader(engine);
-    model::TextureRegistry registry;
-    registry.SetLoader(&loader);
-    registry.SetDocumentFolder(document.Path().string());
-    const auto rail = registry.InternTexture("rail.bmp", "");
-    const auto plank = registry.InternTexture("plank.bmp", "");
-    const auto missing = registry.InternTexture("missing.bmp", "");
-    EXPECT_EQ(RegistryTexture(registry.Find(rail)->texture.get())->GetImage()->width, 2);
-    EXPECT_EQ(RegistryTexture(registry.Find(plank)->texture.get())->GetImage()->width, 3);
-    EXPECT_FALSE(RegistryTexture(registry.Find(missing)->texture.get()));
-    platform::SetProgramFolderOverride("");
-}
-
-TEST(Texture, NamesOfOneFileShareThePictureButNotTheTexture) {
-    testing::TempFolder document;
-    document.Write("plank.bmp", BmpFile(3, 1));
-    Engine engine;
-    RegistryLoader loader(engine);
-    model::TextureRegistry registry;
-    registry.SetLoader(&loader);
-    registry.SetDocumentFolder(document.Path().string());
-    const auto plain =
-        RegistryTexture(registry.Find(registry.InternTexture("plank.bmp", ""))->texture.get());
-    const auto dotted =
-        RegistryTexture(registry.Find(registry.InternTexture("./plank.bmp", ""))->texture.get());
-    ASSERT_TRUE(plain && dotted);
-    EXPECT_EQ(plain->GetImage(), dotted->GetImage());
-    plain->SetDecalTransparency(true);
-    EXPECT_FALSE(dotted->GetDecalTransparency());
-}
-
-TEST(Texture, APictureTooLargeIsToldByItsHeaderAlone) {
+TEST(Texture, ThePictureABmpWouldTakeIsToldByItsHeaderAlone) {
     const std::string header = BmpFile(4096, 4096).substr(0, 54);  // no pixels follow
     EXPECT_EQ(BmpPictureBytes(Bytes(header)), 4096u * 4096u + 256u * 4u);
-    Engine engine;
-    RegistryLoader loader(engine);
-    const auto loaded = loader.LoadTexture({header.data(), header.size()}, 1 << 20);
-    EXPECT_FALSE(loaded.texture);
-    EXPECT_EQ(loaded.pictureBytes, 4096u * 4096u + 256u * 4u);
     EXPECT_EQ(BmpPictureBytes(Bytes("BM")), std::nullopt);
 }
 

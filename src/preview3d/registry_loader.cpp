@@ -1,14 +1,14 @@
-#include "rm/registry_loader.h"
+#include "preview3d/registry_loader.h"
 
 #include "rm/bmp_codec.h"
 
-namespace lumtrak::rm {
+namespace lumtrak::preview3d {
 namespace {
 
 struct LoadedTexture final : model::TextureObject {
-    explicit LoadedTexture(std::shared_ptr<Texture> loaded) : texture(std::move(loaded)) {}
+    explicit LoadedTexture(std::shared_ptr<rm::Texture> loaded) : texture(std::move(loaded)) {}
     std::size_t PictureBytes() const override { return texture->GetImage()->MemoryBytes(); }
-    std::shared_ptr<Texture> texture;
+    std::shared_ptr<rm::Texture> texture;
 };
 
 }  // namespace
@@ -17,7 +17,7 @@ model::TextureLoader::Loaded RegistryLoader::LoadTexture(std::span<const char> f
                                                          std::size_t largestPicture) {
     const std::span bytes(reinterpret_cast<const std::uint8_t*>(fileBytes.data()),
                           fileBytes.size());
-    const auto pictureBytes = BmpPictureBytes(bytes);
+    const auto pictureBytes = rm::BmpPictureBytes(bytes);
     if (!pictureBytes) return {};
     if (*pictureBytes > largestPicture) return {nullptr, *pictureBytes};
     auto texture = engine_.LoadTexture(bytes);
@@ -35,9 +35,9 @@ std::unique_ptr<model::TextureObject> RegistryLoader::ShareTexture(
     return std::make_unique<LoadedTexture>(std::move(shared));
 }
 
-std::shared_ptr<Texture> RegistryTexture(const model::TextureObject* object) {
+std::shared_ptr<rm::Texture> RegistryTexture(const model::TextureObject* object) {
     const auto* loaded = dynamic_cast<const LoadedTexture*>(object);
     return loaded != nullptr ? loaded->texture : nullptr;
 }
 
-}  // namespace lumtrak::rm
+}  // namespace lumtrak::preview3d
