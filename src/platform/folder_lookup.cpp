@@ -104,8 +104,14 @@ FileDescriptor FolderLookup::OpenComponent(int at, const std::string& component,
 FileDescriptor FolderLookup::Open(const Folder& in, std::string_view path, bool wantFolder,
                                   std::error_code& error, std::int64_t* size) {
     error = std::make_error_code(std::errc::no_such_file_or_directory);
+    // A path is a C string to the system: it ends at its first zero byte.
+    path = path.substr(0, path.find('\0'));
     const bool absolute = !path.empty() && path.front() == '/';
     if (path.empty() || (!absolute && !in.IsOpen())) return {};
+    if (!wantFolder && path.back() == '/') {
+        error = std::make_error_code(std::errc::not_a_directory);  // it names a folder
+        return {};
+    }
     const int start = absolute ? AT_FDCWD : in.Descriptor();
 
     // Nearly every path names the file as it stands on disk.

@@ -84,7 +84,7 @@ void StockFolderScan::ScanTree(const std::string& path) {
         notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
         return;
     }
-    ScanFolder(std::move(tree), path, true);
+    if (FirstVisit(tree.Get(), path, true)) ScanFolder(std::move(tree), path, true);
 }
 
 std::vector<StockFolderScan::Entry> StockFolderScan::ListEntries(int folder) {
@@ -124,29 +124,29 @@ bool StockFolderScan::IndexableName(const std::string& path) {
     return false;
 }
 
-bool StockFolderScan::MayFollowLink(int folder, const std::string& name, const std::string& path,
-                                    bool toFolder) {
+bool StockFolderScan::LeadsIntoProgramFolder(int folder, const std::string& name,
+                                             const std::string& path) {
     // O_PATH opens without reading, so a FIFO behind the link cannot block it.
     const FileDescriptor target(::openat(folder, name.c_str(), O_PATH | O_CLOEXEC));
-    if (!target.IsOpen()) return !toFolder;  // a dangling link to a file is reported when read
+    if (!target.IsOpen()) return true;  // a dangling link is reported when it is read
     const auto real = RealPath(target.Get(), path);
-    if (!real || !IsWithin(*real, programFolder_)) {
-        notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
-        return false;
-    }
+    if (real && IsWithin(*real, programFolder_)) return true;
+    notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
+    return false;
+}
+
+bool StockFolderScan::FirstVisit(int folder, const std::string& path, bool throughLink) {
     struct stat info {};
-    if (toFolder && ::fstat(target.Get(), &info) == 0 &&
-        walked_.contains({info.st_dev, info.st_ino})) {
-        notes_.push_back("link '" + path + "' skipped: the folder it leads to is indexed already");
-        return false;
+    if (::fstat(folder, &info) != 0 || walked_.insert({info.st_dev, info.st_ino}).second) {
+        return true;
     }
-    return true;
+    notes_.push_back(throughLink
+                         ? "link '" + path + "' skipped: the folder it leads to is indexed already"
+                         : "'" + path + "' skipped: its folder is indexed already through a link");
+    return false;
 }
 
 void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path, bool isTree) {
-    struct stat info {};
-    if (::fstat(folder.Get(), &info) == 0) walked_.insert({info.st_dev, info.st_ino});
-
     status_.ShowStatus(path);
     if (!isTree) {
         out_.Line(kNodeLine);
@@ -158,9 +158,11 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
         if (!entry.folder || IsHidden(entry.name)) continue;
         const std::string subPath = Join(path, entry.name);
         if (!IndexableName(subPath)) continue;
-        if (entry.link && !MayFollowLink(folder.Get(), entry.name, subPath, true)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, subPath)) continue;
         FileDescriptor sub(::openat(folder.Get(), entry.name.c_str(), kFolderFlags));
-        if (sub.IsOpen()) ScanFolder(std::move(sub), subPath, false);
+        if (sub.IsOpen() && FirstVisit(sub.Get(), subPath, entry.link)) {
+            ScanFolder(std::move(sub), subPath, false);
+        }
     }
 
     const bool anyStockFile = std::any_of(entries.begin(), entries.end(), [](const Entry& entry) {
@@ -174,7 +176,7 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
         if (!IsStockFile(entry.name, entry.folder) || IsHidden(entry.name)) continue;
         const std::string filePath = Join(path, entry.name);
         if (!IndexableName(filePath)) continue;
-        if (entry.link && !MayFollowLink(folder.Get(), entry.name, filePath, false)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, filePath)) continue;
         const auto content = platform::ReadMappedFileAt(folder.Get(), entry.name, filePath, true,
                                                         buffer_, messages_);
         if (content) WriteEntries(*content, filePath, out_);

@@ -34,10 +34,11 @@ class StockFolderScan {
     // without any ".stk" file writes a single "End NODE" in place of its
     // entries, so a tree folder without one ends with an unmatched "End NODE".
     //
-    // A link is followed only into the program folder, and a link to a folder
-    // only when that folder has not been walked yet; a name with a line break
-    // or a tab, which no index line can hold, is passed over. Each of these
-    // leaves a note.
+    // Every folder is walked once, by the first way to it in the walk's order,
+    // and a link is followed only into the program folder: links that fan out
+    // or lead round cost no more than the folders they lead to. A name with a
+    // line break or a tab, which no index line can hold, is passed over. Each
+    // of these leaves a note.
     void ScanTree(const std::string& path);
 
   private:
@@ -45,8 +46,12 @@ class StockFolderScan {
 
     void ScanFolder(platform::FileDescriptor folder, const std::string& path, bool isTree);
     std::vector<Entry> ListEntries(int folder);
-    // Whether the link name in folder (at path) may be followed; notes why not.
-    bool MayFollowLink(int folder, const std::string& name, const std::string& path, bool toFolder);
+    // Whether the link name in folder (at path) leads into the program folder;
+    // notes it when not.
+    bool LeadsIntoProgramFolder(int folder, const std::string& name, const std::string& path);
+    // Whether the folder open as folder (at path) is walked for the first time;
+    // notes it when not.
+    bool FirstVisit(int folder, const std::string& path, bool throughLink);
     bool IndexableName(const std::string& path);
 
     std::string programFolder_;

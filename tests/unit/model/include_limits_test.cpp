@@ -82,6 +82,36 @@ TEST_F(IncludeBudgetTest, PastThePanelBudgetIncludesPlaceNothingButTheOwnPanelsS
     EXPECT_EQ(Notes().size(), 1u);
 }
 
+TEST_F(IncludeBudgetTest, TheTextsOwnPanelsStopAtACountOfTheirOwnWithOneNote) {
+    LoadLimits limits;
+    limits.ownPanels = 5;
+    std::string text;
+    for (int i = 0; i < 8; ++i)
+        text += "fill\n";
+    auto& model = LoadWithin(limits, text);
+    EXPECT_EQ(CountPanels(model), 5u);
+    ASSERT_EQ(Notes().size(), 1u);
+    EXPECT_EQ(Notes()[0], OwnPanelBudgetNote(limits));
+    EXPECT_EQ(Notes()[0],
+              "panel budget spent: further panels placed nothing (a load places at "
+              "most 5 panels of its own text)");
+}
+
+TEST_F(IncludeBudgetTest, AnIncludedFileLargerThanTheBudgetIsNotRead) {
+    LoadLimits limits;
+    limits.includedBytes = 1000;
+    programFolder.Write("big.stk",
+                        "name Big\nrect 3 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n" + std::string(1000, '#'));
+    programFolder.Write("small.stk", "name Small\nrect 4 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n");
+    WriteIndex({{"Big", "big.stk"}, {"Small", "small.stk"}});
+    auto& model = LoadWithin(limits, "include 0 0 0 Big\ninclude 0 0 0 Small\n");
+    // Past the budget nothing more is placed, the small part included.
+    EXPECT_EQ(CountPanels(model), 0u);
+    ASSERT_EQ(Notes().size(), 1u);
+    EXPECT_EQ(Notes()[0], LoadBudgetNote(limits));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(IncludeBudgetTest, TheTextReadByIncludedDefinitionsIsBounded) {
     LoadLimits limits;
     limits.includedBytes = 10'000;
