@@ -1,16 +1,11 @@
 #include "model/include_cache.h"
 
-#include "platform/mapped_file.h"
 #include "platform/whole_file.h"
 
 namespace lumtrak::model {
 namespace {
 
 constexpr std::string_view kStockIndexName = "Stock Index";
-
-std::string FileKey(const platform::FileIdentity& identity) {
-    return "file:" + std::to_string(identity.device) + ":" + std::to_string(identity.inode);
-}
 
 }  // namespace
 
@@ -45,25 +40,19 @@ const PartIndex* IncludeCache::StockIndexIn(IncludeFolder& where) {
 IncludeCache::Opened IncludeCache::OpenDefinitionFile(IncludeFolder& where, std::string_view path,
                                                       std::size_t largestFile,
                                                       platform::MessageSink& messages) {
-    const std::string trimmed(platform::TrimPath(path));
-    std::int64_t size = 0;
-    platform::FileDescriptor handle =
-        platform::OpenForView(where.lookup, where.folder, trimmed, true, messages, size);
-    if (!handle.IsOpen()) return {};
-    const auto identity = platform::IdentifyOpenFile(handle.Get());
+    OpenedInclude opened(where, path, messages);
+    if (!opened.IsOpen()) return {};
+    const auto& identity = opened.Identity();
     if (identity) {
-        const auto found = files_.find(FileKey(*identity));
+        const auto found = files_.find(opened.SourceKey());
         if (found != files_.end() && found->second.identity == *identity) {
             return {found->second.file};
         }
     }
-    if (size > 0 && std::uint64_t(size) > largestFile) return {nullptr, true};
-
-    platform::MappedFile mapped;
-    platform::ReadIntoView(std::move(handle), size, trimmed, mapped, messages);
-    if (mapped.view == nullptr) return {};
-    auto file = std::make_shared<const IncludeFile>(
-        mapped.TakeContent(), identity ? FileKey(*identity) : "path:" + trimmed);
+    if (opened.LargerThan(largestFile)) return {nullptr, true};
+    auto content = opened.Read(messages);
+    if (!content) return {};
+    auto file = std::make_shared<const IncludeFile>(std::move(*content), opened.SourceKey());
 
     if (identity) {
         const std::size_t bytes = file->content.size();
@@ -71,7 +60,7 @@ IncludeCache::Opened IncludeCache::OpenDefinitionFile(IncludeFolder& where, std:
             files_.clear();
             cachedBytes_ = 0;
         }
-        CachedFile& cached = files_[FileKey(*identity)];
+        CachedFile& cached = files_[file->sourceKey];
         if (cached.file) cachedBytes_ -= cached.file->content.size();
         cached = CachedFile{*identity, file};
         cachedBytes_ += bytes;

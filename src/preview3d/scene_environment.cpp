@@ -77,27 +77,20 @@ SceneSource* IncludedFiles::Open(const std::string& path, std::size_t largestFil
                                  platform::MessageSink& messages, bool& tooLarge) {
     if (auto found = files_.find(path); found != files_.end()) return found->second.source.get();
     model::IncludeFolder& program = ProgramFolder();
-    const std::string trimmed(platform::TrimPath(path));
-    std::int64_t size = 0;
-    platform::FileDescriptor handle =
-        platform::OpenForView(program.lookup, program.folder, trimmed, true, messages, size);
-    if (!handle.IsOpen()) return nullptr;
-    if (size > 0 && std::uint64_t(size) > largestFile) {
+    model::OpenedInclude opened(program, path, messages);
+    if (!opened.IsOpen()) return nullptr;
+    if (opened.LargerThan(largestFile)) {
         tooLarge = true;
         return nullptr;
     }
-    const auto identity = platform::IdentifyOpenFile(handle.Get());
-    platform::MappedFile mapped;
-    platform::ReadIntoView(std::move(handle), size, trimmed, mapped, messages);
-    if (mapped.view == nullptr) return nullptr;
+    auto content = opened.Read(messages);
+    if (!content) return nullptr;
 
     File& file = files_[path];
-    file.content = mapped.TakeContent();
-    std::string key = identity ? "file:" + std::to_string(identity->device) + ":" +
-                                     std::to_string(identity->inode)
-                               : "path:" + trimmed;
-    file.source = std::make_unique<SceneSource>(model::DefinitionText(file.content), std::move(key),
-                                                FolderOf(program.path, trimmed));
+    file.content = std::move(*content);
+    file.source = std::make_unique<SceneSource>(
+        model::DefinitionText(file.content), opened.SourceKey(),
+        FolderOf(program.path, std::string(platform::TrimPath(path))));
     return file.source.get();
 }
 
