@@ -13,6 +13,7 @@ namespace {
 
 // The error code of the original platform for mapping an empty file.
 constexpr int kErrorFileInvalid = 1006;
+constexpr std::string_view kCantOpenFile = "Can't open file";
 
 void CloseHandle(MappedFile& file) {
     if (file.fileHandle >= 0) ::close(file.fileHandle);
@@ -50,7 +51,7 @@ FileDescriptor OpenForView(FolderLookup& lookup, const Folder& folder, const std
     // A folder, a FIFO or a device is a file that can't be opened.
     std::error_code ignored;
     FileDescriptor handle = lookup.OpenFile(folder, path, ignored, &size);
-    if (!handle.IsOpen() && showOpenError) messages.Show(path, "Can't open file");
+    if (!handle.IsOpen() && showOpenError) messages.Show(path, std::string(kCantOpenFile));
     return handle;
 }
 
@@ -110,14 +111,17 @@ std::span<char> FileBuffer::Room(std::size_t size) {
 
 std::optional<std::string_view> ReadMappedFileAt(int folder, const std::string& name,
                                                  const std::string& path, bool showOpenError,
+                                                 std::size_t largest, bool& tooLarge,
                                                  FileBuffer& buffer, MessageSink& messages) {
     std::error_code ignored;
     std::int64_t fileSize = 0;
     const FileDescriptor handle(OpenRegularFileAt(folder, name, ignored, &fileSize));
     if (!handle.IsOpen()) {
-        if (showOpenError) messages.Show(path, "Can't open file");
+        if (showOpenError) messages.Show(path, std::string(kCantOpenFile));
         return std::nullopt;
     }
+    tooLarge = std::uint64_t(fileSize) > largest;
+    if (tooLarge) return std::nullopt;
     const auto size = ViewSize(fileSize, path, messages);
     if (!size) return std::nullopt;
     const std::span<char> room = buffer.Room(*size);

@@ -92,9 +92,11 @@ class FileBuffer {
 
 // Reads the file name in folder (openat) into buffer as OpenMappedFile reads a
 // file, with the same messages (caption: path): its content, valid until the
-// buffer is used again, or nothing.
+// buffer is used again, or nothing. A file of more than largest bytes is not
+// read: tooLarge is set, and no message shown.
 std::optional<std::string_view> ReadMappedFileAt(int folder, const std::string& name,
                                                  const std::string& path, bool showOpenError,
+                                                 std::size_t largest, bool& tooLarge,
                                                  FileBuffer& buffer, MessageSink& messages);
 
 }  // namespace lumtrak::platform

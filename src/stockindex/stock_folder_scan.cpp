@@ -28,6 +28,8 @@ using platform::FileDescriptor;
 
 constexpr std::string_view kStockExtension = ".stk";
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+// Far larger than any definition file: a larger one is not read into memory.
+constexpr std::size_t kLargestFile = std::size_t{256} << 20;
 
 bool IsHidden(const std::string& name) {
     return !name.empty() && name.front() == '.';
@@ -177,9 +179,14 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
         const std::string filePath = Join(path, entry.name);
         if (!IndexableName(filePath)) continue;
         if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, filePath)) continue;
+        bool tooLarge = false;
         const auto content = platform::ReadMappedFileAt(folder.Get(), entry.name, filePath, true,
-                                                        buffer_, messages_);
+                                                        kLargestFile, tooLarge, buffer_, messages_);
         if (content) WriteEntries(*content, filePath, out_);
+        if (tooLarge) {
+            notes_.push_back("'" + filePath + "' skipped: it is larger than " +
+                             std::to_string(kLargestFile) + " bytes");
+        }
     }
     if (!isTree) out_.Line(kEndNodeLine);
 }

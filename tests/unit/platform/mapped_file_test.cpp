@@ -106,20 +106,27 @@ TEST(FileBuffer, FilesReadOneAfterAnotherShareTheMemoryAndEndInAZeroByte) {
     const Folder at = Folder::Open(folder.Path().string());
     FileBuffer buffer;
     RecordingMessageSink messages;
-    const auto first =
-        ReadMappedFileAt(at.Descriptor(), "long.stk", "long", true, buffer, messages);
+    bool tooLarge = false;
+    auto read = [&](const std::string& name, bool showOpenError, std::size_t largest = 100) {
+        return ReadMappedFileAt(at.Descriptor(), name, "caption " + name, showOpenError, largest,
+                                tooLarge, buffer, messages);
+    };
+    const auto first = read("long.stk", true);
     ASSERT_TRUE(first);
     EXPECT_EQ(*first, "name Long\n");
-    const auto second =
-        ReadMappedFileAt(at.Descriptor(), "short.stk", "short", true, buffer, messages);
+    const auto second = read("short.stk", true);
     ASSERT_TRUE(second);
     EXPECT_EQ(*second, "abc");
     EXPECT_EQ(second->data(), first->data());
     EXPECT_EQ(second->data()[3], '\0');
-    EXPECT_FALSE(ReadMappedFileAt(at.Descriptor(), "empty.stk", "empty", true, buffer, messages));
-    EXPECT_FALSE(ReadMappedFileAt(at.Descriptor(), "none.stk", "none", false, buffer, messages));
+    EXPECT_FALSE(read("empty.stk", true));
+    EXPECT_FALSE(read("none.stk", false));
+    EXPECT_FALSE(tooLarge);
+    EXPECT_FALSE(read("long.stk", true, 9));
+    EXPECT_TRUE(tooLarge);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0], (Message{"empty", "Can't create file mapping.\n1006 0 0"}));
+    EXPECT_EQ(messages.messages[0],
+              (Message{"caption empty.stk", "Can't create file mapping.\n1006 0 0"}));
 }
 
 }  // namespace

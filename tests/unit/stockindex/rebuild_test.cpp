@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "stock_index_test_support.h"
@@ -170,6 +172,16 @@ TEST_F(StockIndexTest, NamesWithALineBreakOrATabAreSkippedWithANote) {
     EXPECT_THAT(notes,
                 ElementsAre("'" + PathOf("Stock/c\td") + why, "'" + PathOf("Stock/b\nB.stk") + why,
                             "'" + PathOf("Stock/e\r.stk") + why));
+}
+
+TEST_F(StockIndexTest, AFileOfGigabytesIsSkippedWithANoteNotRead) {
+    program.Write("Stock/a.stk", "name A\n");
+    const std::string big = program.Write("Stock/big.stk", "name Big\n");
+    ASSERT_EQ(::truncate(big.c_str(), off_t{4} << 30), 0);  // sparse: no disk taken
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), "A\t" + PathOf("Stock/a.stk") + "\r\n");
+    EXPECT_THAT(notes, ElementsAre("'" + PathOf("Stock/big.stk") + "' skipped: it is larger than " +
+                                   std::to_string(256 << 20) + " bytes"));
 }
 
 TEST_F(StockIndexTest, AFileThatIsAFifoIsReportedWithoutWaiting) {
