@@ -108,9 +108,7 @@ bool CMainFrame::LoadFrame() {
     CreateAccelerators();
     ShowMenuResource(128);
     UpdateRecentFileMenus();
-    // A maximized document window adds its own caption, " - [Lumtrak1]", and
-    // its modified mark.
-    setWindowTitle(CLumtrakStockEditorApp::Title() + QStringLiteral("[*]"));
+    UpdateFrameTitle();
     UpdateCommandStates();
     return true;
 }
@@ -131,6 +129,9 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     CLumtrakStockEditorView* view = frame->GetActiveView();
     connect(view, &CLumtrakStockEditorView::commandStatesMayChange, this,
             &CMainFrame::UpdateCommandStates);
+    connect(&frame->GetDocument(), &CLumtrakStockEditorDoc::captionChanged, this,
+            &CMainFrame::UpdateFrameTitle);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateFrameTitle);
     const auto count = int(mdiArea_->subWindowList().size());
     if (count == 1) {
         frame->showMaximized();
@@ -143,9 +144,17 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
         frame->move(((count - 1) % steps) * step, ((count - 1) % steps) * step);
         frame->show();
     }
-    mdiArea_->setActiveSubWindow(frame);
-    frame->widget()->setFocus();
+    ActivateChildFrame(frame);
     OnSubWindowActivated(frame);
+}
+
+void CMainFrame::ActivateChildFrame(CChildFrame* frame) {
+    mdiArea_->setActiveSubWindow(frame);
+    // A dialog that asked for the document (New, Open) has just closed, and
+    // nothing gives the activation back to this window by itself: without it
+    // the keys go nowhere until the text is clicked.
+    if (isVisible() && !isActiveWindow()) activateWindow();
+    frame->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::SetMessageText(const QString& text) {
@@ -212,6 +221,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     QMainWindow::closeEvent(event);
     emit closed();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A maximized document window writes its caption and its modified state
+    // into this window's, and puts back what it found when it closes; the
+    // caption stays this window's own.
+    const bool changedByOthers =
+        (event->type() == QEvent::WindowTitleChange && windowTitle() != frameTitle_) ||
+        (event->type() == QEvent::ModifiedChange && isWindowModified() != frameModified_);
+    if (changedByOthers) UpdateFrameTitle();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -380,7 +400,29 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {
     CChildFrame* frame = MDIGetActive();
     ShowMenuResource(frame ? frame->GetDocument().GetDocTemplate().resource : 128);
+    UpdateFrameTitle();
     UpdateCommandStates();
+}
+
+void CMainFrame::UpdateFrameTitle() {
+    // The program's name, then the active window's document: its window's
+    // caption in brackets while that window fills the area, else its title.
+    // The modified mark belongs to the document.
+    QString title = CLumtrakStockEditorApp::Title();
+    bool modified = false;
+    if (CChildFrame* frame = MDIGetActive()) {
+        title += frame->isMaximized()
+                     ? QStringLiteral(" - [%1[*]]").arg(frame->Caption())
+                     : QStringLiteral(" - %1[*]").arg(frame->GetDocument().GetTitle());
+        modified = frame->GetDocument().IsModified();
+    } else {
+        // A place for the mark that a document window may set while it goes.
+        title += QStringLiteral("[*]");
+    }
+    frameTitle_ = title;
+    frameModified_ = modified;
+    setWindowTitle(title);
+    setWindowModified(modified);
 }
 
 void CMainFrame::OnWindowNew() {

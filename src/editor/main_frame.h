@@ -35,6 +35,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     CChildFrame* MDIGetActive() const;
     CLumtrakStockEditorView* GetActiveView() const;
     void AddChildFrame(CChildFrame* frame);
+    // Brings frame forward and gives its view the keyboard focus, activating
+    // this window if it is not.
+    void ActivateChildFrame(CChildFrame* frame);
 
     // Shows text in the status bar's message pane.
     void SetMessageText(const QString& text);
@@ -63,6 +66,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -84,6 +88,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void UpdateRecentFileMenus();
     void ListWindowsIn(QMenu* windowMenu);
     void OnSubWindowActivated(QMdiSubWindow* window);
+    void UpdateFrameTitle();
     void UpdateLockIndicators(const QKeyEvent& event);
 
     void OnWindowNew();
@@ -110,6 +115,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     int menuShown_ = 0;
     QList<QAction*> commandActions_;
     FindReplaceDialog* findReplace_ = nullptr;
+    // The caption that UpdateFrameTitle gave this window.
+    QString frameTitle_;
+    bool frameModified_ = false;
 };
 
 }  // namespace lumtrak::editor
