@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include "editor/child_frame.h"
+#include "editor/command_prompts.h"
 #include "editor/editor_icons.h"
 #include "editor/find_replace_dialog.h"
 #include "editor/lumtrak_stock_editor_app.h"
@@ -259,6 +260,7 @@ QAction* CMainFrame::CreateCommandAction(Command command, const QString& text, Q
     auto* action = new QAction(text, parent);
     action->setObjectName(QString::fromLatin1(CommandName(command)));
     action->setProperty(kCommandProperty, int(command));
+    action->setStatusTip(CommandPromptText(command));
     connect(action, &QAction::triggered, this, [this, command] { ExecuteCommand(command); });
     commandActions_.append(action);
     return action;
@@ -306,7 +308,6 @@ void CMainFrame::CreateToolBar() {
         QAction* action = CreateCommandAction(button.command, tip, toolBar_);
         action->setIcon(QIcon(QString::fromLatin1(button.icon)));
         action->setToolTip(tip);
-        action->setStatusTip(tip);
         toolBar_->addAction(action);
     }
 }
@@ -388,6 +389,7 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         entry->setProperty(kWindowEntryProperty, true);
+        entry->setStatusTip(tr("Activate this window"));
         if (window == mdiArea_->currentSubWindow()) {
             entry->setCheckable(true);
             entry->setChecked(true);

@@ -174,6 +174,40 @@ class EditorFrameTest : public QObject {
         QTRY_VERIFY(editor.app.Documents().isEmpty());
         QTRY_COMPARE(ShownCaption(frame), QStringLiteral("Lumtrak Stock Editor"));
     }
+
+    void menuItemsAndButtonsShowTheirCommandsPromptOnTheStatusBar() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CMainFrame& frame = editor.Frame();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        auto promptOnHover = [&](const QString& menuTitle, const char* name) {
+            QMenu* menu = MenuOf(frame, menuTitle);
+            QAction* action = MenuAction(frame, menuTitle, name);
+            if (!menu || !action) return QStringLiteral("no item ") + name;
+            frame.menuBar()->setActiveAction(menu->menuAction());
+            if (!QTest::qWaitForWindowExposed(menu)) return QStringLiteral("no menu shown");
+            QTest::mouseMove(menu, menu->actionGeometry(action).center());
+            const QString prompt = frame.statusBar()->currentMessage();
+            menu->hide();
+            return prompt;
+        };
+        QCOMPARE(promptOnHover("File", "fileNew"), QStringLiteral("Create a new document"));
+        QCOMPARE(promptOnHover("Tools", "cylinders"),
+                 QStringLiteral("Insert the panels of a cylinder or cone at the caret"));
+        QCOMPARE(promptOnHover("Translations", "imperialToMetric"),
+                 QStringLiteral("Multiply the points of the selected panels by 3"));
+
+        // Every command has one, the same in the menus and on the toolbar.
+        for (QAction* action : frame.findChildren<QAction*>()) {
+            const QVariant command = action->property("commandId");
+            if (!command.isValid()) continue;
+            QVERIFY2(!action->statusTip().isEmpty(), qPrintable(action->objectName()));
+        }
+        QAction* button = ToolbarAction(frame, "fileNew");
+        QCOMPARE(button->statusTip(), QStringLiteral("Create a new document"));
+        QCOMPARE(button->toolTip(), QStringLiteral("New"));
+    }
 };
 
 }  // namespace lumtrak::editor
