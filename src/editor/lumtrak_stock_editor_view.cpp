@@ -106,6 +106,10 @@ CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& documen
     SendScintilla(SCI_SETMARGINLEFT, 0ul, 2l);
     // Long lines wrap at the window's edge; there is nothing to scroll sideways.
     setWrapMode(WrapWord);
+    // The text shows no annotations. Visible annotations (QScintilla's default)
+    // make every changed line be laid out and measured at once while wrapping
+    // is on: seconds for a text of a few megabytes.
+    setAnnotationDisplay(AnnotationHidden);
     SendScintilla(SCI_SETHSCROLLBAR, 0ul);
     setSelectionBackgroundColor(palette().color(QPalette::Active, QPalette::Highlight));
     setSelectionForegroundColor(palette().color(QPalette::Active, QPalette::HighlightedText));
