@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -170,6 +171,31 @@ void CMainFrame::SetIdleMessage() {
     messagePane_->setText(tr("Ready"));
 }
 
+void CMainFrame::ShowProgress(const QString& text, int step, int steps) {
+    messagePane_->setText(text);
+    progressBar_->setRange(0, steps);
+    progressBar_->setValue(step);
+    progressBar_->show();
+    statusBar()->repaint();
+}
+
+void CMainFrame::EndProgress() {
+    progressBar_->hide();
+    SetIdleMessage();
+}
+
+QString CMainFrame::CommandText(Command command) const {
+    for (const auto& [resource, set] : menuSets_) {
+        for (const QMenu* menu : set.menus) {
+            for (const QAction* action : menu->actions()) {
+                if (action->property(kCommandProperty).toInt() != int(command)) continue;
+                return action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            }
+        }
+    }
+    return QString::fromLatin1(CommandName(command));
+}
+
 void CMainFrame::ExecuteCommand(Command command) {
     if (CLumtrakStockEditorView* view = GetActiveView()) {
         if (view->OnCommand(command)) return UpdateCommandStates();
@@ -318,6 +344,12 @@ void CMainFrame::CreateStatusBar() {
     messagePane_ = new QLabel(tr("Ready"), bar);
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(messagePane_, 1);
+    progressBar_ = new QProgressBar(bar);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setMaximumWidth(160);
+    progressBar_->hide();
+    bar->addWidget(progressBar_);
     capsIndicator_ = Indicator(tr("CAP"), bar);
     capsIndicator_->setObjectName(QStringLiteral("capIndicator"));
     numIndicator_ = Indicator(tr("NUM"), bar);

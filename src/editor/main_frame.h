@@ -10,6 +10,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QProgressBar;
 
 namespace lumtrak::editor {
 
@@ -44,6 +45,14 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     QString MessageText() const;
     // Shows the message pane's idle text, "Ready".
     void SetIdleMessage();
+    // Shows a long command's progress at once, although the command keeps the
+    // event loop waiting: text in the message pane, and a bar at step of steps.
+    void ShowProgress(const QString& text, int step, int steps);
+    // Takes the bar away; the message pane says "Ready".
+    void EndProgress();
+    // The text of the command's menu item, without its mnemonic and
+    // accelerator ("Shift", "Divide Panel(s)").
+    QString CommandText(Command command) const;
     // The menu resource in the menu bar: 128 without a document, else that of
     // the active document's type.
     int MenuResourceShown() const { return menuShown_; }
@@ -107,6 +116,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
     QLabel* capsIndicator_ = nullptr;
     QLabel* numIndicator_ = nullptr;
     QLabel* scrollIndicator_ = nullptr;

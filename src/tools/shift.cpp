@@ -101,31 +101,28 @@ RewriteResult Shift(std::string_view text, Selection selection, const ShiftParam
 
     // Each pass reads the bytes at the selection's offsets and length as the
     // previous pass left them: its own result, then the text that followed the
-    // selection. Nothing reads before the selection, so that is all it is given.
+    // selection. Nothing reads before the selection, so that is all it is given:
+    // `current` holds the passes so far followed by that text, and each pass goes
+    // in before the text rather than the whole being copied anew for every pass.
     const std::size_t length = selection.end - selection.start;
     const std::string_view following = text.substr(selection.end);
-    std::string replacement;
-    for (std::int32_t k = 1; k <= passes; ++k) {
-        const Point by{WrapMul(k, parameters.offset.x), WrapMul(k, parameters.offset.y),
-                       WrapMul(k, parameters.offset.z)};
-        std::string pass;
-        if (k == 1) {
-            pass = ShiftPass(text, selection, by);
-            if (parameters.leaveOriginal) pass = KeepOriginalBefore(text, selection, pass);
-        } else {
-            // An empty selection reads nothing in the later passes.
-            if (length == 0) break;
-            std::string current = replacement;
-            current.append(following);
-            pass = ShiftPass(current, {0, std::min(length, current.size())}, by);
-        }
-        if (replacement.empty()) {
-            replacement = std::move(pass);
-        } else {
-            replacement += pass;
-        }
+    Point by = parameters.offset;
+    std::string replacement = ShiftPass(text, selection, by);
+    if (parameters.leaveOriginal) replacement = KeepOriginalBefore(text, selection, replacement);
+    // An empty selection reads nothing in the later passes.
+    if (passes == 1 || length == 0)
+        return RewriteResult::Replace(selection, std::move(replacement));
+
+    std::string current = std::move(replacement);
+    current.append(following);
+    for (std::int32_t k = 2; k <= passes; ++k) {
+        by = {WrapMul(k, parameters.offset.x), WrapMul(k, parameters.offset.y),
+              WrapMul(k, parameters.offset.z)};
+        const std::string pass = ShiftPass(current, {0, std::min(length, current.size())}, by);
+        current.insert(current.size() - following.size(), pass);
     }
-    return RewriteResult::Replace(selection, std::move(replacement));
+    current.resize(current.size() - following.size());
+    return RewriteResult::Replace(selection, std::move(current));
 }
 
 }  // namespace lumtrak::tools
