@@ -171,7 +171,7 @@
         </message>
     </context>
     <context>
-        <name>lumtrak::editor::CAboutDlg</name>
+        <name>lumtrak::editor::AboutDialog</name>
         <message>
             <source>About Lumtrak Stock Editor</source>
             <translation>Info über Lumtrak Stock Editor</translation>
@@ -288,7 +288,7 @@
         </message>
     </context>
     <context>
-        <name>lumtrak::editor::CNewTypeDlg</name>
+        <name>lumtrak::editor::NewTypeDialog</name>
         <message>
             <source>New</source>
             <translation>Neu</translation>
