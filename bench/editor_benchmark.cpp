@@ -146,16 +146,19 @@ struct ToolCase {
 };
 
 ToolCase Cylinders() {
-    return {
-        "name Cylinder\r\n[end]\r\n",
-        {15, 15},
-        Command::Cylinders,
-        [] {
-            AnswerDialog<editor::CCylinderDialog>(
-                {{1014, "100"}, {1018, "100"}, {1005, "600"}, {1012, "20000"}}, {1013, 1010, 1011});
-        },
-        {"cylinders", "--caret", "15", "--b", "0,600,0", "--radius-a", "100", "--radius-b", "100",
-         "--steps", "20000", "--solid-a", "--solid-b", "--cylinder"}};
+    return {"name Cylinder\r\n[end]\r\n",
+            {15, 15},
+            Command::Cylinders,
+            [] {
+                using D = editor::CCylinderDialog;
+                AnswerDialog<D>({{D::kEndARadius, "100"},
+                                 {D::kEndBRadius, "100"},
+                                 {D::kEndBL, "600"},
+                                 {D::kSteps, "20000"}},
+                                {D::kEndASolid, D::kEndBSolid, D::kMantle});
+            },
+            {"cylinders", "--caret", "15", "--b", "0,600,0", "--radius-a", "100", "--radius-b",
+             "100", "--steps", "20000", "--solid-a", "--solid-b", "--cylinder"}};
 }
 
 ToolCase ShiftRepeated() {
@@ -168,7 +171,8 @@ ToolCase ShiftRepeated() {
             {start, start + lines.size()},
             Command::Shift,
             [] {
-                AnswerDialog<editor::CShiftDialog>({{1002, "10"}, {1008, "20000"}}, {1005});
+                using D = editor::CShiftDialog;
+                AnswerDialog<D>({{D::kL, "10"}, {D::kRepeatCount, "20000"}}, {D::kRepeat});
             },
             {"shift", "--sel", QStringLiteral("%1:%2").arg(start).arg(start + lines.size()), "--l",
              "10", "--repeat", "20000"}};

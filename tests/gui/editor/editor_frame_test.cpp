@@ -30,7 +30,7 @@ QString Q(const std::string& text) {
 struct EditorWithoutDocument {
     EditorWithoutDocument() {
         editor.app.SetNewTypeChooser(nullptr);
-        WhenModalOpens<CNewTypeDlg>([](CNewTypeDlg* dialog) { dialog->reject(); });
+        WhenModalOpens<NewTypeDialog>([](NewTypeDialog* dialog) { dialog->reject(); });
         editor.Start();
         editor.Frame().activateWindow();
         static_cast<void>(QTest::qWaitForWindowActive(&editor.Frame()));
@@ -41,8 +41,8 @@ struct EditorWithoutDocument {
 // Answers the New dialog that the next action opens with Enter: its first
 // type, "Lumtrak Stock".
 void AnswerNewWithEnter() {
-    WhenModalOpens<CNewTypeDlg>(
-        [](CNewTypeDlg* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+    WhenModalOpens<NewTypeDialog>(
+        [](NewTypeDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
 }
 
 QAction* ToolbarAction(CMainFrame& frame, const char* name) {
