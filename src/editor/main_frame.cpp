@@ -293,10 +293,8 @@ QAction* CMainFrame::CreateCommandAction(Command command, const QString& text, Q
 }
 
 void CMainFrame::CreateMenuResource(int resource) {
-    const bool translated = IsTranslatedMenu(resource);
-    auto text = [translated](const char* source) {
-        return translated ? QCoreApplication::translate(kMenuContext, source)
-                          : QString::fromUtf8(source);
+    auto text = [](const char* source) {
+        return QCoreApplication::translate(kMenuContext, source);
     };
     MenuBarSet& set = menuSets_[resource];
     for (const MenuDefinition& definition : MenuResource(resource)) {

@@ -681,10 +681,9 @@ class EditorToolsTest : public QObject {
         QCOMPARE(Control<QPushButton>(&shift, kCancel)->text(), QStringLiteral("Abbrechen"));
         QVERIFY(Labels(&stretch).contains("B"));
         QVERIFY(Labels(&cylinder).contains("B"));
-        // These two exist in English only.
-        QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrix Transform"));
-        QCOMPARE(divide.windowTitle(), QStringLiteral("Divide Panel"));
-        QCOMPARE(Control<QPushButton>(&divide, kCancel)->text(), QStringLiteral("Cancel"));
+        QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrixtransformation"));
+        QCOMPARE(divide.windowTitle(), QStringLiteral("Fläche teilen"));
+        QCOMPARE(Control<QPushButton>(&divide, kCancel)->text(), QStringLiteral("Abbrechen"));
         QCOMPARE(refusal, QStringLiteral("Lumtrak Stock Editor: Geben Sie eine ganze Zahl ein."));
     }
 };
