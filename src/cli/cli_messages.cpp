@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "cli/common_options.h"
+
 namespace lumtrak::cli {
 
 namespace {
@@ -35,11 +37,15 @@ void WriteNotes(const std::vector<std::string>& notes) {
         WriteErrorLine("note", note);
 }
 
-void WriteNotesJson(JsonWriter& json, const std::vector<std::string>& notes) {
+void FinishJsonOutput(JsonWriter& json, const CliMessageSink& messages,
+                      const std::vector<std::string>& notes) {
+    messages.WriteJson(json);
     json.Key("notes").BeginArray();
     for (const std::string& note : notes)
         json.String(note);
     json.EndArray();
+    json.EndObject();
+    WriteStdout(json.Text() + "\n");
 }
 
 void CliMessageSink::WriteJson(JsonWriter& json) const {

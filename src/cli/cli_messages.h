@@ -17,8 +17,12 @@ class CliMessageSink : public platform::RecordingMessageSink {
 };
 
 // Notes, which are no message boxes: each one line "note: TEXT" on standard
-// error, and the JSON "notes" key with their texts.
+// error.
 void WriteNotes(const std::vector<std::string>& notes);
-void WriteNotesJson(JsonWriter& json, const std::vector<std::string>& notes);
+
+// The end of a command's JSON object: its "messages" and "notes" keys; then
+// the object goes to standard output with a line break.
+void FinishJsonOutput(JsonWriter& json, const CliMessageSink& messages,
+                      const std::vector<std::string>& notes);
 
 }  // namespace lumtrak::cli
