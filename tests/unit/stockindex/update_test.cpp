@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -52,6 +53,21 @@ TEST_F(StockIndexTest, ASecondUpdateReplacesTheFirstUpdatesBlock) {
     EXPECT_EQ(Index(), Block("C\t\r\n"));
 }
 
+TEST(CopyPreviousIndex, AnEntryGoesWhereverItsKeyStandsInTheListOfNames) {
+    const std::string previous =
+        "a\t1\r\nc\t2\r\na><b\t3\r\n<a>\t4\r\nx\t5\r\ny>\t6\r\nb><x\t7\r\n";
+    const auto kept = [&](std::string_view nameList) {
+        StringIndexWriter out;
+        CopyPreviousIndex(previous, nameList, out);
+        return out.text;
+    };
+    // Names as they come: looked up one by one, and a key that spans two.
+    EXPECT_EQ(kept("<a><b>"), "c\t2\r\n<a>\t4\r\nx\t5\r\ny>\t6\r\nb><x\t7\r\n");
+    // A name that holds '>' makes keys stand in the list that are no name of it.
+    EXPECT_EQ(kept("<x>y><b>"),
+              "a\t1\r\nc\t2\r\na><b\t3\r\n<a>\t4\r\ny>\t6\r\nb><x\t7\r\n");
+}
+
 TEST_F(StockIndexTest, OnlyLinesWithATabAreEntriesThatAnUpdateSupersedes) {
     WriteIndex("NODE\r\nParts\r\nParts\t/s/p.stk\r\nEnd NODE\r\n");
     ASSERT_TRUE(Update("name Parts\n", "/d/p.stk"));
@@ -75,14 +91,14 @@ TEST_F(StockIndexTest, WithoutAReadableIndexTheUpdateBlockBecomesTheIndex) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(StockIndexTest, WhenTheTemporaryFileCannotBeCreatedTheIndexStays) {
+TEST_F(StockIndexTest, WhenTheNewIndexCannotBeStartedTheIndexStays) {
     WriteIndex("A\t/s/a.stk\r\n");
-    program.Write("Stock Index.new/blocker", "");
+    ::chmod(PathOf("Stock Index").c_str(), 0444);
     EXPECT_FALSE(Update("name A\n", "/d/a.stk"));
     EXPECT_EQ(Index(), "A\t/s/a.stk\r\n");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0],
-              (platform::Message{PathOf("Stock Index.new"), "Can't write file"}));
+              (platform::Message{PathOf("Stock Index"), "Can't write file"}));
     EXPECT_THAT(status.busyChanges, ElementsAre(true, false));
 }
 
