@@ -68,6 +68,39 @@ TEST(CopyPreviousIndex, AnEntryGoesWhereverItsKeyStandsInTheListOfNames) {
               "a\t1\r\nc\t2\r\na><b\t3\r\n<a>\t4\r\ny>\t6\r\nb><x\t7\r\n");
 }
 
+TEST(CopyPreviousIndex, KeepsWhatAPlainSearchOfTheListOfNamesKeeps) {
+    // Names and entries made of few letters, angle brackets among them, so that
+    // keys often stand in the list across names.
+    std::uint32_t seed = 17;
+    const auto next = [&](std::uint32_t below) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % below;
+    };
+    const auto word = [&] {
+        std::string text;
+        for (std::uint32_t i = next(4); i > 0; --i)
+            text += "ab<>"[next(4)];
+        return text;
+    };
+    for (int round = 0; round < 200; ++round) {
+        std::string nameList;
+        for (std::uint32_t i = next(5); i > 0; --i)
+            nameList += "<" + word() + ">";
+        std::string previous;
+        std::string expected;
+        for (std::uint32_t i = next(12); i > 0; --i) {
+            const std::string line = (next(3) == 0 ? "#" : "") + word() + "\t/p";
+            const std::string name = line.substr(line.front() == '#' ? 1 : 0,
+                                                 line.find('\t') - (line.front() == '#' ? 1 : 0));
+            previous += line + "\r\n";
+            if (nameList.find("<" + name + ">") == std::string::npos) expected += line + "\r\n";
+        }
+        StringIndexWriter out;
+        CopyPreviousIndex(previous, nameList, out);
+        EXPECT_EQ(out.text, expected) << nameList;
+    }
+}
+
 TEST_F(StockIndexTest, OnlyLinesWithATabAreEntriesThatAnUpdateSupersedes) {
     WriteIndex("NODE\r\nParts\r\nParts\t/s/p.stk\r\nEnd NODE\r\n");
     ASSERT_TRUE(Update("name Parts\n", "/d/p.stk"));

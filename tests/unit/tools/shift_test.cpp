@@ -153,6 +153,30 @@ TEST(Shift, RepeatedPassesReadWhatTheWholeGrowingTextHoldsEvenPastTheirRange) {
     }
 }
 
+TEST(Shift, RepeatedPassesAgreeWithPassesOverTheWholeTextOnRandomTexts) {
+    // Statements, numbers, blanks, line ends and high bytes in random order,
+    // and selections that end anywhere.
+    const std::string_view pieces[] = {"fill ", "line ", "wheel ", "motion2 ", "vertex ",
+                                       "include ", "rect ", "12", "-3", "/", " ", "\t",
+                                       "\r\n", "\n", "\xA3", "\x80 ", "999999999999", "x"};
+    std::uint32_t seed = 5;
+    const auto next = [&](std::uint32_t below) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % below;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (std::uint32_t i = 10 + next(40); i > 0; --i)
+            text += pieces[next(std::size(pieces))];
+        const std::size_t start = next(std::uint32_t(text.size()) / 2);
+        const Selection selection{start, start + next(std::uint32_t(text.size() - start) + 1)};
+        const ShiftParameters parameters{{1, -2, 3}, next(2) == 0, true, 1 + std::int32_t(next(5))};
+        ASSERT_EQ(After(text, Shift(text, selection, parameters)),
+                  RepeatedByWholeText(text, selection, parameters))
+            << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace lumtrak::tools
 
