@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTranslator>
 #include <QPointer>
 #include <QtTest>
 #include <filesystem>
@@ -159,6 +160,23 @@ class EditorViewTest : public QObject {
         QCOMPARE(editor.Frame().MessageText(),
                  Q(path) + QStringLiteral(
                                " was written in place: its folder takes no new file beside it."));
+    }
+
+    void theSavingAndCaptureTextsSpeakGerman() {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/lumtrak_stock_editor_de.qm")));
+        const std::pair<const char*, const char*> texts[] = {
+            {"lumtrak::editor::CLumtrakStockEditorDoc",
+             "%1 was written in place: its folder takes no new file beside it."},
+            {"lumtrak::editor::CLumtrakStockEditorDoc",
+             "%1 is read-only and was not saved.\nSave the text under another name?"},
+            {"lumtrak::editor::CLumtrakStockEditorDoc", "Save &As..."},
+            {"lumtrak::editor::D3DPreview", "Animation frame %1 could not be written: %2"},
+            {"lumtrak::editor::D3DPreview",
+             "Animation frames Temp00.bmp to Temp%1.bmp written to %2"},
+        };
+        for (const auto& [context, source] : texts)
+            QVERIFY2(!german.translate(context, source).isEmpty(), source);
     }
 
     void enterTypesTheDocumentsOwnLineEnd() {
