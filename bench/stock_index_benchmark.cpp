@@ -98,7 +98,8 @@ void BM_UpdateStockIndex(benchmark::State& state) {
     for (int i = 0; i < names; ++i) {
         document += "name Class " + std::to_string(i * 2) + " wagon\r\n[end]\r\n";
         for (int j = i * 2; j < i * 2 + 2; ++j)
-            index += "Class " + std::to_string(j) + " wagon\t/s/stock" + std::to_string(j) + ".stk\r\n";
+            index +=
+                "Class " + std::to_string(j) + " wagon\t/s/stock" + std::to_string(j) + ".stk\r\n";
     }
     std::size_t written = 0;
     for (auto _ : state) {

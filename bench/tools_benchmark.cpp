@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/workload.h"
-#include "tools/matrix_transformation.h"
 #include "tools/cylinders.h"
+#include "tools/matrix_transformation.h"
 #include "tools/shift.h"
 
 namespace {

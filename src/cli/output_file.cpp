@@ -13,7 +13,9 @@ std::optional<std::string> WriteOutputFile(const std::string& path, std::string_
     // A FIFO named on the command line is there to be read by someone.
     options.mayWaitForReader = true;
     const auto result = platform::ReplaceFile(path, bytes, options);
-    if (result.error) throw CommandFailure("cannot write '" + path + "': " + result.error.message());
+    if (result.error) {
+        throw CommandFailure("cannot write '" + path + "': " + result.error.message());
+    }
     if (result.way != platform::ReplacementWay::InPlace) return std::nullopt;
     return "'" + path + "' was written in place: its folder takes no new file beside it";
 }

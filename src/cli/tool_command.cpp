@@ -2,8 +2,8 @@
 
 #include "cli/cli_messages.h"
 #include "cli/common_options.h"
-#include "model/characters.h"
 #include "cli/output_file.h"
+#include "model/characters.h"
 
 namespace lumtrak::cli {
 namespace {

@@ -572,12 +572,12 @@ void D3DPreview::CaptureAnimationFrames() {
     if (!mainFrame || (result.framesWritten == 0 && !result.error)) return;
     if (result.error) {
         mainFrame->SetMessageText(tr("Animation frame %1 could not be written: %2")
-                                  .arg(QString::fromStdString(result.failedPath),
-                                       QString::fromStdString(result.error.message())));
+                                      .arg(QString::fromStdString(result.failedPath),
+                                           QString::fromStdString(result.error.message())));
     } else {
         mainFrame->SetMessageText(tr("Animation frames Temp00.bmp to Temp%1.bmp written to %2")
-                                  .arg(result.framesWritten - 1, 2, 10, QLatin1Char('0'))
-                                  .arg(QString::fromStdString(captureFolder_)));
+                                      .arg(result.framesWritten - 1, 2, 10, QLatin1Char('0'))
+                                      .arg(QString::fromStdString(captureFolder_)));
     }
 }
 

@@ -83,10 +83,10 @@ bool CLumtrakStockEditorDoc::OnSaveDocument(const QString& path) {
 }
 
 bool CLumtrakStockEditorDoc::OfferSaveAsForReadOnly(const QString& path) {
-    QMessageBox box(QMessageBox::Warning, CLumtrakStockEditorApp::Title(),
-                    tr("%1 is read-only and was not saved.\nSave the text under another name?")
-                        .arg(path),
-                    QMessageBox::NoButton, app_.MainFrame());
+    QMessageBox box(
+        QMessageBox::Warning, CLumtrakStockEditorApp::Title(),
+        tr("%1 is read-only and was not saved.\nSave the text under another name?").arg(path),
+        QMessageBox::NoButton, app_.MainFrame());
     QAbstractButton* saveAs = box.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
     box.setEscapeButton(box.addButton(tr("Cancel"), QMessageBox::RejectRole));
     box.setDefaultButton(static_cast<QPushButton*>(saveAs));

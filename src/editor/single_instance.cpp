@@ -1,13 +1,13 @@
 #include "editor/single_instance.h"
 
+#include <unistd.h>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QFile>
 #include <QStandardPaths>
 #include <memory>
-#include <unistd.h>
 
 #include "platform/private_folder.h"
 
@@ -34,9 +34,8 @@ QString SingleInstance::DefaultSocketPath() {
     // Without a runtime folder, a folder of the user's own in the temporary
     // folder, which no other user can enter to take the hand-over; without
     // that either, no hand-over.
-    const std::string folder =
-        QFile::encodeName(QDir::tempPath()).toStdString() + "/lumtrak-stock-editor-" +
-        std::to_string(::geteuid());
+    const std::string folder = QFile::encodeName(QDir::tempPath()).toStdString() +
+                               "/lumtrak-stock-editor-" + std::to_string(::geteuid());
     const auto own = platform::PrivateFolder(folder);
     if (!own) return {};
     return QFile::decodeName(QByteArray::fromStdString(*own)) + QStringLiteral("/socket");

@@ -187,8 +187,7 @@ std::error_code WriteBitmapFile(const CaptureBitmap& bitmap, const std::string& 
     platform::ReplacementOptions options;
     options.replaceName = true;
     return platform::ReplaceFile(
-               path,
-               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+               path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                options)
         .error;
 }

@@ -44,8 +44,8 @@ std::string PanelLine(const std::array<Point, 4>& points, const CylinderSurfaceL
 }  // namespace
 
 std::int32_t MostCylinderSteps(const CylinderParameters& parameters) {
-    const int surfaces = int(parameters.endA.solid) + int(parameters.mantle) +
-                         int(parameters.endB.solid);
+    const int surfaces =
+        int(parameters.endA.solid) + int(parameters.mantle) + int(parameters.endB.solid);
     return surfaces == 0 ? INT32_MAX : kMostCylinderPanelLines / surfaces;
 }
 

@@ -109,7 +109,8 @@ TEST(FileReplacement, AWritableFileInAFolderThatTakesNoNewFileIsWrittenInPlaceWi
         ::chown(file.c_str(), kNobody, kNobody);
     }
     ::chmod(folder.c_str(), 0555);
-    const auto result = RunStockAsOrdinaryUser({"shift", file, "--sel", "0:14", "--w", "1", "--in-place"});
+    const auto result =
+        RunStockAsOrdinaryUser({"shift", file, "--sel", "0:14", "--w", "1", "--in-place"});
     ::chmod(folder.c_str(), 0755);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "note: '" + file +
@@ -165,8 +166,8 @@ TEST(FileReplacement, TwoRebuildsAtOnceLeaveAWholeIndexWhenOneIsKilledHalfWay) {
 TEST(FileReplacement, Draw2dRefusesAFrameLargerThanARenderedPicture) {
     const std::string text = "fill 0 0 0 9 0 0 9 0 9 0 0 9\r\n";
     for (const std::string size : {"65535x65535", "16385x20", "8192x4097"}) {
-        const auto result = RunStock({"draw2d", "-", "--frame-size", size, "--png", "/dev/null"},
-                                     text);
+        const auto result =
+            RunStock({"draw2d", "-", "--frame-size", size, "--png", "/dev/null"}, text);
         EXPECT_EQ(result.exitCode, 2) << size;
         EXPECT_EQ(result.err, "lumtrak-stock: --frame-size: a frame of " + size +
                                   " pixels is too large (at most 16384 either way and 33554432 "

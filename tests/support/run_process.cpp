@@ -196,4 +196,3 @@ std::optional<int> StartedProcess::Wait(std::chrono::milliseconds deadline) {
 }
 
 }  // namespace lumtrak::testing
-

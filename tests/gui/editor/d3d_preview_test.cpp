@@ -1,12 +1,12 @@
 // The 3D preview window in the editor: opened from the view, driven by its
 // toolbar, scroll bars, keys and dialogs, and what it renders and captures.
+#include <sys/stat.h>
 #include <QAction>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolBar>
 #include <QtTest>
-#include <sys/stat.h>
 #include <cmath>
 #include <filesystem>
 

@@ -329,7 +329,8 @@ class EditorAppTest : public QObject {
             qunsetenv("XDG_RUNTIME_DIR");
             qputenv("TMPDIR", QByteArray::fromStdString(temp.Path().string()));
             const QString path = SingleInstance::DefaultSocketPath();
-            for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}}) {
+            for (const auto& [name, value] :
+                 {std::pair{"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}}) {
                 if (value.isNull()) {
                     qunsetenv(name);
                 } else {

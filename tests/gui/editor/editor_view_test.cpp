@@ -1,5 +1,7 @@
 #include <Qsci/qsciscintillabase.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -7,12 +9,10 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QTranslator>
 #include <QPointer>
+#include <QTranslator>
 #include <QtTest>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "editor/d3d_preview.h"
 #include "editor/editor_fixture.h"
@@ -114,8 +114,9 @@ class EditorViewTest : public QObject {
         editor.Start({Q(path)});
         editor.View().ReplaceSelection("new ");
         const QString refusal =
-            Q(path) + QStringLiteral(" is read-only and was not saved.\nSave the text under "
-                                     "another name?");
+            Q(path) + QStringLiteral(
+                          " is read-only and was not saved.\nSave the text under "
+                          "another name?");
         QString asked;
         WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
             asked = box->text();

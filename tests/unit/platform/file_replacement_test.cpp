@@ -49,8 +49,8 @@ struct stat StatOf(const std::string& path) {
 bool AsOrdinaryUser(const std::function<bool()>& work) {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
-                                 ::setuid(kNobody) != 0)) {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             ::_exit(2);
         }
         ::_exit(work() ? 0 : 1);

@@ -64,8 +64,7 @@ TEST(CopyPreviousIndex, AnEntryGoesWhereverItsKeyStandsInTheListOfNames) {
     // Names as they come: looked up one by one, and a key that spans two.
     EXPECT_EQ(kept("<a><b>"), "c\t2\r\n<a>\t4\r\nx\t5\r\ny>\t6\r\nb><x\t7\r\n");
     // A name that holds '>' makes keys stand in the list that are no name of it.
-    EXPECT_EQ(kept("<x>y><b>"),
-              "a\t1\r\nc\t2\r\na><b\t3\r\n<a>\t4\r\ny>\t6\r\nb><x\t7\r\n");
+    EXPECT_EQ(kept("<x>y><b>"), "a\t1\r\nc\t2\r\na><b\t3\r\n<a>\t4\r\ny>\t6\r\nb><x\t7\r\n");
 }
 
 TEST(CopyPreviousIndex, KeepsWhatAPlainSearchOfTheListOfNamesKeeps) {
@@ -130,8 +129,7 @@ TEST_F(StockIndexTest, WhenTheNewIndexCannotBeStartedTheIndexStays) {
     EXPECT_FALSE(Update("name A\n", "/d/a.stk"));
     EXPECT_EQ(Index(), "A\t/s/a.stk\r\n");
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0],
-              (platform::Message{PathOf("Stock Index"), "Can't write file"}));
+    EXPECT_EQ(messages.messages[0], (platform::Message{PathOf("Stock Index"), "Can't write file"}));
     EXPECT_THAT(status.busyChanges, ElementsAre(true, false));
 }
 

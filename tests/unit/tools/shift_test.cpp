@@ -108,9 +108,9 @@ std::string RepeatedByWholeText(const std::string& text, Selection selection,
     std::size_t caret = selection.start;
     const std::size_t length = selection.end - selection.start;
     for (std::int32_t k = 1; k <= parameters.repeatCount; ++k) {
-        ShiftParameters pass{{parameters.offset.x * k, parameters.offset.y * k,
-                              parameters.offset.z * k},
-                             parameters.leaveOriginal && k == 1};
+        ShiftParameters pass{
+            {parameters.offset.x * k, parameters.offset.y * k, parameters.offset.z * k},
+            parameters.leaveOriginal && k == 1};
         const Selection range{selection.start, std::min(selection.start + length, current.size())};
         const auto result = Shift(current, k == 1 ? selection : range, pass);
         if (k == 1) {
@@ -131,7 +131,8 @@ TEST(Shift, RepeatedPassesReadWhatTheWholeGrowingTextHoldsEvenPastTheirRange) {
     // its range: into the results of the passes before it, and, while those are
     // short, into the text after the selection, over blanks, line ends, bytes
     // from 0x80 and long runs of digits.
-    const std::string after = "   \r\n \t\x80\xFF 7  \r\n\r\n  123456789012/5 Door\r\nvertex 1 2 3\r\n";
+    const std::string after =
+        "   \r\n \t\x80\xFF 7  \r\n\r\n  123456789012/5 Door\r\nvertex 1 2 3\r\n";
     const std::pair<std::string, std::size_t> cases[] = {
         {"motion2 1 2 3 4 5 6 Door\r\n", 9},
         {"wheel 100 200 300 4 5 x\r\n", 7},
@@ -156,9 +157,10 @@ TEST(Shift, RepeatedPassesReadWhatTheWholeGrowingTextHoldsEvenPastTheirRange) {
 TEST(Shift, RepeatedPassesAgreeWithPassesOverTheWholeTextOnRandomTexts) {
     // Statements, numbers, blanks, line ends and high bytes in random order,
     // and selections that end anywhere.
-    const std::string_view pieces[] = {"fill ", "line ", "wheel ", "motion2 ", "vertex ",
-                                       "include ", "rect ", "12", "-3", "/", " ", "\t",
-                                       "\r\n", "\n", "\xA3", "\x80 ", "999999999999", "x"};
+    const std::string_view pieces[] = {"fill ",    "line ",        "wheel ", "motion2 ", "vertex ",
+                                       "include ", "rect ",        "12",     "-3",       "/",
+                                       " ",        "\t",           "\r\n",   "\n",       "\xA3",
+                                       "\x80 ",    "999999999999", "x"};
     std::uint32_t seed = 5;
     const auto next = [&](std::uint32_t below) {
         seed = seed * 1664525u + 1013904223u;
@@ -179,4 +181,3 @@ TEST(Shift, RepeatedPassesAgreeWithPassesOverTheWholeTextOnRandomTexts) {
 
 }  // namespace
 }  // namespace lumtrak::tools
-
