@@ -16,6 +16,7 @@
 #include "qtshell/offscreen_gui.h"
 #include "qtshell/painter_canvas.h"
 #include "qtshell/preview_bitmap.h"
+#include "stockindex/stock_index.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ struct Preview {
     preview2d::DrawingState state{ticks};
     preview2d::PreviewOptions options{.rotate = true, .animate = true, .showAxis = true};
     platform::NullMessageSink messages;
-    model::IncludeCache includes;
+    model::IncludeCache includes{stockindex::ReadPartIndex};
 };
 
 void BM_DrawDefinitionRecording(benchmark::State& state) {

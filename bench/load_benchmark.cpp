@@ -6,6 +6,7 @@
 #include "model/definition_loader.h"
 #include "model/include_cache.h"
 #include "model/texture_registry.h"
+#include "stockindex/stock_index.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void LoadOnce(model::IncludeCache& includes, benchmark::State& state) {
 // are kept between loads.
 void BM_LoadDefinition(benchmark::State& state) {
     bench::SharedWorkloadText();
-    model::IncludeCache includes;
+    model::IncludeCache includes{stockindex::ReadPartIndex};
     for (auto _ : state)
         LoadOnce(includes, state);
     state.SetBytesProcessed(std::int64_t(state.iterations()) *
@@ -38,7 +39,7 @@ BENCHMARK(BM_LoadDefinition)->Unit(benchmark::kMillisecond);
 void BM_LoadDefinitionColdCache(benchmark::State& state) {
     bench::SharedWorkloadText();
     for (auto _ : state) {
-        model::IncludeCache includes;
+        model::IncludeCache includes{stockindex::ReadPartIndex};
         LoadOnce(includes, state);
     }
 }

@@ -12,6 +12,7 @@
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
 #include "platform/program_folder.h"
+#include "stockindex/stock_index.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ void BM_LoadPathological(benchmark::State& state) {
         << "name indexed\nrect 3 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n";
     const std::string previousFolder = platform::ProgramFolder();
     platform::SetProgramFolderOverride(folder.string());
-    model::IncludeCache includes;
+    model::IncludeCache includes{stockindex::ReadPartIndex};
     for (auto _ : state) {
         model::LoadEnvironment environment(messages, textures, includes);
         model::StockModel stock;

@@ -4,7 +4,6 @@
 #include "cli/command.h"
 #include "cli/common_options.h"
 #include "cli/output_file.h"
-#include "model/include_cache.h"
 #include "model/texture_registry.h"
 #include "model/wrapping_arithmetic.h"
 #include "platform/tick_source.h"
@@ -12,6 +11,7 @@
 #include "preview2d/recording_canvas.h"
 #include "qtshell/offscreen_gui.h"
 #include "qtshell/preview_bitmap.h"
+#include "stockindex/stock_index.h"
 
 namespace lumtrak::cli {
 namespace {
@@ -115,7 +115,7 @@ int RunDraw2d(const Arguments& arguments) {
 
     CliMessageSink messages;
     auto& textures = model::TextureRegistry::Process();
-    model::LoadEnvironment environment{messages, textures, model::IncludeCache::Process()};
+    model::LoadEnvironment environment{messages, textures, stockindex::ProcessIncludeCache()};
     preview2d::RecordingCanvas canvas;
     const std::string name = preview2d::DrawDefinitionPreview(
         state, environment, bytes, selection.start, canvas, options, selection);

@@ -2,8 +2,8 @@
 #include "cli/command.h"
 #include "cli/common_options.h"
 #include "cli/model_json.h"
-#include "model/include_cache.h"
 #include "model/texture_registry.h"
+#include "stockindex/stock_index.h"
 
 namespace lumtrak::cli {
 namespace {
@@ -16,7 +16,7 @@ int RunModel(const Arguments& arguments) {
 
     CliMessageSink messages;
     auto& textures = model::TextureRegistry::Process();
-    model::LoadEnvironment environment{messages, textures, model::IncludeCache::Process()};
+    model::LoadEnvironment environment{messages, textures, stockindex::ProcessIncludeCache()};
     model::StockModel stock;
     model::LoadDefinitionAt(stock, model::DefinitionText(bytes), selection,
                             arguments.Has("--highlight"), environment);

@@ -9,7 +9,7 @@
 
 namespace lumtrak::editor {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog100"));
     setWindowTitle(tr("About Lumtrak Stock Editor"));
     auto* icon = new QLabel(this);

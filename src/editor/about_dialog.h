@@ -5,11 +5,11 @@
 namespace lumtrak::editor {
 
 // Dialog 100, "About Lumtrak Stock Editor": the icon, the version and OK.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace lumtrak::editor

@@ -19,10 +19,23 @@ class CustomMaterialDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // The edit controls in the order they are exchanged; the ids are also
-    // their object names.
-    static constexpr std::array<int, preview3d::kCustomMaterialFields> kFieldIds = {
-        1001, 1002, 1003, 1008, 1009, 1031, 1004, 1005, 1032, 1007};
+    // The control ids, which are also the controls' object names.
+    enum ControlId {
+        kAmbientRed = 1001,
+        kAmbientGreen = 1002,
+        kAmbientBlue = 1003,
+        kEmissiveRed = 1008,
+        kEmissiveGreen = 1009,
+        kEmissiveBlue = 1031,
+        kSpecularRed = 1004,
+        kSpecularGreen = 1005,
+        kSpecularBlue = 1032,
+        kPower = 1007,
+    };
+    // The edit controls in the order they are exchanged.
+    static constexpr std::array<ControlId, preview3d::kCustomMaterialFields> kFieldIds = {
+        kAmbientRed,   kAmbientGreen, kAmbientBlue,   kEmissiveRed,  kEmissiveGreen,
+        kEmissiveBlue, kSpecularRed,  kSpecularGreen, kSpecularBlue, kPower};
 
     explicit CustomMaterialDialog(D3DPreview& preview);
 

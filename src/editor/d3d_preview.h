@@ -31,7 +31,9 @@ class CustomMaterialDialog;
 // the animation; four scroll bars turn and move the camera and the light. The
 // window only forwards its events to its preview session, which owns the
 // engine and the scene, and shows the picture that the engine renders, on the
-// user-interface thread at every repaint.
+// user-interface thread at every repaint. The picture comes from the kit's own
+// retained-mode engine (rm/) and its software renderer; the class keeps the
+// window's established name, which recalls no API used here.
 class D3DPreview : public QMainWindow {
     Q_OBJECT
 

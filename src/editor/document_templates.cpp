@@ -29,13 +29,6 @@ std::span<const DocumentTemplate> RegisteredTemplates() {
     return kTemplates;
 }
 
-const DocumentTemplate& TemplateForResource(int resource) {
-    for (const DocumentTemplate& candidate : kTemplates) {
-        if (candidate.resource == resource) return candidate;
-    }
-    return kTemplates.front();
-}
-
 const DocumentTemplate& TemplateForPath(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     for (const DocumentTemplate& candidate : kTemplates) {

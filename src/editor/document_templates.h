@@ -28,7 +28,6 @@ struct DocumentTemplate {
 
 // The three registered types, stock first.
 std::span<const DocumentTemplate> RegisteredTemplates();
-const DocumentTemplate& TemplateForResource(int resource);
 
 // The type that opens path: the one whose extension the file name ends in,
 // compared without regard to case, else the first type.

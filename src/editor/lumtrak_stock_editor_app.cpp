@@ -194,7 +194,7 @@ std::optional<CommandState> CLumtrakStockEditorApp::CommandUpdate(Command comman
 
 std::optional<std::size_t> CLumtrakStockEditorApp::AskForNewType() {
     if (chooseNewType_) return chooseNewType_();
-    CNewTypeDlg dialog(mainFrame_.get());
+    NewTypeDialog dialog(mainFrame_.get());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Chosen();
 }
@@ -221,7 +221,7 @@ void CLumtrakStockEditorApp::OnFilePrintSetup() {
 }
 
 void CLumtrakStockEditorApp::OnAppAbout() {
-    CAboutDlg dialog(mainFrame_.get());
+    AboutDialog dialog(mainFrame_.get());
     dialog.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/main_frame.h"
 #include "editor/single_instance.h"
+#include "lumtrak_version.h"
 #include "platform/settings_store.h"
 #include "qtshell/qt_settings_store.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
         QString::fromLatin1(lumtrak::platform::kEditorSettingsApplication));
     QApplication::setOrganizationName(
         QString::fromLatin1(lumtrak::platform::kSettingsOrganisation));
-    QApplication::setApplicationVersion(QStringLiteral("5.05"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kLumtrakVersion));
     lumtrak::editor::InstallTranslations(application, QLocale());
 
     QCommandLineParser parser;

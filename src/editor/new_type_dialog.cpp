@@ -10,7 +10,7 @@
 
 namespace lumtrak::editor {
 
-CNewTypeDlg::CNewTypeDlg(QWidget* parent) : QDialog(parent) {
+NewTypeDialog::NewTypeDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("newTypeDialog"));
     setWindowTitle(tr("New"));
     auto* label = new QLabel(tr("&New"), this);
@@ -33,7 +33,7 @@ CNewTypeDlg::CNewTypeDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
 }
 
-std::optional<std::size_t> CNewTypeDlg::Chosen() const {
+std::optional<std::size_t> NewTypeDialog::Chosen() const {
     const int row = types_->currentRow();
     if (row < 0) return std::nullopt;
     return std::size_t(row);

@@ -9,11 +9,11 @@ namespace lumtrak::editor {
 
 // The New dialog: which type of document to create, by the types' New names
 // ("Lumtrak Stock", "Lumtrak Scenery", "Lumtrak Signal").
-class CNewTypeDlg : public QDialog {
+class NewTypeDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CNewTypeDlg(QWidget* parent = nullptr);
+    explicit NewTypeDialog(QWidget* parent = nullptr);
 
     // The index of the chosen type among the registered ones.
     std::optional<std::size_t> Chosen() const;

@@ -16,7 +16,6 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
-#include "model/include_cache.h"
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
 #include "preview2d/drawing.h"
@@ -24,6 +23,7 @@
 #include "qtshell/dialog_units.h"
 #include "qtshell/preview_bitmap.h"
 #include "qtshell/windows1252.h"
+#include "stockindex/stock_index.h"
 
 namespace lumtrak::editor {
 
@@ -241,7 +241,7 @@ void CPreview2DDlg::DrawFrame(QPainter& painter, QSize frameSize) {
             options.animate = animate_;
             options.showAxis = showAxis_;
             model::LoadEnvironment environment{*messages_, model::TextureRegistry::Process(),
-                                               model::IncludeCache::Process()};
+                                               stockindex::ProcessIncludeCache()};
             name =
                 preview2d::DrawDefinitionPreview(state, environment, text, selection.start, canvas,
                                                  options, {selection.start, selection.end});

@@ -12,7 +12,6 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
-class QPushButton;
 
 namespace lumtrak::editor {
 
@@ -23,7 +22,7 @@ class PreviewMessages;
 // definition under the view's caret in its drawing frame, from the text, at
 // every repaint. Four buttons choose a fixed view direction, a fifth turns the
 // view; "White" chooses the background. One 100 ms timer repaints while the
-// view turns or its lines swing.
+// view turns or its lines swing. A Qt dialog under the window's established name.
 class CPreview2DDlg : public QDialog {
     Q_OBJECT
 
@@ -85,7 +84,6 @@ class CPreview2DDlg : public QDialog {
     class DrawingFrame;
 
     void CreateControls();
-    QPushButton* AddViewButton(ControlId id, const QString& text, QPoint position);
     void ChooseDirection(preview2d::ViewDirection direction);
     void OnRotateButton();
     void SwitchTimer(bool wasOn, bool on);

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "editor/dialogs/dialog_controls.h"
 #include "qtshell/dialog_units.h"
 
 namespace lumtrak::editor {
@@ -17,7 +18,7 @@ CRequiredFilesDialog::CRequiredFilesDialog(QWidget* parent) : QDialog(parent) {
     setFixedSize(qtshell::FromDialogUnits(metrics, 186, 95));
 
     list_ = new QPlainTextEdit(this);
-    list_->setObjectName(QString::number(kListId));
+    list_->setObjectName(QString::number(kList));
     // Long lines scroll sideways rather than wrap.
     list_->setLineWrapMode(QPlainTextEdit::NoWrap);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -25,7 +26,7 @@ CRequiredFilesDialog::CRequiredFilesDialog(QWidget* parent) : QDialog(parent) {
     place(list_, 7, 7, 172, 65);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("1"));
+    ok->setObjectName(QString::number(kOk));
     ok->setDefault(true);
     place(ok, 129, 74, 50, 14);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -12,7 +12,10 @@ class CRequiredFilesDialog : public QDialog {
     Q_OBJECT
 
   public:
-    static constexpr int kListId = 1001;
+    // The control id of the list, which is also its object name.
+    enum ControlId {
+        kList = 1001,
+    };
 
     explicit CRequiredFilesDialog(QWidget* parent = nullptr);
 

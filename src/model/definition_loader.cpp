@@ -132,7 +132,7 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
         lookup.index = environment.includes.CurrentStockIndex();
         lookup.done = true;
     }
-    const StockIndex* index = lookup.index;
+    const PartIndex* index = lookup.index;
     if (index == nullptr) return;
     // Copied: loading the part may read the index again and replace it.
     const std::vector<std::string> paths = index->PathsFor(wanted);

@@ -15,11 +15,6 @@ std::string FileKey(const platform::FileIdentity& identity) {
 IncludeFile::IncludeFile(std::string bytes, std::string key)
     : content(std::move(bytes)), text(content), names(text), sourceKey(std::move(key)) {}
 
-IncludeCache& IncludeCache::Process() {
-    static IncludeCache cache;
-    return cache;
-}
-
 void IncludeCache::Clear() {
     index_.reset();
     files_.clear();
@@ -39,7 +34,7 @@ std::optional<std::pair<std::string, platform::FileIdentity>> Locate(const std::
 
 }  // namespace
 
-const StockIndex* IncludeCache::CurrentStockIndex() {
+const PartIndex* IncludeCache::CurrentStockIndex() {
     const auto located = Locate("Stock Index");
     const auto path = located ? std::optional(located->first) : std::nullopt;
     const auto identity = located ? std::optional(located->second) : std::nullopt;
@@ -47,14 +42,14 @@ const StockIndex* IncludeCache::CurrentStockIndex() {
         index_.reset();
         return nullptr;
     }
-    if (index_ && index_->identity == *identity) return &index_->index;
+    if (index_ && index_->identity == *identity) return index_->index.get();
     const auto content = platform::ReadWholeFile(*path);
     if (!content) {
         index_.reset();
         return nullptr;
     }
-    index_ = CachedIndex{*identity, StockIndex::Parse(*content)};
-    return &index_->index;
+    index_ = CachedIndex{*identity, readIndex_(*content)};
+    return index_->index.get();
 }
 
 std::shared_ptr<const IncludeFile> IncludeCache::OpenDefinitionFile(

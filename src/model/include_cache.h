@@ -8,13 +8,11 @@
 
 #include "model/definition_text.h"
 #include "model/name_directory.h"
+#include "model/part_index.h"
 #include "platform/file_lookup.h"
 #include "platform/message_sink.h"
-#include "stockindex/stock_index.h"
 
 namespace lumtrak::model {
-
-using stockindex::StockIndex;
 
 // A definition file opened for an include, with the names it defines.
 struct IncludeFile {
@@ -33,12 +31,12 @@ struct IncludeFile {
 // what reading the file again would give.
 class IncludeCache {
   public:
-    // The cache of the running program.
-    static IncludeCache& Process();
+    // readIndex reads the "Stock Index" into the part index of the loads.
+    explicit IncludeCache(PartIndexReader readIndex) : readIndex_(std::move(readIndex)) {}
 
     // The "Stock Index" in the current folder (any case), or null when there is
     // none that can be opened.
-    const StockIndex* CurrentStockIndex();
+    const PartIndex* CurrentStockIndex();
 
     // A definition file named by an index line, or null when it cannot be opened
     // or mapped, after the messages of the mapped-file reader.
@@ -50,7 +48,7 @@ class IncludeCache {
   private:
     struct CachedIndex {
         platform::FileIdentity identity;
-        StockIndex index;
+        std::unique_ptr<const PartIndex> index;
     };
     struct CachedFile {
         platform::FileIdentity identity;
@@ -59,6 +57,7 @@ class IncludeCache {
 
     static constexpr std::size_t kMaxCachedFiles = 4096;
 
+    PartIndexReader readIndex_;
     std::optional<CachedIndex> index_;
     std::unordered_map<std::string, CachedFile> files_;
 };

@@ -10,18 +10,14 @@
 #include "model/definition_text.h"
 #include "platform/message_sink.h"
 
-namespace lumtrak::stockindex {
-class StockIndex;
-}
-
 // What a load of definitions reads besides the text, and the state that one
 // top-level load keeps across the definitions it includes.
 namespace lumtrak::model {
 
 class IncludeCache;
 struct IncludeFile;
+class PartIndex;
 class TextureRegistry;
-using stockindex::StockIndex;
 
 // The selection whose lines are highlighted, as byte offsets.
 struct TextSelection {
@@ -82,7 +78,7 @@ struct LoadEnvironment {
     // something else changed the folder.
     struct IndexLookup {
         bool done = false;
-        const StockIndex* index = nullptr;
+        const PartIndex* index = nullptr;
         std::uint64_t folderChangesAfterEntering = 0;
         std::unordered_map<std::string, std::shared_ptr<const IncludeFile>> openedFiles;
     } indexLookup;

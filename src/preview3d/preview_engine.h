@@ -9,8 +9,8 @@
 
 #include "model/texture_registry.h"
 #include "preview3d/material_table.h"
+#include "preview3d/registry_loader.h"
 #include "rm/engine.h"
-#include "rm/registry_loader.h"
 
 namespace lumtrak::preview3d {
 
@@ -108,7 +108,7 @@ class PreviewEngine {
   private:
     model::TextureRegistry& textures_;
     rm::Engine engine_;
-    rm::RegistryLoader loader_{engine_};
+    RegistryLoader loader_{engine_};
     float ambientLevel_;
     std::shared_ptr<rm::Frame> scene_;
     std::shared_ptr<rm::Frame> camera_;

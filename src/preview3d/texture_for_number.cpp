@@ -2,7 +2,7 @@
 
 #include "platform/current_folder.h"
 #include "platform/program_folder.h"
-#include "rm/registry_loader.h"
+#include "preview3d/registry_loader.h"
 
 namespace lumtrak::preview3d {
 
@@ -13,7 +13,7 @@ std::shared_ptr<rm::Texture> TextureForNumber(model::TextureRegistry& registry, 
         auto* entry = registry.Find(static_cast<std::int16_t>(number));
         if (entry == nullptr) return nullptr;
         registry.LoadTextureObject(*entry);
-        return rm::RegistryTexture(entry->texture.get());
+        return RegistryTexture(entry->texture.get());
     }
     if (number < -INT16_MAX) return nullptr;
     const auto* entry = registry.Find(static_cast<std::int16_t>(-number));

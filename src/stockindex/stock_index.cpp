@@ -24,4 +24,13 @@ const std::vector<std::string>& StockIndex::PathsFor(std::string_view lowerName)
     return found == pathsByKey_.end() ? kNone : found->second;
 }
 
+std::unique_ptr<const model::PartIndex> ReadPartIndex(std::string_view content) {
+    return std::make_unique<const StockIndex>(StockIndex::Parse(content));
+}
+
+model::IncludeCache& ProcessIncludeCache() {
+    static model::IncludeCache cache(ReadPartIndex);
+    return cache;
+}
+
 }  // namespace lumtrak::stockindex

@@ -22,6 +22,7 @@
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
 #include "platform/program_folder.h"
+#include "stockindex/stock_index.h"
 #include "support/literal_scans.h"
 #include "support/loader_fuzz_input.h"
 #include "support/temp_folder.h"
@@ -88,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     platform::RecordingMessageSink messages;
     model::TextureRegistry textures;
-    model::IncludeCache includes;  // fresh: a part rewritten within one clock tick looks unchanged
+    model::IncludeCache includes{stockindex::ReadPartIndex};  // fresh: a part rewritten within one
+                                                              // clock tick looks unchanged
     model::LoadEnvironment environment(messages, textures, includes);
     // Small limits, so that inputs reach them.
     environment.limits.includes = 300;

@@ -21,15 +21,17 @@ CCylinderDialog::CCylinderDialog(QWidget* parent) : QDialog(parent) {
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(MakeEndGroup(tr("End A"), read_.endA,
-                                   {1017, 1016, 1015, 1014, 1013, 1022, 1023, 1024, 1028, 1029}));
+                                   {kEndAW, kEndAL, kEndAH, kEndARadius, kEndASolid, kEndARed,
+                                    kEndAGreen, kEndABlue, kEndASingleSided, kEndADoubleSided}));
     groups->addWidget(MakeEndGroup(tr("End B"), read_.endB,
-                                   {1004, 1005, 1006, 1018, 1010, 1007, 1025, 1026, 1032, 1033}));
+                                   {kEndBW, kEndBL, kEndBH, kEndBRadius, kEndBSolid, kEndBRed,
+                                    kEndBGreen, kEndBBlue, kEndBSingleSided, kEndBDoubleSided}));
     groups->addWidget(MakeMantleGroup());
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(MakeButton(this, 1, tr("OK")));
-    buttons->addWidget(MakeButton(this, 2, tr("Cancel")));
+    buttons->addWidget(MakeButton(this, kOk, tr("OK")));
+    buttons->addWidget(MakeButton(this, kCancel, tr("Cancel")));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addStretch(1);
@@ -99,10 +101,11 @@ QWidget* CCylinderDialog::MakeEndGroup(const QString& title, tools::CylinderEnd&
 QWidget* CCylinderDialog::MakeMantleGroup() {
     auto* group = new QGroupBox(tr("Cylinder"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(BindCheck(1011, tr("Cylinder"), read_.mantle), 0, 0, 1, 2);
+    grid->addWidget(BindCheck(kMantle, tr("Cylinder"), read_.mantle), 0, 0, 1, 2);
     grid->addWidget(new QLabel(tr("Steps"), group), 1, 0);
-    grid->addWidget(BindInteger(1012, read_.steps), 1, 1);
-    AddLook(grid, 2, read_.mantleLook, 1019, 1020, 1021, 1034, 1035);
+    grid->addWidget(BindInteger(kSteps, read_.steps), 1, 1);
+    AddLook(grid, 2, read_.mantleLook, kMantleRed, kMantleGreen, kMantleBlue, kMantleSingleSided,
+            kMantleDoubleSided);
     grid->setRowStretch(7, 1);
     return group;
 }

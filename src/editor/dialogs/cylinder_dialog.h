@@ -20,6 +20,40 @@ class CCylinderDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The control ids, which are also the controls' object names. Each end
+    // has a centre W, L, H, a radius, "Solid", a colour r, g, b and the
+    // markers "$" and "="; the mantle has "Cylinder", the steps, a colour
+    // and the markers.
+    enum ControlId {
+        kEndAW = 1017,
+        kEndAL = 1016,
+        kEndAH = 1015,
+        kEndARadius = 1014,
+        kEndASolid = 1013,
+        kEndARed = 1022,
+        kEndAGreen = 1023,
+        kEndABlue = 1024,
+        kEndASingleSided = 1028,
+        kEndADoubleSided = 1029,
+        kEndBW = 1004,
+        kEndBL = 1005,
+        kEndBH = 1006,
+        kEndBRadius = 1018,
+        kEndBSolid = 1010,
+        kEndBRed = 1007,
+        kEndBGreen = 1025,
+        kEndBBlue = 1026,
+        kEndBSingleSided = 1032,
+        kEndBDoubleSided = 1033,
+        kMantle = 1011,
+        kSteps = 1012,
+        kMantleRed = 1019,
+        kMantleGreen = 1020,
+        kMantleBlue = 1021,
+        kMantleSingleSided = 1034,
+        kMantleDoubleSided = 1035,
+    };
+
     explicit CCylinderDialog(QWidget* parent = nullptr);
 
     const tools::CylinderParameters& Parameters() const { return parameters_; }

@@ -56,10 +56,10 @@ QRadioButton* MakeRadioButton(QWidget* dialog, int id, const QString& text) {
 QPushButton* MakeButton(QDialog* dialog, int id, const QString& text) {
     auto* button = new QPushButton(text, dialog);
     button->setObjectName(IdName(id));
-    if (id == 1) {
+    if (id == kOk) {
         button->setDefault(true);
         QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
-    } else if (id == 2) {
+    } else if (id == kCancel) {
         button->setAutoDefault(false);
         QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
     }
@@ -68,8 +68,8 @@ QPushButton* MakeButton(QDialog* dialog, int id, const QString& text) {
 
 QLayout* OkCancelColumn(QDialog* dialog, const QString& ok, const QString& cancel) {
     auto* column = new QVBoxLayout;
-    column->addWidget(MakeButton(dialog, 1, ok));
-    column->addWidget(MakeButton(dialog, 2, cancel));
+    column->addWidget(MakeButton(dialog, kOk, ok));
+    column->addWidget(MakeButton(dialog, kCancel, cancel));
     column->addStretch(1);
     return column;
 }

@@ -15,10 +15,16 @@ class QWidget;
 // the reading of their fields when a dialog closes with OK.
 namespace lumtrak::editor {
 
+// The ids of the standard buttons, which are also their object names.
+enum DialogButton {
+    kOk = 1,
+    kCancel = 2,
+};
+
 QLineEdit* MakeEdit(QWidget* dialog, int id);
 QCheckBox* MakeCheckBox(QWidget* dialog, int id, const QString& text);
 QRadioButton* MakeRadioButton(QWidget* dialog, int id, const QString& text);
-// A push button; OK (1) is the default button and accepts the dialog, Cancel (2)
+// A push button; OK is the default button and accepts the dialog, Cancel
 // rejects it.
 QPushButton* MakeButton(QDialog* dialog, int id, const QString& text);
 // OK and Cancel one above the other, at the top of a column, with the texts of

@@ -13,9 +13,9 @@ namespace lumtrak::editor {
 // The dialog exists in English only.
 CDividePanelDialog::CDividePanelDialog(QWidget* parent)
     : QDialog(parent),
-      valueW_(MakeEdit(this, 1001)),
-      valueL_(MakeEdit(this, 1002)),
-      valueH_(MakeEdit(this, 1003)) {
+      valueW_(MakeEdit(this, kW)),
+      valueL_(MakeEdit(this, kL)),
+      valueH_(MakeEdit(this, kH)) {
     setObjectName(QStringLiteral("dividePanelDialog142"));
     setWindowTitle(QStringLiteral("Divide Panel"));
 
@@ -27,9 +27,9 @@ CDividePanelDialog::CDividePanelDialog(QWidget* parent)
         int radioId;
         const char* radioText;
         tools::DivideAxis axis;
-    } rows[] = {{"W", valueW_, 1030, "Width", tools::DivideAxis::W},
-                {"L", valueL_, 1010, "Length", tools::DivideAxis::L},
-                {"H", valueH_, 1011, "Height", tools::DivideAxis::H}};
+    } rows[] = {{"W", valueW_, kWidth, "Width", tools::DivideAxis::W},
+                {"L", valueL_, kLength, "Length", tools::DivideAxis::L},
+                {"H", valueH_, kHeight, "Height", tools::DivideAxis::H}};
     int row = 1;
     for (const auto& axis : rows) {
         fields->addWidget(new QLabel(QString::fromLatin1(axis.label), this), row, 0);

@@ -15,6 +15,17 @@ class CDividePanelDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The control ids, which are also the controls' object names: the values
+    // W, L and H, the radio buttons of the axes.
+    enum ControlId {
+        kW = 1001,
+        kL = 1002,
+        kH = 1003,
+        kWidth = 1030,
+        kLength = 1010,
+        kHeight = 1011,
+    };
+
     explicit CDividePanelDialog(QWidget* parent = nullptr);
 
     // The fields as the dialog took them when it closed with OK.

@@ -29,7 +29,7 @@ CMatrixTransformDialog::CMatrixTransformDialog(QWidget* parent) : QDialog(parent
         if (row < 3) grid->addWidget(new QLabel(QString::fromLatin1(rows[row]), this), row + 1, 0);
         for (int column = 0; column < 4; ++column) {
             const int index = row * 4 + column;
-            QLineEdit* edit = MakeEdit(this, 1001 + index);
+            QLineEdit* edit = MakeEdit(this, kM11 + index);
             edit->setFixedWidth(editSize.width());
             // The fourth row stands for the matrix's fixed last row and holds nothing.
             if (row < 3) {
@@ -45,8 +45,8 @@ CMatrixTransformDialog::CMatrixTransformDialog(QWidget* parent) : QDialog(parent
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(MakeButton(this, 1, QStringLiteral("OK")));
-    buttons->addWidget(MakeButton(this, 2, QStringLiteral("Cancel")));
+    buttons->addWidget(MakeButton(this, kOk, QStringLiteral("OK")));
+    buttons->addWidget(MakeButton(this, kCancel, QStringLiteral("Cancel")));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch(1);

@@ -17,6 +17,26 @@ class CMatrixTransformDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The control ids, which are also the controls' object names: mij is row
+    // i (the result axis) and column j (the input axis or the constant), and
+    // a fourth row, disabled, stands for the matrix's fixed last row.
+    enum ControlId {
+        kM11 = 1001,
+        kM12 = 1002,
+        kM13 = 1003,
+        kM14 = 1004,
+        kM21 = 1005,
+        kM22 = 1006,
+        kM23 = 1007,
+        kM24 = 1008,
+        kM31 = 1009,
+        kM32 = 1010,
+        kM33 = 1011,
+        kM34 = 1012,
+        kFixedRowFirst = 1013,
+        kFixedRowLast = 1016,
+    };
+
     explicit CMatrixTransformDialog(QWidget* parent = nullptr);
 
     const tools::TransformMatrix& Matrix() const { return matrix_; }

@@ -20,11 +20,11 @@ CPanelCountDialog::CPanelCountDialog(const tools::PanelCounts& counts, QWidget* 
         const char* label;
         int id;
         std::int64_t value;
-    } fields[] = {{"Q1", 1027, counts.q1},
-                  {"Q2", 1028, counts.q2},
-                  {"Q3", 1029, counts.q3},
-                  {"Q4", 1030, counts.q4},
-                  {"Total", 1031, counts.total}};
+    } fields[] = {{"Q1", kQ1, counts.q1},
+                  {"Q2", kQ2, counts.q2},
+                  {"Q3", kQ3, counts.q3},
+                  {"Q4", kQ4, counts.q4},
+                  {"Total", kTotal, counts.total}};
     auto* grid = new QGridLayout;
     int row = 0;
     for (const auto& field : fields) {
@@ -36,7 +36,7 @@ CPanelCountDialog::CPanelCountDialog(const tools::PanelCounts& counts, QWidget* 
         ++row;
     }
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(MakeButton(this, 1, QStringLiteral("OK")));
+    buttons->addWidget(MakeButton(this, kOk, QStringLiteral("OK")));
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid, 1);

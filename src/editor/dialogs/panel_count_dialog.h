@@ -14,6 +14,15 @@ class CPanelCountDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The control ids, which are also the controls' object names.
+    enum ControlId {
+        kQ1 = 1027,
+        kQ2 = 1028,
+        kQ3 = 1029,
+        kQ4 = 1030,
+        kTotal = 1031,
+    };
+
     explicit CPanelCountDialog(const tools::PanelCounts& counts, QWidget* parent = nullptr);
 
   public slots:

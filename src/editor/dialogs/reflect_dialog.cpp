@@ -12,13 +12,13 @@ namespace lumtrak::editor {
 
 CReflectDialog::CReflectDialog(QWidget* parent)
     : QDialog(parent),
-      centreW_(MakeEdit(this, 1001)),
-      centreL_(MakeEdit(this, 1002)),
-      centreH_(MakeEdit(this, 1003)),
-      leaveOriginal_(MakeCheckBox(this, 1004, tr("Leave original"))),
-      reflectW_(MakeCheckBox(this, 1005, tr("Reflect W"))),
-      reflectL_(MakeCheckBox(this, 1006, tr("Reflect L"))),
-      reflectH_(MakeCheckBox(this, 1007, tr("Reflect H"))) {
+      centreW_(MakeEdit(this, kW)),
+      centreL_(MakeEdit(this, kL)),
+      centreH_(MakeEdit(this, kH)),
+      leaveOriginal_(MakeCheckBox(this, kLeaveOriginal, tr("Leave original"))),
+      reflectW_(MakeCheckBox(this, kReflectW, tr("Reflect W"))),
+      reflectL_(MakeCheckBox(this, kReflectL, tr("Reflect L"))),
+      reflectH_(MakeCheckBox(this, kReflectH, tr("Reflect H"))) {
     setObjectName(QStringLiteral("reflectDialog132"));
     setWindowTitle(tr("Reflect Selection"));
 

@@ -16,6 +16,18 @@ class CReflectDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The control ids, which are also the controls' object names: the centre
+    // W, L and H, the boxes.
+    enum ControlId {
+        kW = 1001,
+        kL = 1002,
+        kH = 1003,
+        kLeaveOriginal = 1004,
+        kReflectW = 1005,
+        kReflectL = 1006,
+        kReflectH = 1007,
+    };
+
     explicit CReflectDialog(QWidget* parent = nullptr);
 
     // The fields as the dialog took them when it closed with OK.

@@ -12,12 +12,12 @@ namespace lumtrak::editor {
 
 CShiftDialog::CShiftDialog(QWidget* parent)
     : QDialog(parent),
-      offsetW_(MakeEdit(this, 1001)),
-      offsetL_(MakeEdit(this, 1002)),
-      offsetH_(MakeEdit(this, 1003)),
-      leaveOriginal_(MakeCheckBox(this, 1004, tr("Leave original"))),
-      repeat_(MakeCheckBox(this, 1005, tr("Repeat:"))),
-      repeatCount_(MakeEdit(this, 1008)) {
+      offsetW_(MakeEdit(this, kW)),
+      offsetL_(MakeEdit(this, kL)),
+      offsetH_(MakeEdit(this, kH)),
+      leaveOriginal_(MakeCheckBox(this, kLeaveOriginal, tr("Leave original"))),
+      repeat_(MakeCheckBox(this, kRepeat, tr("Repeat:"))),
+      repeatCount_(MakeEdit(this, kRepeatCount)) {
     setObjectName(QStringLiteral("shiftDialog131"));
     setWindowTitle(tr("Shift Selection"));
 

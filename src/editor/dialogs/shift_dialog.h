@@ -16,6 +16,16 @@ class CShiftDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The control ids, which are also the controls' object names.
+    enum ControlId {
+        kW = 1001,
+        kL = 1002,
+        kH = 1003,
+        kLeaveOriginal = 1004,
+        kRepeat = 1005,
+        kRepeatCount = 1008,
+    };
+
     explicit CShiftDialog(QWidget* parent = nullptr);
 
     // The fields as the dialog took them when it closed with OK.

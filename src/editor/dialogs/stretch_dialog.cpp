@@ -12,17 +12,17 @@ namespace lumtrak::editor {
 
 CStretchDialog::CStretchDialog(QWidget* parent)
     : QDialog(parent),
-      factorW_(MakeEdit(this, 1001)),
-      factorL_(MakeEdit(this, 1002)),
-      factorH_(MakeEdit(this, 1003)),
-      originW_(MakeEdit(this, 1008)),
-      originL_(MakeEdit(this, 1009)),
-      originH_(MakeEdit(this, 1010)),
-      leaveOriginal_(MakeCheckBox(this, 1004, tr("Leave original"))),
-      stretchW_(MakeCheckBox(this, 1005, tr("Stretch W"))),
-      stretchL_(MakeCheckBox(this, 1006, tr("Stretch L"))),
+      factorW_(MakeEdit(this, kW)),
+      factorL_(MakeEdit(this, kL)),
+      factorH_(MakeEdit(this, kH)),
+      originW_(MakeEdit(this, kOriginW)),
+      originL_(MakeEdit(this, kOriginL)),
+      originH_(MakeEdit(this, kOriginH)),
+      leaveOriginal_(MakeCheckBox(this, kLeaveOriginal, tr("Leave original"))),
+      stretchW_(MakeCheckBox(this, kStretchW, tr("Stretch W"))),
+      stretchL_(MakeCheckBox(this, kStretchL, tr("Stretch L"))),
       // The label reads as the dialog has always spelt it.
-      stretchH_(MakeCheckBox(this, 1007, tr("Strecth H"))) {
+      stretchH_(MakeCheckBox(this, kStretchH, tr("Strecth H"))) {
     setObjectName(QStringLiteral("stretchDialog133"));
     setWindowTitle(tr("Stretch Selection"));
 

@@ -16,6 +16,21 @@ class CStretchDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The control ids, which are also the controls' object names: the factors
+    // W, L and H, the boxes, the origins.
+    enum ControlId {
+        kW = 1001,
+        kL = 1002,
+        kH = 1003,
+        kLeaveOriginal = 1004,
+        kStretchW = 1005,
+        kStretchL = 1006,
+        kStretchH = 1007,
+        kOriginW = 1008,
+        kOriginL = 1009,
+        kOriginH = 1010,
+    };
+
     explicit CStretchDialog(QWidget* parent = nullptr);
 
     // The fields as the dialog took them when it closed with OK.

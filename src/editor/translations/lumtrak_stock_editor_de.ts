@@ -171,7 +171,7 @@
         </message>
     </context>
     <context>
-        <name>lumtrak::editor::CAboutDlg</name>
+        <name>lumtrak::editor::AboutDialog</name>
         <message>
             <source>About Lumtrak Stock Editor</source>
             <translation>Info über Lumtrak Stock Editor</translation>
@@ -302,7 +302,7 @@ Den Text unter einem anderen Namen speichern?</translation>
         </message>
     </context>
     <context>
-        <name>lumtrak::editor::CNewTypeDlg</name>
+        <name>lumtrak::editor::NewTypeDialog</name>
         <message>
             <source>New</source>
             <translation>Neu</translation>

@@ -469,8 +469,8 @@ class D3DPreviewTest : public QObject {
             QCOMPARE(dialog->Field(id)->text(), QStringLiteral("0"));
         const rm::Material& custom = *Engine(preview).Materials().numbered[31];
 
-        dialog->Field(1008)->setText("255");
-        dialog->Field(1007)->setText("12");
+        dialog->Field(CustomMaterialDialog::kEmissiveRed)->setText("255");
+        dialog->Field(CustomMaterialDialog::kPower)->setText("12");
         dialog->OnUpdate();
         QCOMPARE(custom.GetEmissive(), (rm::Rgb{255, 0, 0}));
         QCOMPARE(custom.GetPower(), 12.0f);
@@ -480,13 +480,13 @@ class D3DPreviewTest : public QObject {
         // A bad field is reported; the fields before it are applied anyway.
         QStringList reports;
         dialog->SetReport([&](const QString& text) { reports << text; });
-        dialog->Field(1008)->setText("7");
-        dialog->Field(1009)->setText("256");
-        dialog->Field(1031)->setText("9");
+        dialog->Field(CustomMaterialDialog::kEmissiveRed)->setText("7");
+        dialog->Field(CustomMaterialDialog::kEmissiveGreen)->setText("256");
+        dialog->Field(CustomMaterialDialog::kEmissiveBlue)->setText("9");
         dialog->OnUpdate();
         QCOMPARE(reports, QStringList{QStringLiteral("Enter an integer between 0 and 255.")});
         QCOMPARE(custom.GetEmissive(), (rm::Rgb{7, 0, 0}));
-        dialog->Field(1009)->setText("x");
+        dialog->Field(CustomMaterialDialog::kEmissiveGreen)->setText("x");
         dialog->OnUpdate();
         QCOMPARE(reports.last(), QStringLiteral("Enter an integer."));
 

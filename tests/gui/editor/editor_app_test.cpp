@@ -16,6 +16,7 @@
 #include "editor/about_dialog.h"
 #include "editor/editor_fixture.h"
 #include "editor/single_instance.h"
+#include "lumtrak_version.h"
 #include "support/modal_windows.h"
 #include "support/temp_folder.h"
 
@@ -269,7 +270,7 @@ class EditorAppTest : public QObject {
         // The scenery and signal menus exist in English only.
         editor.app.OpenDocumentFile(Q(temp / "a.stc"));
         QCOMPARE(MenuTitles(editor.Frame())[0], QStringLiteral("File"));
-        WhenModalOpens<CAboutDlg>([](CAboutDlg* about) {
+        WhenModalOpens<AboutDialog>([](AboutDialog* about) {
             QCOMPARE(about->windowTitle(), QStringLiteral("Info über Lumtrak Stock Editor"));
             about->accept();
         });
@@ -281,7 +282,7 @@ class EditorAppTest : public QObject {
         EditorUnderTest editor;
         editor.Start();
         bool shown = false;
-        WhenModalOpens<CAboutDlg>([&](CAboutDlg* about) {
+        WhenModalOpens<AboutDialog>([&](AboutDialog* about) {
             shown = true;
             QCOMPARE(about->windowTitle(), QStringLiteral("About Lumtrak Stock Editor"));
             QCOMPARE(about->findChild<QLabel*>("version")->text(),
@@ -290,6 +291,16 @@ class EditorAppTest : public QObject {
         });
         editor.Frame().ExecuteCommand(Command::AppAbout);
         QVERIFY(shown);
+    }
+
+    void theProgramReportsTheKitsVersion() {
+        QProcess editor;
+        editor.start(QStringLiteral(LUMTRAK_EDITOR_EXE), {QStringLiteral("--version")});
+        QVERIFY(editor.waitForFinished(10000));
+        QCOMPARE(editor.exitCode(), 0);
+        const QString printed = QString::fromLocal8Bit(editor.readAllStandardOutput()).trimmed();
+        QVERIFY2(printed.endsWith(QLatin1Char(' ') + QString::fromLatin1(kLumtrakVersion)),
+                 qPrintable(printed));
     }
 
     void exitAsksToSaveEachModifiedDocument() {

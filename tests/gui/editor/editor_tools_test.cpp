@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "editor/dialogs/cylinder_dialog.h"
+#include "editor/dialogs/dialog_controls.h"
 #include "editor/dialogs/divide_panel_dialog.h"
 #include "editor/dialogs/matrix_transform_dialog.h"
 #include "editor/dialogs/panel_count_dialog.h"
@@ -67,7 +68,7 @@ bool Checked(QWidget* dialog, int id) {
 }
 
 void ClickOk(QWidget* dialog) {
-    if (auto* ok = Control<QPushButton>(dialog, 1)) ok->click();
+    if (auto* ok = Control<QPushButton>(dialog, kOk)) ok->click();
 }
 
 QStringList Labels(QWidget* dialog) {
@@ -151,37 +152,48 @@ class EditorToolsTest : public QObject {
     void theTranslationDialogsStartFromTheirDefaults() {
         CShiftDialog shift;
         QCOMPARE(shift.windowTitle(), QStringLiteral("Shift Selection"));
-        for (int id : {1001, 1002, 1003, 1008})
+        for (int id :
+             {CShiftDialog::kW, CShiftDialog::kL, CShiftDialog::kH, CShiftDialog::kRepeatCount})
             QCOMPARE(FieldText(&shift, id), QStringLiteral("0"));
-        QCOMPARE(Control<QCheckBox>(&shift, 1004)->text(), QStringLiteral("Leave original"));
-        QCOMPARE(Control<QCheckBox>(&shift, 1005)->text(), QStringLiteral("Repeat:"));
-        QVERIFY(!Checked(&shift, 1004) && !Checked(&shift, 1005));
+        QCOMPARE(Control<QCheckBox>(&shift, CShiftDialog::kLeaveOriginal)->text(),
+                 QStringLiteral("Leave original"));
+        QCOMPARE(Control<QCheckBox>(&shift, CShiftDialog::kRepeat)->text(),
+                 QStringLiteral("Repeat:"));
+        QVERIFY(!Checked(&shift, CShiftDialog::kLeaveOriginal) &&
+                !Checked(&shift, CShiftDialog::kRepeat));
         QCOMPARE(Labels(&shift), (QStringList{"Shift by:", "W", "L", "H"}));
-        QVERIFY(Control<QPushButton>(&shift, 1)->isDefault());
-        QCOMPARE(Control<QPushButton>(&shift, 2)->text(), QStringLiteral("Cancel"));
+        QVERIFY(Control<QPushButton>(&shift, kOk)->isDefault());
+        QCOMPARE(Control<QPushButton>(&shift, kCancel)->text(), QStringLiteral("Cancel"));
 
         CReflectDialog reflect;
         QCOMPARE(reflect.windowTitle(), QStringLiteral("Reflect Selection"));
-        for (int id : {1001, 1002, 1003})
+        for (int id : {CReflectDialog::kW, CReflectDialog::kL, CReflectDialog::kH})
             QCOMPARE(FieldText(&reflect, id), QStringLiteral("0"));
-        const char* reflectBoxes[] = {"Leave original", "Reflect W", "Reflect L", "Reflect H"};
-        for (int id = 1004; id <= 1007; ++id) {
-            QCOMPARE(Control<QCheckBox>(&reflect, id)->text(),
-                     QString::fromLatin1(reflectBoxes[id - 1004]));
+        const std::pair<int, const char*> reflectBoxes[] = {
+            {CReflectDialog::kLeaveOriginal, "Leave original"},
+            {CReflectDialog::kReflectW, "Reflect W"},
+            {CReflectDialog::kReflectL, "Reflect L"},
+            {CReflectDialog::kReflectH, "Reflect H"}};
+        for (const auto& [id, text] : reflectBoxes) {
+            QCOMPARE(Control<QCheckBox>(&reflect, id)->text(), QString::fromLatin1(text));
             QVERIFY(!Checked(&reflect, id));
         }
         QCOMPARE(Labels(&reflect), (QStringList{"Reflection centre", "W", "L", "H"}));
 
         CStretchDialog stretch;
         QCOMPARE(stretch.windowTitle(), QStringLiteral("Stretch Selection"));
-        for (int id : {1001, 1002, 1003})
+        for (int id : {CStretchDialog::kW, CStretchDialog::kL, CStretchDialog::kH})
             QCOMPARE(FieldText(&stretch, id), QStringLiteral("100"));
-        for (int id : {1008, 1009, 1010})
+        for (int id :
+             {CStretchDialog::kOriginW, CStretchDialog::kOriginL, CStretchDialog::kOriginH})
             QCOMPARE(FieldText(&stretch, id), QStringLiteral("0"));
-        const char* stretchBoxes[] = {"Leave original", "Stretch W", "Stretch L", "Strecth H"};
-        for (int id = 1004; id <= 1007; ++id) {
-            QCOMPARE(Control<QCheckBox>(&stretch, id)->text(),
-                     QString::fromLatin1(stretchBoxes[id - 1004]));
+        const std::pair<int, const char*> stretchBoxes[] = {
+            {CStretchDialog::kLeaveOriginal, "Leave original"},
+            {CStretchDialog::kStretchW, "Stretch W"},
+            {CStretchDialog::kStretchL, "Stretch L"},
+            {CStretchDialog::kStretchH, "Strecth H"}};
+        for (const auto& [id, text] : stretchBoxes) {
+            QCOMPARE(Control<QCheckBox>(&stretch, id)->text(), QString::fromLatin1(text));
             QVERIFY(!Checked(&stretch, id));
         }
         QVERIFY(Labels(&stretch).contains("Stretch factor"));
@@ -189,9 +201,9 @@ class EditorToolsTest : public QObject {
         QCOMPARE(Labels(&stretch).count("%"), 3);
 
         // Text fields take the number the text starts with and never refuse.
-        SetField(&stretch, 1001, "50%");
-        SetField(&stretch, 1008, "abc");
-        Check(&stretch, 1005);
+        SetField(&stretch, CStretchDialog::kW, "50%");
+        SetField(&stretch, CStretchDialog::kOriginW, "abc");
+        Check(&stretch, CStretchDialog::kStretchW);
         QCOMPARE(RefusalOnOk(stretch), QString());
         QCOMPARE(stretch.Parameters().factorPercent, (tools::Point{50, 100, 100}));
         QCOMPARE(stretch.Parameters().origin, (tools::Point{0, 0, 0}));
@@ -201,10 +213,11 @@ class EditorToolsTest : public QObject {
     void thePanelDialogsStartFromTheirDefaults() {
         CDividePanelDialog divide;
         QCOMPARE(divide.windowTitle(), QStringLiteral("Divide Panel"));
-        for (int id : {1001, 1002, 1003})
+        for (int id : {CDividePanelDialog::kW, CDividePanelDialog::kL, CDividePanelDialog::kH})
             QCOMPARE(FieldText(&divide, id), QStringLiteral("0"));
-        const std::pair<int, const char*> radios[] = {
-            {1030, "Width"}, {1010, "Length"}, {1011, "Height"}};
+        const std::pair<int, const char*> radios[] = {{CDividePanelDialog::kWidth, "Width"},
+                                                      {CDividePanelDialog::kLength, "Length"},
+                                                      {CDividePanelDialog::kHeight, "Height"}};
         for (const auto& [id, text] : radios) {
             QCOMPARE(Control<QRadioButton>(&divide, id)->text(), QString::fromLatin1(text));
             QVERIFY(!Checked(&divide, id));
@@ -212,29 +225,34 @@ class EditorToolsTest : public QObject {
         QVERIFY(Labels(&divide).contains("Divide At"));
         QCOMPARE(RefusalOnOk(divide), QString());
         QCOMPARE(divide.Parameters().axis, tools::DivideAxis::None);
-        Check(&divide, 1011);
-        Check(&divide, 1010);
-        QVERIFY(!Checked(&divide, 1011));  // one axis at a time
+        Check(&divide, CDividePanelDialog::kHeight);
+        Check(&divide, CDividePanelDialog::kLength);
+        QVERIFY(!Checked(&divide, CDividePanelDialog::kHeight));  // one axis at a time
         QCOMPARE(RefusalOnOk(divide), QString());
         QCOMPARE(divide.Parameters().axis, tools::DivideAxis::L);
 
         CPanelCountDialog count({4, 4, 3, 3, 5});
         QCOMPARE(count.windowTitle(), QStringLiteral("Panel count"));
-        const QString shown[] = {"4", "4", "3", "3", "5"};
-        for (int id = 1027; id <= 1031; ++id)
-            QCOMPARE(FieldText(&count, id), shown[id - 1027]);
+        const std::pair<int, const char*> shown[] = {{CPanelCountDialog::kQ1, "4"},
+                                                     {CPanelCountDialog::kQ2, "4"},
+                                                     {CPanelCountDialog::kQ3, "3"},
+                                                     {CPanelCountDialog::kQ4, "3"},
+                                                     {CPanelCountDialog::kTotal, "5"}};
+        for (const auto& [id, text] : shown)
+            QCOMPARE(FieldText(&count, id), QString::fromLatin1(text));
         QCOMPARE(Labels(&count), (QStringList{"Q1", "Q2", "Q3", "Q4", "Total"}));
-        QVERIFY(Control<QPushButton>(&count, 1));
-        QVERIFY(!Control<QPushButton>(&count, 2));
+        QVERIFY(Control<QPushButton>(&count, kOk));
+        QVERIFY(!Control<QPushButton>(&count, kCancel));
 
         CMatrixTransformDialog matrix;
         matrix.show();
         QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrix Transform"));
-        for (int id = 1001; id <= 1012; ++id) {
+        for (int id = CMatrixTransformDialog::kM11; id <= CMatrixTransformDialog::kM34; ++id) {
             QCOMPARE(FieldText(&matrix, id), QStringLiteral("0"));
             QVERIFY(Control<QLineEdit>(&matrix, id)->isEnabled());
         }
-        for (int id = 1013; id <= 1016; ++id)
+        for (int id = CMatrixTransformDialog::kFixedRowFirst;
+             id <= CMatrixTransformDialog::kFixedRowLast; ++id)
             QVERIFY(!Control<QLineEdit>(&matrix, id)->isEnabled());
         QCOMPARE(Labels(&matrix), (QStringList{"W", "L", "H", "C", "W=", "L=", "H="}));
         matrix.hide();
@@ -242,57 +260,68 @@ class EditorToolsTest : public QObject {
         CCylinderDialog cylinder;
         cylinder.show();
         QCOMPARE(cylinder.windowTitle(), QStringLiteral("Cylinder"));
-        for (int id = 1004; id <= 1035; ++id) {
-            if (QLineEdit* edit = Control<QLineEdit>(&cylinder, id)) {
-                QCOMPARE(edit->text(), QStringLiteral("0"));
-            } else {
-                QVERIFY2(Control<QCheckBox>(&cylinder, id) || id == 1008 || id == 1009 ||
-                             id == 1027 || id == 1030 || id == 1031,
-                         qPrintable(QString::number(id)));
-                QVERIFY(!Checked(&cylinder, id));
-            }
+        using Cylinder = CCylinderDialog;
+        const int cylinderFields[] = {
+            Cylinder::kEndAW,      Cylinder::kEndAL,       Cylinder::kEndAH,
+            Cylinder::kEndARadius, Cylinder::kEndARed,     Cylinder::kEndAGreen,
+            Cylinder::kEndABlue,   Cylinder::kEndBW,       Cylinder::kEndBL,
+            Cylinder::kEndBH,      Cylinder::kEndBRadius,  Cylinder::kEndBRed,
+            Cylinder::kEndBGreen,  Cylinder::kEndBBlue,    Cylinder::kSteps,
+            Cylinder::kMantleRed,  Cylinder::kMantleGreen, Cylinder::kMantleBlue};
+        for (int id : cylinderFields)
+            QCOMPARE(FieldText(&cylinder, id), QStringLiteral("0"));
+        const int cylinderBoxes[] = {
+            Cylinder::kEndASolid, Cylinder::kEndASingleSided,   Cylinder::kEndADoubleSided,
+            Cylinder::kEndBSolid, Cylinder::kEndBSingleSided,   Cylinder::kEndBDoubleSided,
+            Cylinder::kMantle,    Cylinder::kMantleSingleSided, Cylinder::kMantleDoubleSided};
+        for (int id : cylinderBoxes) {
+            QVERIFY2(Control<QCheckBox>(&cylinder, id), qPrintable(QString::number(id)));
+            QVERIFY(!Checked(&cylinder, id));
         }
-        QCOMPARE(Control<QCheckBox>(&cylinder, 1011)->text(), QStringLiteral("Cylinder"));
-        QCOMPARE(Control<QCheckBox>(&cylinder, 1013)->text(), QStringLiteral("Solid"));
-        QCOMPARE(Control<QCheckBox>(&cylinder, 1035)->text(), QStringLiteral("="));
+        QCOMPARE(Control<QCheckBox>(&cylinder, Cylinder::kMantle)->text(),
+                 QStringLiteral("Cylinder"));
+        QCOMPARE(Control<QCheckBox>(&cylinder, Cylinder::kEndASolid)->text(),
+                 QStringLiteral("Solid"));
+        QCOMPARE(Control<QCheckBox>(&cylinder, Cylinder::kMantleDoubleSided)->text(),
+                 QStringLiteral("="));
         cylinder.hide();
     }
 
     void integerAndDecimalFieldsRefuseWhatIsNoNumber() {
         CShiftDialog shift;
-        SetField(&shift, 1001, "ten");  // a text field: reads 0
-        SetField(&shift, 1008, "3x");
+        SetField(&shift, CShiftDialog::kW, "ten");  // a text field: reads 0
+        SetField(&shift, CShiftDialog::kRepeatCount, "3x");
         QCOMPARE(RefusalOnOk(shift),
                  QStringLiteral("Lumtrak Stock Editor: Please enter an integer."));
         QCOMPARE(shift.result(), int(QDialog::Rejected));
-        SetField(&shift, 1008, " 3 ");
-        Check(&shift, 1005);
+        SetField(&shift, CShiftDialog::kRepeatCount, " 3 ");
+        Check(&shift, CShiftDialog::kRepeat);
         QCOMPARE(RefusalOnOk(shift), QString());
         QCOMPARE(shift.Parameters().repeatCount, 3);
         QVERIFY(shift.Parameters().repeat);
 
         CDividePanelDialog divide;
-        SetField(&divide, 1002, "1.5");
+        SetField(&divide, CDividePanelDialog::kL, "1.5");
         QCOMPARE(RefusalOnOk(divide),
                  QStringLiteral("Lumtrak Stock Editor: Please enter an integer."));
 
         CMatrixTransformDialog matrix;
-        SetField(&matrix, 1007, "0.7x");
+        SetField(&matrix, CMatrixTransformDialog::kM23, "0.7x");
         QCOMPARE(RefusalOnOk(matrix),
                  QStringLiteral("Lumtrak Stock Editor: Please enter a number."));
         QCOMPARE(matrix.Matrix().m[0], 0.0f);  // nothing taken from a refused reading
 
         CCylinderDialog cylinder;
         cylinder.show();
-        SetField(&cylinder, 1004, "-5");  // no range but the colours'
+        SetField(&cylinder, CCylinderDialog::kEndBW, "-5");  // no range but the colours'
         for (const char* outside : {"256", "-1"}) {
-            SetField(&cylinder, 1020, outside);
+            SetField(&cylinder, CCylinderDialog::kMantleGreen, outside);
             QCOMPARE(RefusalOnOk(cylinder),
                      QStringLiteral("Lumtrak Stock Editor: Please enter an integer between 0 "
                                     "and 255."));
             QVERIFY(cylinder.isVisible());
         }
-        SetField(&cylinder, 1020, "255");
+        SetField(&cylinder, CCylinderDialog::kMantleGreen, "255");
         QCOMPARE(RefusalOnOk(cylinder), QString());
         QCOMPARE(cylinder.Parameters().mantleLook.green, 255);
         QCOMPARE(cylinder.Parameters().endB.centre.x, -5);
@@ -320,12 +349,12 @@ class EditorToolsTest : public QObject {
         {
             ToolEditor tool(kStock, body);
             WhenModalOpens<CShiftDialog>([](CShiftDialog* dialog) {
-                SetField(dialog, 1001, "10");
-                SetField(dialog, 1002, "-20");
-                SetField(dialog, 1003, "30");
-                Check(dialog, 1004);
-                Check(dialog, 1005);
-                SetField(dialog, 1008, "3");
+                SetField(dialog, CShiftDialog::kW, "10");
+                SetField(dialog, CShiftDialog::kL, "-20");
+                SetField(dialog, CShiftDialog::kH, "30");
+                Check(dialog, CShiftDialog::kLeaveOriginal);
+                Check(dialog, CShiftDialog::kRepeat);
+                SetField(dialog, CShiftDialog::kRepeatCount, "3");
                 ClickOk(dialog);
             });
             tool.Run(Command::Shift);
@@ -340,8 +369,8 @@ class EditorToolsTest : public QObject {
         {
             ToolEditor tool(kStock, body);
             WhenModalOpens<CReflectDialog>([](CReflectDialog* dialog) {
-                SetField(dialog, 1001, "5");
-                Check(dialog, 1005);
+                SetField(dialog, CReflectDialog::kW, "5");
+                Check(dialog, CReflectDialog::kReflectW);
                 ClickOk(dialog);
             });
             tool.Run(Command::Reflect);
@@ -356,9 +385,9 @@ class EditorToolsTest : public QObject {
         {
             ToolEditor tool(kStock, body);
             WhenModalOpens<CStretchDialog>([](CStretchDialog* dialog) {
-                SetField(dialog, 1002, "200");
-                SetField(dialog, 1009, "100");
-                Check(dialog, 1006);
+                SetField(dialog, CStretchDialog::kL, "200");
+                SetField(dialog, CStretchDialog::kOriginL, "100");
+                Check(dialog, CStretchDialog::kStretchL);
                 ClickOk(dialog);
             });
             tool.Run(Command::Stretch);
@@ -372,8 +401,8 @@ class EditorToolsTest : public QObject {
         {
             ToolEditor tool(kStock, WholeOf(kStock));
             WhenModalOpens<CDividePanelDialog>([](CDividePanelDialog* dialog) {
-                SetField(dialog, 1001, "40");
-                Check(dialog, 1030);
+                SetField(dialog, CDividePanelDialog::kW, "40");
+                Check(dialog, CDividePanelDialog::kWidth);
                 ClickOk(dialog);
             });
             tool.Run(Command::DividePanels);
@@ -385,10 +414,10 @@ class EditorToolsTest : public QObject {
         {
             ToolEditor tool(kStock, body);
             WhenModalOpens<CMatrixTransformDialog>([](CMatrixTransformDialog* dialog) {
-                SetField(dialog, 1002, "-1");
-                SetField(dialog, 1005, "1");
-                SetField(dialog, 1011, "0.5");
-                SetField(dialog, 1012, "7");
+                SetField(dialog, CMatrixTransformDialog::kM12, "-1");
+                SetField(dialog, CMatrixTransformDialog::kM21, "1");
+                SetField(dialog, CMatrixTransformDialog::kM33, "0.5");
+                SetField(dialog, CMatrixTransformDialog::kM34, "7");
                 ClickOk(dialog);
             });
             tool.Run(Command::MatrixTransformation);
@@ -403,14 +432,14 @@ class EditorToolsTest : public QObject {
         const std::size_t caret = kStock.find("wheel");
         ToolEditor tool(kStock, {caret, caret});
         WhenModalOpens<CCylinderDialog>([](CCylinderDialog* dialog) {
-            SetField(dialog, 1006, "100");  // End B's H
-            SetField(dialog, 1014, "10");   // the radii
-            SetField(dialog, 1018, "10");
-            SetField(dialog, 1012, "4");
-            SetField(dialog, 1022, "255");  // End A red
-            Check(dialog, 1013);            // End A solid
-            Check(dialog, 1011);            // the mantle
-            Check(dialog, 1035);            // its "=" marker
+            SetField(dialog, CCylinderDialog::kEndBH, "100");
+            SetField(dialog, CCylinderDialog::kEndARadius, "10");
+            SetField(dialog, CCylinderDialog::kEndBRadius, "10");
+            SetField(dialog, CCylinderDialog::kSteps, "4");
+            SetField(dialog, CCylinderDialog::kEndARed, "255");
+            Check(dialog, CCylinderDialog::kEndASolid);
+            Check(dialog, CCylinderDialog::kMantle);
+            Check(dialog, CCylinderDialog::kMantleDoubleSided);
             ClickOk(dialog);
         });
         tool.Run(Command::Cylinders);
@@ -465,13 +494,13 @@ class EditorToolsTest : public QObject {
     void cancelLeavesTheTextAsItWas() {
         ToolEditor tool(kStock, WholeOf(kStock));
         WhenModalOpens<CShiftDialog>([](CShiftDialog* dialog) {
-            SetField(dialog, 1001, "10");
+            SetField(dialog, CShiftDialog::kW, "10");
             dialog->reject();
         });
         tool.Run(Command::Shift);
         WhenModalOpens<CCylinderDialog>([](CCylinderDialog* dialog) {
-            Check(dialog, 1011);
-            SetField(dialog, 1012, "8");
+            Check(dialog, CCylinderDialog::kMantle);
+            SetField(dialog, CCylinderDialog::kSteps, "8");
             dialog->reject();
         });
         tool.Run(Command::Cylinders);
@@ -498,7 +527,7 @@ class EditorToolsTest : public QObject {
         QStringList shown;
         WhenModalOpens<CPanelCountDialog>([&](CPanelCountDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Panel count"));
-            for (int id = 1027; id <= 1031; ++id)
+            for (int id = CPanelCountDialog::kQ1; id <= CPanelCountDialog::kTotal; ++id)
                 shown << FieldText(dialog, id);
             ClickOk(dialog);
         });
@@ -516,10 +545,10 @@ class EditorToolsTest : public QObject {
         CMatrixTransformDialog* first = nullptr;
         WhenModalOpens<CMatrixTransformDialog>([&](CMatrixTransformDialog* dialog) {
             first = dialog;
-            QCOMPARE(FieldText(dialog, 1001), QStringLiteral("0"));
-            SetField(dialog, 1001, "0.7");
-            SetField(dialog, 1006, "1.1");
-            SetField(dialog, 1011, "1");
+            QCOMPARE(FieldText(dialog, CMatrixTransformDialog::kM11), QStringLiteral("0"));
+            SetField(dialog, CMatrixTransformDialog::kM11, "0.7");
+            SetField(dialog, CMatrixTransformDialog::kM22, "1.1");
+            SetField(dialog, CMatrixTransformDialog::kM33, "1");
             ClickOk(dialog);
         });
         tool.Run(Command::MatrixTransformation);
@@ -532,10 +561,10 @@ class EditorToolsTest : public QObject {
         for (int use = 0; use < 2; ++use) {
             WhenModalOpens<CMatrixTransformDialog>([&, use](CMatrixTransformDialog* dialog) {
                 QCOMPARE(dialog, first);
-                QCOMPARE(FieldText(dialog, 1001), QStringLiteral("0.7"));
-                QCOMPARE(FieldText(dialog, 1006), QStringLiteral("1.1"));
-                QCOMPARE(FieldText(dialog, 1002), QStringLiteral("0"));
-                SetField(dialog, 1001, "9");
+                QCOMPARE(FieldText(dialog, CMatrixTransformDialog::kM11), QStringLiteral("0.7"));
+                QCOMPARE(FieldText(dialog, CMatrixTransformDialog::kM22), QStringLiteral("1.1"));
+                QCOMPARE(FieldText(dialog, CMatrixTransformDialog::kM12), QStringLiteral("0"));
+                SetField(dialog, CMatrixTransformDialog::kM11, "9");
                 if (use == 0)
                     dialog->reject();
                 else
@@ -549,16 +578,16 @@ class EditorToolsTest : public QObject {
         CCylinderDialog* cylinder = nullptr;
         WhenModalOpens<CCylinderDialog>([&](CCylinderDialog* dialog) {
             cylinder = dialog;
-            SetField(dialog, 1012, "6");
-            Check(dialog, 1033);
+            SetField(dialog, CCylinderDialog::kSteps, "6");
+            Check(dialog, CCylinderDialog::kEndBDoubleSided);
             ClickOk(dialog);
         });
         tool.Run(Command::Cylinders);
         WhenModalOpens<CCylinderDialog>([&](CCylinderDialog* dialog) {
             QCOMPARE(dialog, cylinder);
-            QCOMPARE(FieldText(dialog, 1012), QStringLiteral("6"));
-            QVERIFY(Checked(dialog, 1033));
-            QVERIFY(!Checked(dialog, 1032));
+            QCOMPARE(FieldText(dialog, CCylinderDialog::kSteps), QStringLiteral("6"));
+            QVERIFY(Checked(dialog, CCylinderDialog::kEndBDoubleSided));
+            QVERIFY(!Checked(dialog, CCylinderDialog::kEndBSingleSided));
             dialog->reject();
         });
         tool.Run(Command::Cylinders);
@@ -566,8 +595,8 @@ class EditorToolsTest : public QObject {
         // A new run starts from zero again.
         ToolEditor other(kStock);
         WhenModalOpens<CCylinderDialog>([](CCylinderDialog* dialog) {
-            QCOMPARE(FieldText(dialog, 1012), QStringLiteral("0"));
-            QVERIFY(!Checked(dialog, 1033));
+            QCOMPARE(FieldText(dialog, CCylinderDialog::kSteps), QStringLiteral("0"));
+            QVERIFY(!Checked(dialog, CCylinderDialog::kEndBDoubleSided));
             dialog->reject();
         });
         other.Run(Command::Cylinders);
@@ -592,7 +621,7 @@ class EditorToolsTest : public QObject {
         CCylinderDialog cylinder;
         CMatrixTransformDialog matrix;
         CDividePanelDialog divide;
-        SetField(&shift, 1008, "x");
+        SetField(&shift, CShiftDialog::kRepeatCount, "x");
         const QString refusal = RefusalOnOk(shift);
         // Later tests speak English again.
         for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
@@ -606,13 +635,13 @@ class EditorToolsTest : public QObject {
         QCOMPARE(cylinder.windowTitle(), QStringLiteral("Zylinder"));
         QVERIFY(Labels(&shift).contains("B"));  // the W axis
         QVERIFY(!Labels(&shift).contains("W"));
-        QCOMPARE(Control<QPushButton>(&shift, 2)->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(Control<QPushButton>(&shift, kCancel)->text(), QStringLiteral("Abbrechen"));
         QVERIFY(Labels(&stretch).contains("B"));
         QVERIFY(Labels(&cylinder).contains("B"));
         // These two exist in English only.
         QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrix Transform"));
         QCOMPARE(divide.windowTitle(), QStringLiteral("Divide Panel"));
-        QCOMPARE(Control<QPushButton>(&divide, 2)->text(), QStringLiteral("Cancel"));
+        QCOMPARE(Control<QPushButton>(&divide, kCancel)->text(), QStringLiteral("Cancel"));
         QCOMPARE(refusal, QStringLiteral("Lumtrak Stock Editor: Geben Sie eine ganze Zahl ein."));
     }
 };

@@ -8,6 +8,7 @@
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
 #include "platform/program_folder.h"
+#include "stockindex/stock_index.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::model {
@@ -46,7 +47,7 @@ class LoaderTest : public ::testing::Test {
     testing::TempFolder programFolder;
     platform::RecordingMessageSink messages;
     TextureRegistry textures;
-    IncludeCache includes;
+    IncludeCache includes{stockindex::ReadPartIndex};
 
   private:
     std::string text_;

@@ -10,6 +10,7 @@
 #include "platform/program_folder.h"
 #include "preview2d/drawing.h"
 #include "preview2d/recording_canvas.h"
+#include "stockindex/stock_index.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::preview2d {
@@ -51,7 +52,7 @@ class DrawingTest : public ::testing::Test {
     DrawingState state{ticks};
     platform::RecordingMessageSink messages;
     model::TextureRegistry textures;
-    model::IncludeCache includes;
+    model::IncludeCache includes{stockindex::ReadPartIndex};
     RecordingCanvas canvas;
     std::string name;
 };

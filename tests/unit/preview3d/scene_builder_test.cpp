@@ -236,7 +236,7 @@ TEST_F(SceneTextures, ADollarMakesADecalAndAHashALabel) {
     EXPECT_EQ(at(26, 31), 0);  // between two characters
     // The registry's texture shares the painted image.
     EXPECT_EQ(face->GetTexture()->GetImage(),
-              rm::RegistryTexture(textures.Find(2)->texture.get())->GetImage());
+              preview3d::RegistryTexture(textures.Find(2)->texture.get())->GetImage());
 }
 
 TEST_F(SceneTextures, ADoubleLabelPanelIsPaintedTwiceSharingOneImage) {

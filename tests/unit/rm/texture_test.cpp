@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/texture_registry.h"
 #include "platform/current_folder.h"
 #include "platform/program_folder.h"
 #include "rm/bmp_codec.h"
 #include "rm/engine.h"
-#include "rm/registry_loader.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::rm {
@@ -49,27 +47,6 @@ TEST(Texture, TexturesMadeFromOneImageShareItsPixels) {
     auto broken = std::make_shared<Image>(MakePalettisedImage(8, 2));
     broken->indices.pop_back();
     EXPECT_FALSE(engine.CreateTexture(broken));
-}
-
-TEST(Texture, TheRegistryLoadsThroughTheEngine) {
-    testing::TempFolder program;
-    testing::TempFolder document;
-    program.Write("Textures/rail.bmp", BmpFile(2, 2));
-    document.Write("plank.bmp", BmpFile(3, 1));
-    platform::SetProgramFolderOverride(program.Path().string());
-
-    Engine engine;
-    RegistryLoader loader(engine);
-    model::TextureRegistry registry;
-    registry.SetLoader(&loader);
-    registry.SetDocumentFolder(document.Path().string());
-    const auto rail = registry.InternTexture("rail.bmp", "");
-    const auto plank = registry.InternTexture("plank.bmp", "");
-    const auto missing = registry.InternTexture("missing.bmp", "");
-    EXPECT_EQ(RegistryTexture(registry.Find(rail)->texture.get())->GetImage()->width, 2);
-    EXPECT_EQ(RegistryTexture(registry.Find(plank)->texture.get())->GetImage()->width, 3);
-    EXPECT_FALSE(RegistryTexture(registry.Find(missing)->texture.get()));
-    platform::SetProgramFolderOverride("");
 }
 
 }  // namespace

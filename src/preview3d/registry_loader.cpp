@@ -1,11 +1,11 @@
-#include "rm/registry_loader.h"
+#include "preview3d/registry_loader.h"
 
-namespace lumtrak::rm {
+namespace lumtrak::preview3d {
 namespace {
 
 struct LoadedTexture final : model::TextureObject {
-    explicit LoadedTexture(std::shared_ptr<Texture> loaded) : texture(std::move(loaded)) {}
-    std::shared_ptr<Texture> texture;
+    explicit LoadedTexture(std::shared_ptr<rm::Texture> loaded) : texture(std::move(loaded)) {}
+    std::shared_ptr<rm::Texture> texture;
 };
 
 }  // namespace
@@ -16,9 +16,9 @@ std::unique_ptr<model::TextureObject> RegistryLoader::LoadTexture(const std::str
     return std::make_unique<LoadedTexture>(std::move(texture));
 }
 
-std::shared_ptr<Texture> RegistryTexture(const model::TextureObject* object) {
+std::shared_ptr<rm::Texture> RegistryTexture(const model::TextureObject* object) {
     const auto* loaded = dynamic_cast<const LoadedTexture*>(object);
     return loaded != nullptr ? loaded->texture : nullptr;
 }
 
-}  // namespace lumtrak::rm
+}  // namespace lumtrak::preview3d
