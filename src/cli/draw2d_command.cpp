@@ -5,7 +5,7 @@
 #include "cli/common_options.h"
 #include "cli/output_file.h"
 #include "model/texture_registry.h"
-#include "model/wrapping_arithmetic.h"
+#include "model/wrapping.h"
 #include "platform/tick_source.h"
 #include "preview2d/drawing.h"
 #include "preview2d/recording_canvas.h"
@@ -111,7 +111,7 @@ int RunDraw2d(const Arguments& arguments) {
     preview2d::DrawingState state(ticks);
     state.drawingRect = preview2d::DrawingRectForFrame(frameSize.first, frameSize.second);
     // The drawing itself advances the counter when it animates.
-    state.animationFrame = options.animate ? model::WrapSub(frame, 1) : frame;
+    state.animationFrame = options.animate ? model::WrapSubtract(frame, 1) : frame;
 
     CliMessageSink messages;
     auto& textures = model::TextureRegistry::Process();

@@ -4,10 +4,14 @@
 #include <string>
 
 #include "model/characters.h"
-#include "tools/int32_arithmetic.h"
+#include "model/wrapping.h"
 #include "tools/rewrite_scan.h"
 
 namespace lumtrak::tools {
+
+using model::WrapAdd;
+using model::WrapMultiply;
+
 namespace {
 
 Point Moved(const Point& point, const Point& by) {
@@ -143,8 +147,8 @@ RewriteResult Shift(std::string_view text, Selection selection, const ShiftParam
     const std::string_view following = text.substr(selection.end);
     std::string replacement;
     for (std::int32_t k = 1; k <= passes; ++k) {
-        const Point by{WrapMul(k, parameters.offset.x), WrapMul(k, parameters.offset.y),
-                       WrapMul(k, parameters.offset.z)};
+        const Point by{WrapMultiply(k, parameters.offset.x), WrapMultiply(k, parameters.offset.y),
+                       WrapMultiply(k, parameters.offset.z)};
         if (k == 1) {
             replacement = ShiftPass(text, selection, by);
             if (parameters.leaveOriginal) {
