@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "model/approximate_pi.h"
@@ -49,6 +50,12 @@ std::string PanelLine(const std::array<Point, 4>& points, const CylinderSurfaceL
 }
 
 }  // namespace
+
+std::int32_t MostCylinderSteps(const CylinderParameters& parameters) {
+    const int surfaces =
+        int(parameters.endA.solid) + int(parameters.mantle) + int(parameters.endB.solid);
+    return surfaces == 0 ? INT32_MAX : kMostCylinderPanelLines / surfaces;
+}
 
 char CylinderMarker(const CylinderSurfaceLook& look) {
     if (look.doubleSided) return '=';
