@@ -20,8 +20,12 @@ class CliMessageSink : public platform::RecordingMessageSink {
 // error.
 void WriteNotes(const std::vector<std::string>& notes);
 
-// The end of a command's JSON object: its "messages" and "notes" keys; then
-// the object goes to standard output with a line break.
+// The "messages" and "notes" keys of a command's JSON object.
+void WriteMessagesAndNotes(JsonWriter& json, const CliMessageSink& messages,
+                           const std::vector<std::string>& notes);
+// Ends a command's JSON object and writes it to standard output with a line break.
+void PrintJsonObject(JsonWriter& json);
+// Both, for the commands whose object ends with the messages and notes.
 void FinishJsonOutput(JsonWriter& json, const CliMessageSink& messages,
                       const std::vector<std::string>& notes);
 
