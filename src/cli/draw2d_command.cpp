@@ -132,10 +132,7 @@ int RunDraw2d(const Arguments& arguments) {
     json.BeginObject();
     json.Key("name").String(name);
     WriteRecords(json, canvas.Records());
-    messages.WriteJson(json);
-    WriteNotesJson(json, environment.notes);
-    json.EndObject();
-    WriteStdout(json.Text() + "\n");
+    FinishJsonOutput(json, messages, environment.notes);
     return 0;
 }
 

@@ -25,13 +25,11 @@ void PrintJson(const tools::TextBuffer& buffer, const ToolOutcome& outcome,
     json.Key("selection").BeginArray();
     json.Int(static_cast<std::int64_t>(selection.start));
     json.Int(static_cast<std::int64_t>(selection.end)).EndArray();
-    messages.WriteJson(json);
-    WriteNotesJson(json, notes);
+    WriteMessagesAndNotes(json, messages, notes);
     json.Key("result").BeginObject();
     if (outcome.writeResult) outcome.writeResult(json);
     json.EndObject();
-    json.EndObject();
-    WriteStdout(json.Text() + "\n");
+    PrintJsonObject(json);
 }
 
 int RunTool(const ToolCommandDefinition& definition, const Arguments& arguments) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/approximate_pi.h"
 #include "model/wrapping.h"
 
 namespace lumtrak::preview2d {
@@ -92,14 +93,14 @@ DepthRecord RecordOf(const model::Panel& panel) {
 }  // namespace
 
 double ViewAngle(ViewDirection direction, bool rotate, std::uint32_t tick) {
-    if (rotate) return (double(tick % 9000u) * 6.282) / 9000.0;
+    if (rotate) return (double(tick % 9000u) * model::kTwoPi6282) / 9000.0;
     switch (direction) {
         case ViewDirection::Back:
-            return 3.141;
+            return model::kPi3141;
         case ViewDirection::Right:
-            return 1.5705;
+            return model::kHalfPi15705;
         case ViewDirection::Left:
-            return 4.7115;
+            return model::kThreeHalvesPi47115;
         case ViewDirection::Front:
             break;
     }

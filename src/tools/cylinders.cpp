@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "model/approximate_pi.h"
 #include "model/wrapping.h"
 
 namespace lumtrak::tools {
@@ -76,7 +77,7 @@ std::vector<CylinderPiece> CylinderPieces(const CylinderParameters& parameters) 
     const Point rimB = RimVector(axis, axisLength, b.radius);
 
     const std::int32_t steps = parameters.steps;
-    const double step = steps > 0 ? 6.283 / steps : 0.0;
+    const double step = steps > 0 ? model::kTwoPi6283 / steps : 0.0;
     std::vector<CylinderPiece> pieces;
     // One line per step from angle t0 to t1; the last step closes the ring on the
     // very point the first one started from.
