@@ -16,6 +16,7 @@
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
+#include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
 #include "model/texture_registry.h"
 #include "preview3d/bitmap_file.h"
@@ -166,7 +167,7 @@ D3DPreview::D3DPreview(CLumtrakStockEditorView* view, QWidget* parent)
           *messages_, model::TextureRegistry::Process(), *raster_)),
       session_(*environment_, LightHarshness(), DocumentFolderOfView(view)),
       captureFolder_(preview3d::DefaultCaptureFolder()) {
-    setWindowTitle(QStringLiteral("D3D Preview"));
+    setWindowTitle(tr("D3D Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
     timer_.setInterval(kTimerPeriodMs);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -564,8 +565,20 @@ void D3DPreview::CaptureAnimationFrames() {
         }
         return bitmap;
     };
-    session_.CaptureAnimationFrames(grab, captureFolder_);
+    const auto result = session_.CaptureAnimationFrames(grab, captureFolder_);
     Invalidate();
+    // The files go to a folder that the window does not show: say where.
+    auto* mainFrame = qobject_cast<CMainFrame*>(parentWidget());
+    if (!mainFrame || (result.framesWritten == 0 && !result.error)) return;
+    if (result.error) {
+        mainFrame->SetMessageText(tr("Animation frame %1 could not be written: %2")
+                                      .arg(QString::fromStdString(result.failedPath),
+                                           QString::fromStdString(result.error.message())));
+    } else {
+        mainFrame->SetMessageText(tr("Animation frames Temp00.bmp to Temp%1.bmp written to %2")
+                                      .arg(result.framesWritten - 1, 2, 10, QLatin1Char('0'))
+                                      .arg(QString::fromStdString(captureFolder_)));
+    }
 }
 
 }  // namespace lumtrak::editor

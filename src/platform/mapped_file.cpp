@@ -13,7 +13,6 @@ namespace {
 
 // The error code of the original platform for mapping an empty file.
 constexpr int kErrorFileInvalid = 1006;
-constexpr std::string_view kCantOpenFile = "Can't open file";
 
 void CloseHandle(MappedFile& file) {
     if (file.fileHandle >= 0) ::close(file.fileHandle);
@@ -87,8 +86,8 @@ std::optional<std::uint32_t> ViewSize(std::int64_t fileSize, const std::string& 
                                       MessageSink& messages) {
     const auto size = static_cast<std::uint32_t>(fileSize);
     if (size == 0) {
-        messages.Show(caption,
-                      "Can't create file mapping.\n" + std::to_string(kErrorFileInvalid) + " 0 0");
+        messages.Show(caption, std::string(kCantCreateFileMapping) +
+                                   std::to_string(kErrorFileInvalid) + " 0 0");
         return std::nullopt;
     }
     return size;
@@ -96,7 +95,7 @@ std::optional<std::uint32_t> ViewSize(std::int64_t fileSize, const std::string& 
 
 bool ReadView(int handle, std::span<char> into, const std::string& caption, MessageSink& messages) {
     if (ReadExactly(handle, into)) return true;
-    messages.Show(caption, "Can't map file view");
+    messages.Show(caption, std::string(kCantMapFileView));
     return false;
 }
 

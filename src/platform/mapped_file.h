@@ -40,6 +40,11 @@ struct MappedFile {
     std::string buffer;  // holds the view; its terminator is the zero byte
 };
 
+// The three messages of OpenMappedFile.
+inline constexpr std::string_view kCantOpenFile = "Can't open file";
+inline constexpr std::string_view kCantCreateFileMapping = "Can't create file mapping.\n";
+inline constexpr std::string_view kCantMapFileView = "Can't map file view";
+
 // Opens the file named by path, with blanks, tabs and line ends trimmed from
 // both ends, and reads it whole. A relative path is taken against the folder
 // the process started in. On failure the file holds no view and one of three

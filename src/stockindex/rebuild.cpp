@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "platform/file_lookup.h"
-#include "platform/replacement_file.h"
 #include "stockindex/index_file.h"
 #include "stockindex/stock_folder_scan.h"
 

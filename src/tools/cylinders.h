@@ -37,6 +37,16 @@ struct CylinderParameters {
     CylinderSurfaceLook mantleLook;
 };
 
+// The most panel lines that one insertion may hold. A step count whose panels
+// would pass it is refused where the count is given (the dialog, the command
+// line), since the text it asks for would take gigabytes.
+inline constexpr std::int32_t kMostCylinderPanelLines = 1'000'000;
+
+// The largest step count whose panels stay within kMostCylinderPanelLines with
+// the surfaces (End A's fan, the mantle, End B's fan) that parameters switch
+// on: one line per step for each. Any count when none is on.
+std::int32_t MostCylinderSteps(const CylinderParameters& parameters);
+
 // One piece of the inserted text, inserted with one replace-selection. A piece
 // that cancels the selection first is inserted after the selected text, which
 // stays; the others replace whatever is selected.
@@ -55,8 +65,9 @@ std::vector<CylinderPiece> CylinderPieces(const CylinderParameters& parameters);
 RewriteResult Cylinders(std::string_view text, Selection selection,
                         const CylinderParameters& parameters);
 
-// Inserts the pieces into buffer one at a time, each after the one before, as the
-// editor does. Cancelling leaves the selected text in place and the caret at its end.
+// Inserts the pieces into buffer one at a time, each after the one before: the
+// insertion line by line, whose text and caret Cylinders gives in one replacement.
+// Cancelling leaves the selected text in place and the caret at its end.
 void InsertCylinders(TextBuffer& buffer, const CylinderParameters& parameters);
 
 // The marker character of a surface: '=', '$' or a blank.
