@@ -12,6 +12,7 @@
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
 #include "stockindex/rebuild.h"
+#include "stockindex/update.h"
 
 namespace {
 
@@ -87,6 +88,37 @@ void BM_RebuildAgainstGrep(benchmark::State& state) {
     state.counters["ratio"] = benchmark::Counter(grep > 0 ? rebuild / grep : 0);
 }
 BENCHMARK(BM_RebuildAgainstGrep)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// "Update Stock index" from a document of n names against an index of 2n
+// entries, half of which the update supersedes: linear in the two sizes.
+void BM_UpdateStockIndex(benchmark::State& state) {
+    const auto names = static_cast<int>(state.range(0));
+    std::string document;
+    std::string index;
+    for (int i = 0; i < names; ++i) {
+        document += "name Class " + std::to_string(i * 2) + " wagon\r\n[end]\r\n";
+        for (int j = i * 2; j < i * 2 + 2; ++j)
+            index +=
+                "Class " + std::to_string(j) + " wagon\t/s/stock" + std::to_string(j) + ".stk\r\n";
+    }
+    std::size_t written = 0;
+    for (auto _ : state) {
+        const stockindex::UpdateBlock block = stockindex::MakeUpdateBlock(document, "/d/new.stk");
+        stockindex::StringIndexWriter out;
+        out.Write(block.lines);
+        stockindex::CopyPreviousIndex(index, block.nameList, out);
+        written = out.text.size();
+        benchmark::DoNotOptimize(out.text.data());
+    }
+    if (written <= index.size() / 3) state.SkipWithError("the entries were not copied");
+    state.SetComplexityN(names);
+}
+BENCHMARK(BM_UpdateStockIndex)
+    ->Arg(12'500)
+    ->Arg(25'000)
+    ->Arg(50'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
 

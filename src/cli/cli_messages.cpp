@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "cli/common_options.h"
+
 namespace lumtrak::cli {
 
 namespace {
@@ -35,11 +37,24 @@ void WriteNotes(const std::vector<std::string>& notes) {
         WriteErrorLine("note", note);
 }
 
-void WriteNotesJson(JsonWriter& json, const std::vector<std::string>& notes) {
+void WriteMessagesAndNotes(JsonWriter& json, const CliMessageSink& messages,
+                           const std::vector<std::string>& notes) {
+    messages.WriteJson(json);
     json.Key("notes").BeginArray();
     for (const std::string& note : notes)
         json.String(note);
     json.EndArray();
+}
+
+void PrintJsonObject(JsonWriter& json) {
+    json.EndObject();
+    WriteStdout(json.Text() + "\n");
+}
+
+void FinishJsonOutput(JsonWriter& json, const CliMessageSink& messages,
+                      const std::vector<std::string>& notes) {
+    WriteMessagesAndNotes(json, messages, notes);
+    PrintJsonObject(json);
 }
 
 void CliMessageSink::WriteJson(JsonWriter& json) const {

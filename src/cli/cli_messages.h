@@ -17,8 +17,16 @@ class CliMessageSink : public platform::RecordingMessageSink {
 };
 
 // Notes, which are no message boxes: each one line "note: TEXT" on standard
-// error, and the JSON "notes" key with their texts.
+// error.
 void WriteNotes(const std::vector<std::string>& notes);
-void WriteNotesJson(JsonWriter& json, const std::vector<std::string>& notes);
+
+// The "messages" and "notes" keys of a command's JSON object.
+void WriteMessagesAndNotes(JsonWriter& json, const CliMessageSink& messages,
+                           const std::vector<std::string>& notes);
+// Ends a command's JSON object and writes it to standard output with a line break.
+void PrintJsonObject(JsonWriter& json);
+// Both, for the commands whose object ends with the messages and notes.
+void FinishJsonOutput(JsonWriter& json, const CliMessageSink& messages,
+                      const std::vector<std::string>& notes);
 
 }  // namespace lumtrak::cli

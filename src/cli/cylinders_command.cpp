@@ -77,6 +77,12 @@ Command CylindersCommand() {
             parameters.mantle = arguments.Has("--cylinder");
             parameters.steps = IntegerFieldOption(arguments, "--steps");
             parameters.mantleLook = LookOptions(arguments, "cylinder");
+            const std::int32_t most = tools::MostCylinderSteps(parameters);
+            if (parameters.steps < 0 || parameters.steps > most) {
+                throw UsageError("--steps needs 0 <= N <= " + std::to_string(most) +
+                                 ": the panels of more steps would pass " +
+                                 std::to_string(tools::kMostCylinderPanelLines) + " lines");
+            }
             return [parameters](std::string_view text, tools::Selection selection) {
                 return tools::Cylinders(text, selection, parameters);
             };

@@ -1,11 +1,11 @@
 #include <QImage>
-#include <QString>
 
 #include "cli/cli_messages.h"
 #include "cli/command.h"
 #include "cli/common_options.h"
+#include "cli/output_file.h"
 #include "model/texture_registry.h"
-#include "model/wrapping_arithmetic.h"
+#include "model/wrapping.h"
 #include "platform/tick_source.h"
 #include "preview2d/drawing.h"
 #include "preview2d/recording_canvas.h"
@@ -53,6 +53,11 @@ std::pair<int, int> FrameSizeFrom(const Arguments& arguments) {
     const auto value = arguments.Value("--frame-size");
     if (!value) return kDefaultFrameSize;
     const auto size = ParseSize("--frame-size", *value);
+    if (!preview2d::FrameFitsLimits(size.first, size.second)) {
+        throw UsageError("--frame-size: a frame of " + *value + " pixels is too large (at most " +
+                         std::to_string(preview2d::kLargestFrameSide) + " either way and " +
+                         std::to_string(preview2d::kLargestFramePixels) + " pixels in all)");
+    }
     const auto bitmap = preview2d::BitmapSizeForFrame(size.first, size.second);
     if (bitmap.width <= 0 || bitmap.height <= 0) {
         throw UsageError("--frame-size needs at least 6x12 for a bitmap to draw in");
@@ -60,16 +65,16 @@ std::pair<int, int> FrameSizeFrom(const Arguments& arguments) {
     return size;
 }
 
-void WritePng(const std::string& path, std::pair<int, int> frameSize, bool white,
-              const std::vector<preview2d::PaintRecord>& records) {
+// Gives the note of an image that had to be written in place.
+std::optional<std::string> WritePng(const std::string& path, std::pair<int, int> frameSize,
+                                    bool white,
+                                    const std::vector<preview2d::PaintRecord>& records) {
     qtshell::OffscreenGui gui;
     const QImage image = qtshell::PaintPreviewBitmap(
         frameSize.first, frameSize.second, white,
         [&](preview2d::Canvas& canvas) { preview2d::ReplayRecords(records, canvas); });
     if (image.isNull()) throw CommandFailure("cannot make an image of that size for --png");
-    if (!image.save(QString::fromStdString(path), "PNG")) {
-        throw CommandFailure("cannot write '" + path + "'");
-    }
+    return WriteOutputFile(path, PngBytes(image));
 }
 
 void WriteRecords(JsonWriter& json, const std::vector<preview2d::PaintRecord>& records) {
@@ -106,7 +111,7 @@ int RunDraw2d(const Arguments& arguments) {
     preview2d::DrawingState state(ticks);
     state.drawingRect = preview2d::DrawingRectForFrame(frameSize.first, frameSize.second);
     // The drawing itself advances the counter when it animates.
-    state.animationFrame = options.animate ? model::WrapSub(frame, 1) : frame;
+    state.animationFrame = options.animate ? model::WrapSubtract(frame, 1) : frame;
 
     CliMessageSink messages;
     auto& textures = model::TextureRegistry::Process();
@@ -117,17 +122,17 @@ int RunDraw2d(const Arguments& arguments) {
     WriteNotes(environment.notes);
 
     if (auto png = arguments.Value("--png")) {
-        WritePng(*png, frameSize, arguments.Has("--white"), canvas.Records());
+        if (auto note = WritePng(*png, frameSize, arguments.Has("--white"), canvas.Records())) {
+            WriteNotes({*note});
+            environment.notes.push_back(std::move(*note));
+        }
     }
 
     JsonWriter json;
     json.BeginObject();
     json.Key("name").String(name);
     WriteRecords(json, canvas.Records());
-    messages.WriteJson(json);
-    WriteNotesJson(json, environment.notes);
-    json.EndObject();
-    WriteStdout(json.Text() + "\n");
+    FinishJsonOutput(json, messages, environment.notes);
     return 0;
 }
 

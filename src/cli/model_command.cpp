@@ -25,10 +25,7 @@ int RunModel(const Arguments& arguments) {
     JsonWriter json;
     json.BeginObject();
     WriteModelMembers(json, stock, textures);
-    messages.WriteJson(json);
-    WriteNotesJson(json, environment.notes);
-    json.EndObject();
-    WriteStdout(json.Text() + "\n");
+    FinishJsonOutput(json, messages, environment.notes);
     return 0;
 }
 

@@ -1,13 +1,12 @@
 #include <QImage>
-#include <QString>
 
 #include <cctype>
 #include <cstdint>
-#include <fstream>
 
 #include "cli/cli_messages.h"
 #include "cli/command.h"
 #include "cli/common_options.h"
+#include "cli/output_file.h"
 #include "cli/scene_session.h"
 #include "preview3d/bitmap_file.h"
 
@@ -43,8 +42,9 @@ int IntegerOption(const Arguments& arguments, std::string_view option, int fallb
     return static_cast<int>(number);
 }
 
-void WritePicture(const preview3d::PreviewEngine& engine, const std::string& path,
-                  ImageFormat format) {
+// Gives the note of a picture that had to be written in place.
+std::optional<std::string> WritePicture(const preview3d::PreviewEngine& engine,
+                                        const std::string& path, ImageFormat format) {
     const int width = engine.DeviceWidth();
     const int height = engine.DeviceHeight();
     const auto picture = engine.Picture();
@@ -54,10 +54,8 @@ void WritePicture(const preview3d::PreviewEngine& engine, const std::string& pat
         bitmap.height = height;
         bitmap.pixels.assign(picture.begin(), picture.end());
         const auto bytes = preview3d::BitmapFileBytes(bitmap);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        if (!out) throw CommandFailure("cannot write '" + path + "'");
-        return;
+        return WriteOutputFile(
+            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) throw CommandFailure("cannot make an image of that size");
@@ -66,9 +64,7 @@ void WritePicture(const preview3d::PreviewEngine& engine, const std::string& pat
         for (int x = 0; x < width; ++x)
             row[x] = picture[std::size_t(y) * std::size_t(width) + std::size_t(x)];
     }
-    if (!image.save(QString::fromStdString(path), "PNG")) {
-        throw CommandFailure("cannot write '" + path + "'");
-    }
+    return WriteOutputFile(path, PngBytes(image));
 }
 
 int RunRender3d(const Arguments& arguments) {
@@ -122,7 +118,7 @@ int RunRender3d(const Arguments& arguments) {
     if (tick) session.PlaceForTick(*tick);
     session.Render();
     WriteNotes(preview.Notes());
-    WritePicture(*session.Engine(), *out, format);
+    if (auto note = WritePicture(*session.Engine(), *out, format)) WriteNotes({*note});
     return 0;
 }
 

@@ -31,10 +31,7 @@ int RunScene(const Arguments& arguments) {
     json.Key("animated").Bool(session.Engine()->IsAnimated());
     json.Key("top");
     WriteScenePart(json, *session.TopPart(), *session.Engine(), model::TextureRegistry::Process());
-    preview.Messages().WriteJson(json);
-    WriteNotesJson(json, preview.Notes());
-    json.EndObject();
-    WriteStdout(json.Text() + "\n");
+    FinishJsonOutput(json, preview.Messages(), preview.Notes());
     return 0;
 }
 

@@ -2,8 +2,8 @@
 
 #include "cli/cli_messages.h"
 #include "cli/common_options.h"
+#include "cli/output_file.h"
 #include "model/characters.h"
-#include "platform/atomic_file.h"
 
 namespace lumtrak::cli {
 namespace {
@@ -16,14 +16,8 @@ std::vector<OptionSpec> CommonToolOptions() {
             {"--json", false, "print {\"text\", \"selection\", \"messages\", \"result\"}"}};
 }
 
-void WriteText(const std::string& path, std::string_view bytes) {
-    if (const auto error = platform::WriteFileAtomically(path, bytes)) {
-        throw CommandFailure("cannot write '" + path + "': " + error.message());
-    }
-}
-
 void PrintJson(const tools::TextBuffer& buffer, const ToolOutcome& outcome,
-               const CliMessageSink& messages) {
+               const CliMessageSink& messages, const std::vector<std::string>& notes) {
     JsonWriter json;
     json.BeginObject();
     json.Key("text").String(buffer.Text());
@@ -31,12 +25,11 @@ void PrintJson(const tools::TextBuffer& buffer, const ToolOutcome& outcome,
     json.Key("selection").BeginArray();
     json.Int(static_cast<std::int64_t>(selection.start));
     json.Int(static_cast<std::int64_t>(selection.end)).EndArray();
-    messages.WriteJson(json);
+    WriteMessagesAndNotes(json, messages, notes);
     json.Key("result").BeginObject();
     if (outcome.writeResult) outcome.writeResult(json);
     json.EndObject();
-    json.EndObject();
-    WriteStdout(json.Text() + "\n");
+    PrintJsonObject(json);
 }
 
 int RunTool(const ToolCommandDefinition& definition, const Arguments& arguments) {
@@ -59,14 +52,15 @@ int RunTool(const ToolCommandDefinition& definition, const Arguments& arguments)
     CliMessageSink messages;
     tools::CommitRewrite(buffer, outcome.rewrite, messages);
 
-    if (const auto out = arguments.Value("-o")) {
-        WriteText(*out, buffer.Text());
-    } else if (arguments.Has("--in-place")) {
-        WriteText(arguments.File(), buffer.Text());
-    }
     const bool textWritten = arguments.Has("-o") || arguments.Has("--in-place");
+    std::vector<std::string> notes;
+    if (textWritten) {
+        const std::string path = arguments.Value("-o").value_or(arguments.File());
+        if (auto note = WriteOutputFile(path, buffer.Text())) notes.push_back(std::move(*note));
+    }
+    WriteNotes(notes);
     if (arguments.Has("--json")) {
-        PrintJson(buffer, outcome, messages);
+        PrintJson(buffer, outcome, messages, notes);
     } else if (!outcome.report.empty()) {
         WriteStdout(outcome.report);
     } else if (!textWritten) {

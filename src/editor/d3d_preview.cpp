@@ -16,6 +16,7 @@
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
+#include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
 #include "model/texture_registry.h"
 #include "preview3d/bitmap_file.h"
@@ -564,8 +565,20 @@ void D3DPreview::CaptureAnimationFrames() {
         }
         return bitmap;
     };
-    session_.CaptureAnimationFrames(grab, captureFolder_);
+    const auto result = session_.CaptureAnimationFrames(grab, captureFolder_);
     Invalidate();
+    // The files go to a folder that the window does not show: say where.
+    auto* mainFrame = qobject_cast<CMainFrame*>(parentWidget());
+    if (!mainFrame || (result.framesWritten == 0 && !result.error)) return;
+    if (result.error) {
+        mainFrame->SetMessageText(tr("Animation frame %1 could not be written: %2")
+                                      .arg(QString::fromStdString(result.failedPath),
+                                           QString::fromStdString(result.error.message())));
+    } else {
+        mainFrame->SetMessageText(tr("Animation frames Temp00.bmp to Temp%1.bmp written to %2")
+                                      .arg(result.framesWritten - 1, 2, 10, QLatin1Char('0'))
+                                      .arg(QString::fromStdString(captureFolder_)));
+    }
 }
 
 }  // namespace lumtrak::editor

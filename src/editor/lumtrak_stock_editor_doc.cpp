@@ -11,7 +11,7 @@
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
-#include "platform/atomic_file.h"
+#include "platform/file_replacement.h"
 #include "platform/whole_file.h"
 
 namespace lumtrak::editor {
@@ -64,15 +64,35 @@ bool CLumtrakStockEditorDoc::OnOpenDocument(const QString& path) {
 
 bool CLumtrakStockEditorDoc::OnSaveDocument(const QString& path) {
     const std::string_view text = views_.isEmpty() ? std::string_view() : views_.front()->Text();
-    if (const std::error_code error =
-            platform::WriteFileAtomically(QFile::encodeName(path).toStdString(), text)) {
+    const auto result = platform::ReplaceFile(QFile::encodeName(path).toStdString(), text);
+    if (result.error == platform::ReadOnlyFileError()) return OfferSaveAsForReadOnly(path);
+    if (result.error) {
         ReportFileError(tr("An unexpected error occurred while writing %1:\n%2.")
-                            .arg(path, QString::fromStdString(error.message())));
+                            .arg(path, QString::fromStdString(result.error.message())));
         return false;
     }
     SetModifiedFlag(false);
     SetPathName(path);
+    if (result.way == platform::ReplacementWay::InPlace) {
+        if (CMainFrame* frame = app_.MainFrame()) {
+            frame->SetMessageText(
+                tr("%1 was written in place: its folder takes no new file beside it.").arg(path));
+        }
+    }
     return true;
+}
+
+bool CLumtrakStockEditorDoc::OfferSaveAsForReadOnly(const QString& path) {
+    QMessageBox box(
+        QMessageBox::Warning, CLumtrakStockEditorApp::Title(),
+        tr("%1 is read-only and was not saved.\nSave the text under another name?").arg(path),
+        QMessageBox::NoButton, app_.MainFrame());
+    QAbstractButton* saveAs = box.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
+    box.setEscapeButton(box.addButton(tr("Cancel"), QMessageBox::RejectRole));
+    box.setDefaultButton(static_cast<QPushButton*>(saveAs));
+    box.exec();
+    // The text stays modified unless it is saved elsewhere.
+    return box.clickedButton() == saveAs && DoSave(QString());
 }
 
 bool CLumtrakStockEditorDoc::DoSave(const QString& path) {

@@ -33,8 +33,11 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     void OnNewDocument();
     // Loads the file's bytes into the views; reports a failure and returns false.
     bool OnOpenDocument(const QString& path);
-    // Writes the text to path through a temporary file beside it; reports a
-    // failure and returns false.
+    // Writes the text to path through the kit's file replacement (a temporary
+    // file beside it, renamed over it; written in place, with a note on the
+    // status bar, where the folder takes no new file); reports a failure and
+    // returns false. A read-only file is refused with the offer to save the
+    // text under another name.
     bool OnSaveDocument(const QString& path);
     // Saves to path, or asks for a path first when it is empty.
     bool DoSave(const QString& path);
@@ -67,6 +70,7 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     void OnFileSaveAs();
     void SetPathName(const QString& path);
     void ReportFileError(const QString& text);
+    bool OfferSaveAsForReadOnly(const QString& path);
 
     CLumtrakStockEditorApp& app_;
     const DocumentTemplate& template_;

@@ -1,11 +1,15 @@
 #include "editor/single_instance.h"
 
+#include <unistd.h>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <memory>
+
+#include "platform/private_folder.h"
 
 namespace lumtrak::editor {
 namespace {
@@ -23,9 +27,18 @@ SingleInstance::SingleInstance(QString socketPath, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::DefaultSocketPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    return folder + QStringLiteral("/lumtrak-stock-editor");
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty()) return runtime + QStringLiteral("/lumtrak-stock-editor");
+    }
+    // Without a runtime folder, a folder of the user's own in the temporary
+    // folder, which no other user can enter to take the hand-over; without
+    // that either, no hand-over.
+    const std::string folder = QFile::encodeName(QDir::tempPath()).toStdString() +
+                               "/lumtrak-stock-editor-" + std::to_string(::geteuid());
+    const auto own = platform::PrivateFolder(folder);
+    if (!own) return {};
+    return QFile::decodeName(QByteArray::fromStdString(*own)) + QStringLiteral("/socket");
 }
 
 bool SingleInstance::AnotherIsRunning() const {

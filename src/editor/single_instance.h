@@ -17,7 +17,9 @@ class SingleInstance : public QObject {
     explicit SingleInstance(QString socketPath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The socket in the user's runtime folder.
+    // The socket in the user's runtime folder, else in a folder of the user's own
+    // below the temporary folder that no other user can enter; empty (no
+    // hand-over) when neither can be had.
     static QString DefaultSocketPath();
 
     // Whether an editor listens on the socket.

@@ -28,6 +28,10 @@ constexpr bool IsAboveBlank(char c) {
 constexpr bool IsBelowBlank(char c) {
     return Signed(c) < ' ';
 }
+// A blank that is not the terminating zero byte: 1 to 32 or 0x80 to 0xFF.
+constexpr bool IsNonZeroBlank(char c) {
+    return c != '\0' && IsAtOrBelowBlank(c);
+}
 
 // A zero byte or any control byte except the tab: where comments and the
 // highlighted lines end. Bytes 0x80 to 0xFF do not end them.
@@ -53,8 +57,7 @@ inline bool StartsWithIgnoringCase(std::string_view text, std::string_view word)
 // space (line ends included) is skipped, an optional sign and digits are taken.
 // Text without digits gives 0; values beyond the 32-bit range saturate.
 inline std::int32_t ReadInteger(const DefinitionText& text, Cursor pos) {
-    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    while (isSpace(text[pos]))
+    while (platform::IsAsciiSpace(text[pos]))
         ++pos;
     const bool negative = text[pos] == '-';
     if (negative || text[pos] == '+') ++pos;

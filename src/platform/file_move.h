@@ -19,9 +19,9 @@ struct FileMoveResult {
 // Folders and special files are not moved.
 FileMoveResult MoveFileOrLink(const std::string& from, const std::string& to);
 
-// Moves by copying: the content (or the link text), permissions and modification
-// time go to a new file beside `to`, which is flushed to disk and renamed over
-// `to`; only then is `from` removed. When the copy fails, `from` and any file at
+// Moves by copying: the content (or the link text), permissions and times take
+// the name `to` through FileReplacement (the name itself is replaced, never what
+// a link there names); only then is `from` removed. When the copy fails, `from` and any file at
 // `to` stay as they were and nothing of the copy is left behind.
 FileMoveResult MoveByCopying(const std::string& from, const std::string& to);
 

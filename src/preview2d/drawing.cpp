@@ -4,13 +4,13 @@
 #include <optional>
 #include <utility>
 
-#include "model/wrapping_arithmetic.h"
+#include "model/wrapping.h"
 
 namespace lumtrak::preview2d {
 
 using model::WrapAdd;
-using model::WrapDiv;
-using model::WrapSub;
+using model::WrapDivide;
+using model::WrapSubtract;
 
 namespace {
 
@@ -20,7 +20,8 @@ void DrawPanel(model::PanelKind kind, const std::array<model::PanelVertex, 4>& v
                Colour colour, const model::Panel* subPanels, const DrawingRect& rect,
                Canvas& canvas) {
     auto at = [&rect](const model::PanelVertex& vertex) {
-        return CanvasPoint{WrapSub(vertex.screenX, rect.left), WrapSub(vertex.screenY, rect.top)};
+        return CanvasPoint{WrapSubtract(vertex.screenX, rect.left),
+                           WrapSubtract(vertex.screenY, rect.top)};
     };
     canvas.BeginPath();
     canvas.MoveTo(at(vertices[0]));
@@ -90,8 +91,8 @@ void DrawModel(DrawingState& state, model::StockModel& stock, Canvas& canvas,
     const Rotation rotation =
         RotationFor(ViewAngle(options.direction, options.rotate, tick), stock.wheelbase);
     const DrawingRect& rect = state.drawingRect;
-    const std::int32_t cx = WrapDiv(rect.right, 2);
-    const std::int32_t cy = WrapAdd(rect.top, WrapDiv(rect.bottom, 2));
+    const std::int32_t cx = WrapDivide(rect.right, 2);
+    const std::int32_t cy = WrapAdd(rect.top, WrapDivide(rect.bottom, 2));
     ProjectModel(stock, state.pool, cx, cy, rotation.p, rotation.q, state.animationFrame);
     DrawDepthPool(state.pool, rect, canvas);
 }

@@ -32,6 +32,15 @@ constexpr BitmapSize BitmapSizeForFrame(std::int32_t width, std::int32_t height)
     return {width - 5, height - 11};
 }
 
+// The largest drawing frame that is drawn into a bitmap: as large as a picture
+// of the 3D engine may be, 16384 pixels either way and 2^25 in all.
+inline constexpr std::int32_t kLargestFrameSide = 16384;
+inline constexpr std::int64_t kLargestFramePixels = std::int64_t(1) << 25;
+constexpr bool FrameFitsLimits(std::int32_t width, std::int32_t height) {
+    return width <= kLargestFrameSide && height <= kLargestFrameSide &&
+           std::int64_t(width) * height <= kLargestFramePixels;
+}
+
 // The bitmap's background: white with the "White" box ticked, else black.
 constexpr Colour PreviewBackground(bool white) {
     return white ? kWhite : kBlack;

@@ -2,23 +2,24 @@
 
 #include <cmath>
 
-#include "model/wrapping_arithmetic.h"
+#include "model/approximate_pi.h"
+#include "model/wrapping.h"
 
 namespace lumtrak::preview2d {
 
 using model::WrapAbs;
 using model::WrapAdd;
-using model::WrapDiv;
-using model::WrapMul;
-using model::WrapNeg;
-using model::WrapSub;
+using model::WrapDivide;
+using model::WrapMultiply;
+using model::WrapNegate;
+using model::WrapSubtract;
 
 namespace {
 
 // Three tenths of the wheelbase: the scale of the rotation and the divisor of
 // the projection.
 std::int32_t ThreeTenths(std::int32_t value) {
-    return WrapDiv(WrapMul(3, value), 10);
+    return WrapDivide(WrapMultiply(3, value), 10);
 }
 
 // Whether the entry of the side that the view looks at is cleared. The view
@@ -26,9 +27,9 @@ std::int32_t ThreeTenths(std::int32_t value) {
 bool FacesAway(const model::SideMask& sides, std::int32_t p, std::int32_t q) {
     const std::int32_t absP = WrapAbs(p);
     const std::int32_t absQ = WrapAbs(q);
-    if (p < 0 && WrapNeg(p) > absQ && sides.entries[1] == 0) return true;
+    if (p < 0 && WrapNegate(p) > absQ && sides.entries[1] == 0) return true;
     if (p >= 0 && p > absQ && sides.entries[3] == 0) return true;
-    if (q < 0 && WrapNeg(q) > absP && sides.entries[0] == 0) return true;
+    if (q < 0 && WrapNegate(q) > absP && sides.entries[0] == 0) return true;
     if (q >= 0 && q > absP && sides.entries[2] == 0) return true;
     return false;
 }
@@ -37,14 +38,14 @@ bool FacesAway(const model::SideMask& sides, std::int32_t p, std::int32_t q) {
 void SwingEnd(model::PanelVertex& end, const model::PanelVertex& amplitude, double angle) {
     const double sine = std::sin(angle);
     const double cosine = std::cos(angle);
-    end.x = model::ToInt16(end.x + static_cast<std::int32_t>(sine * amplitude.x));
-    end.y = model::ToInt16(end.y + static_cast<std::int32_t>(sine * amplitude.y));
-    end.z = model::ToInt16(end.z + static_cast<std::int32_t>(cosine * amplitude.z));
+    end.x = model::Low16(end.x + static_cast<std::int32_t>(sine * amplitude.x));
+    end.y = model::Low16(end.y + static_cast<std::int32_t>(sine * amplitude.y));
+    end.z = model::Low16(end.z + static_cast<std::int32_t>(cosine * amplitude.z));
 }
 
 void SwingLineEnds(std::array<model::PanelVertex, 4>& vertices, const model::Panel& line,
                    std::int32_t frame) {
-    const double phase = double(WrapMul(frame, 5)) / double(line.period);
+    const double phase = double(WrapMultiply(frame, 5)) / double(line.period);
     SwingEnd(vertices[0], vertices[2], line.phase1 + phase);
     SwingEnd(vertices[1], vertices[3], line.phase2 + phase);
 }
@@ -65,16 +66,16 @@ struct Projector {
     DepthKeys Project(std::array<model::PanelVertex, 4>& vertices) const {
         DepthKeys keys;
         for (model::PanelVertex& vertex : vertices) {
-            const std::int32_t along = WrapSub(vertex.y, scale.h);
-            const std::int32_t u = WrapAdd(WrapDiv(WrapMul(along, p), scale.d),
-                                           WrapDiv(WrapMul(vertex.x, q), scale.d));
-            const std::int32_t v = WrapSub(WrapDiv(WrapMul(along, q), scale.d),
-                                           WrapDiv(WrapMul(vertex.x, p), scale.d));
+            const std::int32_t along = WrapSubtract(vertex.y, scale.h);
+            const std::int32_t u = WrapAdd(WrapDivide(WrapMultiply(along, p), scale.d),
+                                           WrapDivide(WrapMultiply(vertex.x, q), scale.d));
+            const std::int32_t v = WrapSubtract(WrapDivide(WrapMultiply(along, q), scale.d),
+                                                WrapDivide(WrapMultiply(vertex.x, p), scale.d));
             keys.z = WrapAdd(keys.z, vertex.z);
-            keys.k = WrapAdd(keys.k, WrapSub(WrapAdd(u, v), vertex.z));
+            keys.k = WrapAdd(keys.k, WrapSubtract(WrapAdd(u, v), vertex.z));
             const IsoOffset offset = IsoProject(u, v);
-            vertex.screenX = model::ToInt16(WrapAdd(offset.x, cx));
-            vertex.screenY = model::ToInt16(WrapSub(WrapAdd(offset.y, cy), vertex.z));
+            vertex.screenX = model::Low16(WrapAdd(offset.x, cx));
+            vertex.screenY = model::Low16(WrapSubtract(WrapAdd(offset.y, cy), vertex.z));
         }
         return keys;
     }
@@ -92,14 +93,14 @@ DepthRecord RecordOf(const model::Panel& panel) {
 }  // namespace
 
 double ViewAngle(ViewDirection direction, bool rotate, std::uint32_t tick) {
-    if (rotate) return (double(tick % 9000u) * 6.282) / 9000.0;
+    if (rotate) return (double(tick % 9000u) * model::kTwoPi6282) / 9000.0;
     switch (direction) {
         case ViewDirection::Back:
-            return 3.141;
+            return model::kPi3141;
         case ViewDirection::Right:
-            return 1.5705;
+            return model::kHalfPi15705;
         case ViewDirection::Left:
-            return 4.7115;
+            return model::kThreeHalvesPi47115;
         case ViewDirection::Front:
             break;
     }
@@ -119,9 +120,9 @@ ProjectionScale ScaleFor(std::int32_t wheelbase, std::int32_t length) {
 
 IsoOffset IsoProject(std::int32_t u, std::int32_t v) {
     // The scale 14, halved.
-    const std::int32_t a = WrapMul(7, u);
-    const std::int32_t b = WrapMul(-7, v);
-    return {WrapAdd(a, b) / 10, (WrapSub(b, a) / 2) / 10};
+    const std::int32_t a = WrapMultiply(7, u);
+    const std::int32_t b = WrapMultiply(-7, v);
+    return {WrapAdd(a, b) / 10, (WrapSubtract(b, a) / 2) / 10};
 }
 
 void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, std::int32_t cy,
@@ -137,8 +138,8 @@ void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, st
             SwingLineEnds(record.vertices, *panel, frame);
         }
         const DepthKeys keys = projector.Project(record.vertices);
-        record.depthZ = model::ToInt16(keys.z);
-        record.depthK = model::ToInt16(keys.k);
+        record.depthZ = model::Low16(keys.z);
+        record.depthK = model::Low16(keys.k);
         pool.Insert(record);
         for (model::Panel* sub = panel->subPanels.get(); sub != nullptr; sub = sub->next.get()) {
             projector.Project(sub->vertices);

@@ -2,14 +2,12 @@
 
 #include <cmath>
 
+#include "model/approximate_pi.h"
 #include "preview3d/scene_part.h"
 
 namespace lumtrak::preview3d {
 namespace {
 
-// The angles of the animation use these values of pi and pi / 2.
-constexpr double kPi = 3.141;
-constexpr double kHalfPi = 1.57;
 // The guide search of "motion2" ends within a few dozen steps; this only
 // bounds it should a value be no number.
 constexpr int kMostGuideSteps = 10000;
@@ -27,9 +25,10 @@ constexpr rm::Vector kUp{0, 1, 0};
 
 void TurnWheel(ScenePart& part, const rm::Frame& reference, std::int32_t tick) {
     double theta = part.motionParameter < 0 ? tick / 10.0 : -tick / 10.0;
-    theta += part.motionKind * kPi / 180;
-    part.frame->SetOrientation(&reference, ToVector(0, std::cos(theta), std::sin(theta)),
-                               ToVector(0, std::cos(theta - kHalfPi), std::sin(theta - kHalfPi)));
+    theta += part.motionKind * model::kPi3141 / 180;
+    part.frame->SetOrientation(
+        &reference, ToVector(0, std::cos(theta), std::sin(theta)),
+        ToVector(0, std::cos(theta - model::kHalfPi157), std::sin(theta - model::kHalfPi157)));
 }
 
 // Points the part from its position to the point of the guide line (height

@@ -2,9 +2,10 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <system_error>
+
+#include "platform/file_replacement.h"
 
 namespace lumtrak::preview3d {
 namespace {
@@ -180,12 +181,15 @@ std::vector<std::uint8_t> BitmapFileBytes(const CaptureBitmap& bitmap) {
     return bytes;
 }
 
-void WriteBitmapFile(const CaptureBitmap& bitmap, const std::string& path) {
+std::error_code WriteBitmapFile(const CaptureBitmap& bitmap, const std::string& path) {
     const auto bytes = BitmapFileBytes(bitmap);
-    if (bytes.empty()) return;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return;
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (bytes.empty()) return std::make_error_code(std::errc::file_too_large);
+    platform::ReplacementOptions options;
+    options.replaceName = true;
+    return platform::ReplaceFile(
+               path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+               options)
+        .error;
 }
 
 std::string DefaultCaptureFolder() {

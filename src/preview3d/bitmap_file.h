@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "rm/colour.h"
@@ -38,9 +39,11 @@ std::optional<BitmapFileLayout> LayoutOfBitmapFile(const CaptureBitmap& bitmap);
 // layout cannot be had.
 std::vector<std::uint8_t> BitmapFileBytes(const CaptureBitmap& bitmap);
 
-// Writes the file; reports nothing, and a file that cannot be written is
-// simply missing or incomplete.
-void WriteBitmapFile(const CaptureBitmap& bitmap, const std::string& path);
+// Writes the file as a new file under a fresh name in its folder, renamed into
+// place: whatever stood at path (a file, a link planted in a shared folder, a
+// FIFO) is replaced, never written through or waited on. Gives why the file
+// could not be written.
+std::error_code WriteBitmapFile(const CaptureBitmap& bitmap, const std::string& path);
 
 // The capture files are Temp00.bmp, Temp01.bmp, ... in a folder that is the
 // system's temporary folder unless the caller names another.

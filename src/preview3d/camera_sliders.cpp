@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/approximate_pi.h"
+
 namespace lumtrak::preview3d {
 namespace {
 
 // The camera control's own value of pi.
-constexpr double kPi = 3.141;
 
 double AngleOf(int slider) {
-    return (slider - 50) * kPi / 50;
+    return (slider - 50) * model::kPi3141 / 50;
 }
 
 int SliderOf(double value) {
@@ -36,13 +37,13 @@ CameraSliders SlidersFromCamera(const PreviewEngine& engine) {
     const double level = std::hypot(direction.x, direction.z);
     const double yaw = std::atan2(direction.x, direction.z);
     const double pitch = level > 0 ? std::asin(std::clamp(-direction.y / level, -1.0, 1.0))
-                                   : std::copysign(kPi / 2, -direction.y);
+                                   : std::copysign(model::kPi3141 / 2, -direction.y);
     CameraSliders sliders;
     sliders.x = SliderOf(std::trunc((position.x + 100) / 2));
     sliders.z = SliderOf(std::trunc((position.z + 100) / 2));
     sliders.v = SliderOf(std::trunc(50 - position.y));
-    sliders.a = SliderOf(std::round(50 + yaw * 50 / kPi));
-    sliders.e = SliderOf(std::round(50 + pitch * 50 / kPi));
+    sliders.a = SliderOf(std::round(50 + yaw * 50 / model::kPi3141));
+    sliders.e = SliderOf(std::round(50 + pitch * 50 / model::kPi3141));
     return sliders;
 }
 

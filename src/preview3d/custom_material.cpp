@@ -2,22 +2,14 @@
 
 #include <charconv>
 
+#include "platform/ascii.h"
 #include "rm/material.h"
 
 namespace lumtrak::preview3d {
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<FieldProblem> Read(std::string_view text, int& value) {
-    text = Trimmed(text);
+    text = platform::Trim(text, " \t");
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     long long number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);

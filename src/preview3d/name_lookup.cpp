@@ -30,10 +30,6 @@ std::uint64_t HashOf(std::string_view bytes) {
     return hash;
 }
 
-bool IsBlank(char c) {
-    return c != '\0' && model::IsAtOrBelowBlank(c);
-}
-
 bool EndsValue(char c) {
     return c == '\0' || model::IsLineEnd(c);
 }
@@ -112,7 +108,7 @@ CandidateRanges FindDefinitionNames(const DefinitionText& text, bool trimmed) {
             continue;
         }
         Cursor value = p + 4;
-        while (value < last && IsBlank(text[value]))
+        while (value < last && model::IsNonZeroBlank(text[value]))
             ++value;
         if (value >= lineEnd) {
             flush();
@@ -121,7 +117,7 @@ CandidateRanges FindDefinitionNames(const DefinitionText& text, bool trimmed) {
                 ++lineEnd;
             valueEnd = lineEnd;
             if (trimmed) {
-                while (valueEnd > value && IsBlank(text[valueEnd - 1]))
+                while (valueEnd > value && model::IsNonZeroBlank(text[valueEnd - 1]))
                     --valueEnd;
             }
         }
@@ -152,7 +148,8 @@ CandidateRanges FindIndexKeys(const DefinitionText& index) {
 
 std::string_view IndexPathAt(const DefinitionText& index, Cursor afterTab) {
     Cursor start = afterTab;
-    while (start < index.End() && IsBlank(index[start]) && !model::IsLineEnd(index[start]))
+    while (start < index.End() && model::IsNonZeroBlank(index[start]) &&
+           !model::IsLineEnd(index[start]))
         ++start;
     Cursor stop = start;
     while (stop < index.End() && !EndsValue(index[stop]))

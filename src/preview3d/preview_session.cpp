@@ -215,17 +215,24 @@ bool PreviewSession::TypeCharacter(char c) {
     return false;
 }
 
-void PreviewSession::CaptureAnimationFrames(const std::function<CaptureBitmap()>& grab,
-                                            const std::string& folder) {
+PreviewSession::CaptureResult PreviewSession::CaptureAnimationFrames(
+    const std::function<CaptureBitmap()>& grab, const std::string& folder) {
     constexpr std::int32_t kLastTick = 60;
     constexpr std::int32_t kTickStep = 2;
+    CaptureResult result;
     int counter = 0;
     for (std::int32_t tick = 0; tick <= kLastTick; tick += kTickStep) {
         if (!top_) continue;
         UpdatePart(*top_, nullptr, tick);
         Render();
-        WriteBitmapFile(grab(), CaptureFramePath(folder, counter++));
+        const std::string path = CaptureFramePath(folder, counter++);
+        if (const auto error = WriteBitmapFile(grab(), path)) {
+            if (!result.error) result = {result.framesWritten, path, error};
+        } else {
+            ++result.framesWritten;
+        }
     }
+    return result;
 }
 
 }  // namespace lumtrak::preview3d

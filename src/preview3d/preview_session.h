@@ -96,11 +96,16 @@ class PreviewSession {
     bool TypeCharacter(char c);
     // Captures the animation: for the ticks 0, 2, ..., 60 the scene is placed
     // and rendered, grab copies the picture as the window shows it, and the
-    // pictures go to Temp00.bmp ... Temp30.bmp in folder. Without a scene
-    // nothing is written. The animation tick is not changed, so the scene stays
-    // placed for tick 60 until the next step.
-    void CaptureAnimationFrames(const std::function<CaptureBitmap()>& grab,
-                                const std::string& folder);
+    // pictures go to Temp00.bmp ... Temp30.bmp in folder, each made anew (see
+    // WriteBitmapFile). Without a scene nothing is written. The animation tick
+    // is not changed, so the scene stays placed for tick 60 until the next step.
+    struct CaptureResult {
+        int framesWritten = 0;
+        std::string failedPath;  // the first file that could not be written
+        std::error_code error;   // why
+    };
+    CaptureResult CaptureAnimationFrames(const std::function<CaptureBitmap()>& grab,
+                                         const std::string& folder);
 
     bool Busy() const { return busy_; }
     bool Cab1View() const { return cab1View_; }

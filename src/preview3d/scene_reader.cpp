@@ -73,11 +73,6 @@ std::size_t WordLength(Keyword keyword) {
     return 0;
 }
 
-// A blank of the scan: any byte from 1 to 32 or from 0x80 to 0xFF.
-bool IsBlank(char c) {
-    return c != '\0' && model::IsAtOrBelowBlank(c);
-}
-
 class PartReader {
   public:
     PartReader(ScenePart& part, SceneSource& source, Cursor start, Cursor end,
@@ -93,7 +88,7 @@ class PartReader {
 
     void Run() {
         while (cursor_ < end_) {
-            while (cursor_ < end_ && IsBlank(text_[cursor_]))
+            while (cursor_ < end_ && model::IsNonZeroBlank(text_[cursor_]))
                 ++cursor_;
             if (text_[cursor_] == '\0') break;
             // Past the budget, included definitions stop reading.
@@ -202,7 +197,7 @@ class PartReader {
         return text_.Slice(start, cursor_);
     }
     void SkipBlanksOnLine() {
-        while (IsBlank(text_[cursor_]) && !model::IsLineEnd(text_[cursor_]))
+        while (model::IsNonZeroBlank(text_[cursor_]) && !model::IsLineEnd(text_[cursor_]))
             ++cursor_;
     }
 
@@ -219,7 +214,7 @@ class PartReader {
 
     void ReadLength() {
         cursor_ += WordLength(Keyword::Length);
-        while (IsBlank(text_[cursor_]))
+        while (model::IsNonZeroBlank(text_[cursor_]))
             ++cursor_;
         part_.length = Read() / Divisor();
         if (part_.cab1 == std::array<double, 3>{}) {
@@ -327,9 +322,9 @@ class PartReader {
              c = text_[++cursor_]) {
         }
         std::string_view name = text_.Slice(start, cursor_);
-        while (!name.empty() && IsBlank(name.front()))
+        while (!name.empty() && model::IsNonZeroBlank(name.front()))
             name.remove_prefix(1);
-        while (!name.empty() && IsBlank(name.back()))
+        while (!name.empty() && model::IsNonZeroBlank(name.back()))
             name.remove_suffix(1);
         return std::string(name);
     }

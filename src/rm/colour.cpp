@@ -1,16 +1,20 @@
 #include "rm/colour.h"
 
 namespace lumtrak::rm {
-
 std::uint8_t ColourByte(float value) {
-    if (!(value > 0.0f)) return 0;  // also NaN
-    if (value >= 1.0f) return 0xFF;
-    return static_cast<std::uint8_t>(value * 255.0f);
+    return static_cast<std::uint8_t>(Clamp01(value) * 255.0f);
+}
+
+std::uint8_t RoundedColourByte(float value) {
+    return static_cast<std::uint8_t>(Clamp01(value) * 255.0f + 0.5f);
 }
 
 Colour ColourFromRGB(float red, float green, float blue) {
-    return 0xFF000000u | Colour(ColourByte(red)) << 16 | Colour(ColourByte(green)) << 8 |
-           Colour(ColourByte(blue));
+    return OpaqueColour(ColourByte(red), ColourByte(green), ColourByte(blue));
+}
+
+Colour RoundedColourFromRGB(float red, float green, float blue) {
+    return OpaqueColour(RoundedColourByte(red), RoundedColourByte(green), RoundedColourByte(blue));
 }
 
 }  // namespace lumtrak::rm

@@ -4,19 +4,19 @@ namespace lumtrak::stockindex {
 
 NewIndexFile::NewIndexFile(const std::string& programFolder, platform::MessageSink& messages)
     : messages_(messages), indexPath_(IndexPathIn(programFolder)) {
-    created_ = file_.Create(indexPath_, indexPath_ + std::string(kTemporarySuffix));
+    created_ = !file_.Open(indexPath_);
     if (!created_) ReportFailure();
 }
 
 bool NewIndexFile::Commit() {
     if (!created_) return false;
-    if (file_.Commit()) return true;
+    if (!file_.Commit()) return true;
     ReportFailure();
     return false;
 }
 
 void NewIndexFile::ReportFailure() {
-    messages_.Show(file_.TemporaryPath(), kCannotWriteFile);
+    messages_.Show(indexPath_, kCannotWriteFile);
 }
 
 }  // namespace lumtrak::stockindex

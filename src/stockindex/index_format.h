@@ -11,7 +11,6 @@
 namespace lumtrak::stockindex {
 
 inline constexpr std::string_view kIndexFileName = "Stock Index";
-inline constexpr std::string_view kTemporarySuffix = ".new";
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kNodeLine = "NODE";

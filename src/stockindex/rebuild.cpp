@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "platform/file_lookup.h"
-#include "platform/replacement_file.h"
 #include "stockindex/index_file.h"
 #include "stockindex/stock_folder_scan.h"
 

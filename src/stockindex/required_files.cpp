@@ -6,6 +6,7 @@
 #include "model/characters.h"
 #include "model/definition_loader.h"
 #include "model/scanning.h"
+#include "platform/ascii.h"
 #include "platform/current_folder.h"
 #include "platform/mapped_file.h"
 #include "stockindex/index_format.h"
@@ -49,13 +50,6 @@ void AppendOnce(std::string& list, std::string_view prefix, std::string_view nam
     list += prefix;
     list += name;
     list += kListLineEnd;
-}
-
-std::string_view WithoutTrailingSpace(std::string_view text) {
-    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 std::string_view FileNameOf(std::string_view path) {
@@ -102,7 +96,8 @@ std::string CollectRequiredFiles(std::string_view bytes, std::size_t caret,
             const std::string_view name = IncludedName(text, p);
             if (const IndexLines* lines = index()) {
                 if (auto rest = FindByNamePrefix(*lines, name)) {
-                    AppendOnce(list, "", FileNameOf(WithoutTrailingSpace(*rest)));
+                    AppendOnce(list, "",
+                               FileNameOf(platform::TrimEnd(*rest, platform::kAsciiSpace)));
                 }
             }
         }

@@ -2,11 +2,20 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
-#include "tools/int32_arithmetic.h"
+#include "model/approximate_pi.h"
+#include "model/wrapping.h"
 
 namespace lumtrak::tools {
+
+using model::TruncateToInt32;
+using model::WrapAdd;
+using model::WrapDivide;
+using model::WrapMultiply;
+using model::WrapSubtract;
+
 namespace {
 
 // The vector from an end's centre to its rim point at angle 0. Ends that
@@ -14,9 +23,9 @@ namespace {
 // with that radius 0 too there is nothing to divide by and they stay zero.
 Point RimVector(const Point& axis, std::int32_t axisLength, std::int32_t radius) {
     if (axisLength == 0) return {};
-    return {WrapDiv(WrapMul(axis.x, radius), axisLength),
-            WrapDiv(WrapMul(axis.y, radius), axisLength),
-            WrapDiv(WrapMul(axis.z, radius), axisLength)};
+    return {WrapDivide(WrapMultiply(axis.x, radius), axisLength),
+            WrapDivide(WrapMultiply(axis.y, radius), axisLength),
+            WrapDivide(WrapMultiply(axis.z, radius), axisLength)};
 }
 
 // The rim point at angle t: each coordinate of the centre plus sin t times one
@@ -42,6 +51,12 @@ std::string PanelLine(const std::array<Point, 4>& points, const CylinderSurfaceL
 
 }  // namespace
 
+std::int32_t MostCylinderSteps(const CylinderParameters& parameters) {
+    const int surfaces =
+        int(parameters.endA.solid) + int(parameters.mantle) + int(parameters.endB.solid);
+    return surfaces == 0 ? INT32_MAX : kMostCylinderPanelLines / surfaces;
+}
+
 char CylinderMarker(const CylinderSurfaceLook& look) {
     if (look.doubleSided) return '=';
     if (look.singleSided) return '$';
@@ -51,17 +66,18 @@ char CylinderMarker(const CylinderSurfaceLook& look) {
 std::vector<CylinderPiece> CylinderPieces(const CylinderParameters& parameters) {
     const CylinderEnd& a = parameters.endA;
     const CylinderEnd& b = parameters.endB;
-    const Point axis{WrapSub(a.centre.x, b.centre.x), WrapSub(a.centre.y, b.centre.y),
-                     WrapSub(a.centre.z, b.centre.z)};
+    const Point axis{WrapSubtract(a.centre.x, b.centre.x), WrapSubtract(a.centre.y, b.centre.y),
+                     WrapSubtract(a.centre.z, b.centre.z)};
     const std::int32_t sumOfSquares =
-        WrapAdd(WrapAdd(WrapMul(axis.x, axis.x), WrapMul(axis.y, axis.y)), WrapMul(axis.z, axis.z));
+        WrapAdd(WrapAdd(WrapMultiply(axis.x, axis.x), WrapMultiply(axis.y, axis.y)),
+                WrapMultiply(axis.z, axis.z));
     std::int32_t axisLength = TruncateToInt32(std::sqrt(static_cast<double>(sumOfSquares)));
     if (axisLength == 0) axisLength = a.radius;
     const Point rimA = RimVector(axis, axisLength, a.radius);
     const Point rimB = RimVector(axis, axisLength, b.radius);
 
     const std::int32_t steps = parameters.steps;
-    const double step = steps > 0 ? 6.283 / steps : 0.0;
+    const double step = steps > 0 ? model::kTwoPi6283 / steps : 0.0;
     std::vector<CylinderPiece> pieces;
     // One line per step from angle t0 to t1; the last step closes the ring on the
     // very point the first one started from.

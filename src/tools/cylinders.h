@@ -37,6 +37,16 @@ struct CylinderParameters {
     CylinderSurfaceLook mantleLook;
 };
 
+// The most panel lines that one insertion may hold. A step count whose panels
+// would pass it is refused where the count is given (the dialog, the command
+// line), since the text it asks for would take gigabytes.
+inline constexpr std::int32_t kMostCylinderPanelLines = 1'000'000;
+
+// The largest step count whose panels stay within kMostCylinderPanelLines with
+// the surfaces (End A's fan, the mantle, End B's fan) that parameters switch
+// on: one line per step for each. Any count when none is on.
+std::int32_t MostCylinderSteps(const CylinderParameters& parameters);
+
 // One piece of the inserted text, inserted with one replace-selection. A piece
 // that cancels the selection first is inserted after the selected text, which
 // stays; the others replace whatever is selected.

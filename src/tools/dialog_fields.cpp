@@ -6,25 +6,13 @@
 #include <limits>
 
 #include "model/characters.h"
+#include "platform/ascii.h"
 
 namespace lumtrak::tools {
 namespace {
 
-constexpr bool IsFieldBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// The text without the blanks around it.
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsFieldBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsFieldBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // The digits at the front of text, which they leave.
@@ -43,7 +31,7 @@ std::int32_t TextFieldValue(std::string_view text) {
 }
 
 std::optional<std::int32_t> IntegerFieldValue(std::string_view text) {
-    text = TrimBlanks(text);
+    text = platform::Trim(text, platform::kAsciiSpace);
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (negative || text.front() == '+')) text.remove_prefix(1);
     // from_chars takes no sign of its own; the magnitude is read as 64 bits so
@@ -63,7 +51,7 @@ std::optional<std::int32_t> IntegerFieldValue(std::string_view text) {
 }
 
 std::optional<float> FloatFieldValue(std::string_view text) {
-    text = TrimBlanks(text);
+    text = platform::Trim(text, platform::kAsciiSpace);
     std::string_view rest = text;
     if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) rest.remove_prefix(1);
     const std::string_view unsignedText = rest;

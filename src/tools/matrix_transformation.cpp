@@ -2,10 +2,13 @@
 
 #include <array>
 
-#include "tools/int32_arithmetic.h"
+#include "model/wrapping.h"
 #include "tools/point_map_rewrite.h"
 
 namespace lumtrak::tools {
+
+using model::TruncateToInt32;
+
 namespace {
 
 // One row of the matrix, each float widened exactly to double once.

@@ -1,9 +1,13 @@
 #include "tools/point_conversions.h"
 
-#include "tools/int32_arithmetic.h"
+#include "model/wrapping.h"
 #include "tools/point_map_rewrite.h"
 
 namespace lumtrak::tools {
+
+using model::WrapMultiply;
+using model::WrapNegate;
+
 namespace {
 
 template <class Map>
@@ -17,7 +21,7 @@ RewriteResult MapPoints(std::string_view text, Selection selection, const Map& m
 
 RewriteResult ImperialToMetric(std::string_view text, Selection selection) {
     return MapPoints(text, selection, [](const Point& p) {
-        return Point{WrapMul(p.x, 3), WrapMul(p.y, 3), WrapMul(p.z, 3)};
+        return Point{WrapMultiply(p.x, 3), WrapMultiply(p.y, 3), WrapMultiply(p.z, 3)};
     });
 }
 
@@ -28,11 +32,15 @@ RewriteResult MetricToImperial(std::string_view text, Selection selection) {
 }
 
 RewriteResult Rotate90Left(std::string_view text, Selection selection) {
-    return MapPoints(text, selection, [](const Point& p) { return Point{WrapNeg(p.y), p.x, p.z}; });
+    return MapPoints(text, selection, [](const Point& p) {
+        return Point{WrapNegate(p.y), p.x, p.z};
+    });
 }
 
 RewriteResult Rotate90Right(std::string_view text, Selection selection) {
-    return MapPoints(text, selection, [](const Point& p) { return Point{p.y, WrapNeg(p.x), p.z}; });
+    return MapPoints(text, selection, [](const Point& p) {
+        return Point{p.y, WrapNegate(p.x), p.z};
+    });
 }
 
 }  // namespace lumtrak::tools

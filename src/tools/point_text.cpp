@@ -7,6 +7,7 @@
 
 #include "model/characters.h"
 #include "model/scanning.h"
+#include "platform/ascii.h"
 
 namespace lumtrak::tools {
 namespace {
@@ -28,10 +29,6 @@ void SkipWith(SkipFunction skip, const DefinitionText& text, Cursor& cursor, Fie
             return;
         }
     }
-}
-
-constexpr bool IsSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 // Whether a number too large or too small for a double (digits with an optional
@@ -71,7 +68,7 @@ std::int32_t ReadValueSlowly(const DefinitionText& text, Cursor& cursor, FieldEn
 }
 
 double ReadDecimal(const DefinitionText& text, Cursor cursor) {
-    while (IsSpace(text[cursor]))
+    while (platform::IsAsciiSpace(text[cursor]))
         ++cursor;
     const bool negative = text[cursor] == '-';
     if (negative || text[cursor] == '+') ++cursor;

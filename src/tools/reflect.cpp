@@ -2,14 +2,18 @@
 
 #include <string>
 
-#include "tools/int32_arithmetic.h"
+#include "model/wrapping.h"
 #include "tools/rewrite_scan.h"
 
 namespace lumtrak::tools {
+
+using model::WrapMultiply;
+using model::WrapSubtract;
+
 namespace {
 
 std::int32_t Mirrored(std::int32_t value, std::int32_t centre) {
-    return WrapSub(WrapMul(2, centre), value);
+    return WrapSubtract(WrapMultiply(2, centre), value);
 }
 
 Point Reflected(Point point, const ReflectParameters& parameters) {

@@ -4,10 +4,14 @@
 #include <string>
 
 #include "model/characters.h"
-#include "tools/int32_arithmetic.h"
+#include "model/wrapping.h"
 #include "tools/rewrite_scan.h"
 
 namespace lumtrak::tools {
+
+using model::WrapAdd;
+using model::WrapMultiply;
+
 namespace {
 
 Point Moved(const Point& point, const Point& by) {
@@ -92,6 +96,42 @@ std::string ShiftPass(std::string_view text, Selection range, const Point& by) {
     return scan.TakeOutput();
 }
 
+// How far past the end of its range a pass can read, in steps over a run of
+// blanks (bytes up to 32 and from 0x80, read as signed values) and then a run
+// of other bytes: the scan reads past its range only within the statement it
+// is in, a keyword and at most six values, and reading a value steps over at
+// most two such runs. With room to spare, and a few bytes looked at beyond.
+constexpr int kStepsReadPastTheRange = 24;
+constexpr std::size_t kBytesLookedAhead = 16;
+
+bool IsBlankLike(char c) {
+    return static_cast<signed char>(c) <= ' ';
+}
+
+// The text that a later pass reads: the earlier passes' results, then the text
+// that followed the selection, cut where a pass over its first `length` bytes
+// cannot read any further. So each pass costs what it reads, not the length of
+// all that went before it.
+std::string LaterPassText(std::string_view results, std::string_view following,
+                          std::size_t length) {
+    const std::size_t size = results.size() + following.size();
+    const auto at = [&](std::size_t i) {
+        return i < results.size() ? results[i] : following[i - results.size()];
+    };
+    std::size_t end = std::min(length, size);
+    for (int step = 0; step < kStepsReadPastTheRange && end < size; ++step) {
+        while (end < size && IsBlankLike(at(end)))
+            ++end;
+        while (end < size && !IsBlankLike(at(end)))
+            ++end;
+        ++end;
+    }
+    end = std::min(size, end + kBytesLookedAhead);
+    std::string text(results.substr(0, std::min(end, results.size())));
+    if (end > results.size()) text.append(following.substr(0, end - results.size()));
+    return text;
+}
+
 }  // namespace
 
 RewriteResult Shift(std::string_view text, Selection selection, const ShiftParameters& parameters) {
@@ -100,30 +140,26 @@ RewriteResult Shift(std::string_view text, Selection selection, const ShiftParam
     if (passes <= 0) return RewriteResult::Unchanged(selection);
 
     // Each pass reads the bytes at the selection's offsets and length as the
-    // previous pass left them: its own result, then the text that followed the
-    // selection. Nothing reads before the selection, so that is all it is given.
+    // previous pass left them: the results so far, then the text that followed
+    // the selection. Nothing reads before the selection, so that is all it is
+    // given, and only as far as it can read.
     const std::size_t length = selection.end - selection.start;
     const std::string_view following = text.substr(selection.end);
     std::string replacement;
     for (std::int32_t k = 1; k <= passes; ++k) {
-        const Point by{WrapMul(k, parameters.offset.x), WrapMul(k, parameters.offset.y),
-                       WrapMul(k, parameters.offset.z)};
-        std::string pass;
+        const Point by{WrapMultiply(k, parameters.offset.x), WrapMultiply(k, parameters.offset.y),
+                       WrapMultiply(k, parameters.offset.z)};
         if (k == 1) {
-            pass = ShiftPass(text, selection, by);
-            if (parameters.leaveOriginal) pass = KeepOriginalBefore(text, selection, pass);
-        } else {
-            // An empty selection reads nothing in the later passes.
-            if (length == 0) break;
-            std::string current = replacement;
-            current.append(following);
-            pass = ShiftPass(current, {0, std::min(length, current.size())}, by);
+            replacement = ShiftPass(text, selection, by);
+            if (parameters.leaveOriginal) {
+                replacement = KeepOriginalBefore(text, selection, replacement);
+            }
+            continue;
         }
-        if (replacement.empty()) {
-            replacement = std::move(pass);
-        } else {
-            replacement += pass;
-        }
+        // An empty selection reads nothing in the later passes.
+        if (length == 0) break;
+        const std::string current = LaterPassText(replacement, following, length);
+        replacement += ShiftPass(current, {0, std::min(length, current.size())}, by);
     }
     return RewriteResult::Replace(selection, std::move(replacement));
 }

@@ -1,14 +1,19 @@
 #include "tools/stretch.h"
 
-#include "tools/int32_arithmetic.h"
+#include "model/wrapping.h"
 #include "tools/point_map_rewrite.h"
 
 namespace lumtrak::tools {
+
+using model::WrapAdd;
+using model::WrapMultiply;
+using model::WrapSubtract;
+
 namespace {
 
 // o + ((v - o) * f) / 100, in wrapping 32-bit arithmetic, the division truncating.
 std::int32_t Stretched(std::int32_t value, std::int32_t origin, std::int32_t percent) {
-    return WrapAdd(origin, WrapMul(WrapSub(value, origin), percent) / 100);
+    return WrapAdd(origin, WrapMultiply(WrapSubtract(value, origin), percent) / 100);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -49,11 +50,12 @@ TEST_F(StockIndexCommand, RebuildReportsUnreadableFilesAndFailsWhenItCannotWrite
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, PathOf("Stock/empty.stk") + ": Can't create file mapping.\\n1006 0 0\n");
 
-    program.Write("Stock Index.new/blocker", "");
+    program.Write("Stock Index", "kept");
+    ::chmod(PathOf("Stock Index").c_str(), 0444);
     result = Run({"index", "rebuild"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_THAT(result.err, StartsWith(PathOf("Stock Index.new") + ": Can't write file\n"));
-    EXPECT_EQ(Index(), "");
+    EXPECT_THAT(result.err, StartsWith(PathOf("Stock Index") + ": Can't write file\n"));
+    EXPECT_EQ(Index(), "kept");
 }
 
 TEST_F(StockIndexCommand, UpdateWritesTheDocumentsPathOrTheOneGiven) {

@@ -135,4 +135,64 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     return result;
 }
 
+StartedProcess::StartedProcess(const std::string& program,
+                               const std::vector<std::string>& arguments,
+                               const std::map<std::string, std::string>& environment) {
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    const int none = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    const int in[2] = {none, -1};
+    const int err[2] = {-1, ::fcntl(2, F_DUPFD_CLOEXEC, 3)};
+    const pid_t pid = ::fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) ExecChild(program, arguments, environment, {}, in, out, err);
+    ::setpgid(pid, pid);
+    ::close(out[1]);
+    ::close(none);
+    ::close(err[1]);
+    pid_ = pid;
+    out_ = out[0];
+}
+
+StartedProcess::~StartedProcess() {
+    if (!ended_) {
+        ::kill(-pid_, SIGKILL);
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    ::close(out_);
+}
+
+std::optional<std::string> StartedProcess::ReadLine(std::chrono::milliseconds deadline) {
+    const Clock::time_point end = Clock::now() + deadline;
+    for (;;) {
+        if (const auto newline = pending_.find('\n'); newline != std::string::npos) {
+            std::string line = pending_.substr(0, newline);
+            pending_.erase(0, newline + 1);
+            return line;
+        }
+        pollfd fd{out_, POLLIN, 0};
+        if (::poll(&fd, 1, PollTimeout(end)) <= 0) return std::nullopt;
+        char buffer[4096];
+        const ssize_t got = ::read(out_, buffer, sizeof buffer);
+        if (got <= 0) return std::nullopt;
+        pending_.append(buffer, std::size_t(got));
+    }
+}
+
+void StartedProcess::Signal(int signal) {
+    if (!ended_) ::kill(pid_, signal);
+}
+
+std::optional<int> StartedProcess::Wait(std::chrono::milliseconds deadline) {
+    const Clock::time_point end = Clock::now() + deadline;
+    int status = 0;
+    while (::waitpid(pid_, &status, WNOHANG) == 0) {
+        if (Clock::now() >= end) return std::nullopt;
+        ::usleep(2000);
+    }
+    ended_ = true;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 }  // namespace lumtrak::testing

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,31 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
                          const std::map<std::string, std::string>& environment = {},
                          const std::string& workingFolder = {},
                          std::chrono::milliseconds deadline = kProcessDeadline);
+
+// A program started in the background, reading nothing, its standard output
+// read line by line and its standard error going where the test's goes. Killed,
+// with whatever it started, if it still runs when the object goes.
+class StartedProcess {
+  public:
+    StartedProcess(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::map<std::string, std::string>& environment = {});
+    ~StartedProcess();
+    StartedProcess(const StartedProcess&) = delete;
+    StartedProcess& operator=(const StartedProcess&) = delete;
+
+    // The next line of its standard output without the line break; nothing at
+    // the end of the output or at the deadline.
+    std::optional<std::string> ReadLine(std::chrono::milliseconds deadline = kProcessDeadline);
+    void Signal(int signal);
+    // Waits for the end: the exit status, or 128 + the signal that ended it;
+    // nothing at the deadline.
+    std::optional<int> Wait(std::chrono::milliseconds deadline = kProcessDeadline);
+
+  private:
+    int pid_ = -1;
+    int out_ = -1;
+    std::string pending_;
+    bool ended_ = false;
+};
 
 }  // namespace lumtrak::testing

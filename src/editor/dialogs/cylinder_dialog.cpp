@@ -123,14 +123,20 @@ void CCylinderDialog::showEvent(QShowEvent* event) {
 }
 
 void CCylinderDialog::accept() {
-    FieldReader reader(*this);
-    for (const IntegerBinding& field : integers_) {
-        *field.value =
-            field.colour ? reader.Integer(field.edit, 0, 255) : reader.Integer(field.edit);
-    }
-    if (!reader.Succeeded()) return;
+    // The boxes first: which surfaces are on decides how many steps are allowed.
     for (const CheckBinding& check : checks_)
         *check.value = check.box->isChecked();
+    FieldReader reader(*this);
+    for (const IntegerBinding& field : integers_) {
+        if (field.colour) {
+            *field.value = reader.Integer(field.edit, 0, 255);
+        } else if (field.value == &read_.steps) {
+            *field.value = reader.Integer(field.edit, 0, tools::MostCylinderSteps(read_));
+        } else {
+            *field.value = reader.Integer(field.edit);
+        }
+    }
+    if (!reader.Succeeded()) return;
     parameters_ = read_;
     QDialog::accept();
 }

@@ -263,6 +263,20 @@
             <source>Cancel</source>
             <translation>Abbrechen</translation>
         </message>
+        <message>
+            <source>%1 was written in place: its folder takes no new file beside it.</source>
+            <translation>%1 wurde an Ort und Stelle überschrieben: sein Ordner nimmt keine neue Datei daneben auf.</translation>
+        </message>
+        <message>
+            <source>%1 is read-only and was not saved.
+Save the text under another name?</source>
+            <translation>%1 ist schreibgeschützt und wurde nicht gespeichert.
+Den Text unter einem anderen Namen speichern?</translation>
+        </message>
+        <message>
+            <source>Save &amp;As...</source>
+            <translation>Speichern &amp;unter...</translation>
+        </message>
     </context>
     <context>
         <name>lumtrak::editor::CMainFrame</name>
@@ -507,6 +521,14 @@
         <message>
             <source>Bright Lighting</source>
             <translation>Helles Licht</translation>
+        </message>
+        <message>
+            <source>Animation frame %1 could not be written: %2</source>
+            <translation>Das Animationsbild %1 konnte nicht geschrieben werden: %2</translation>
+        </message>
+        <message>
+            <source>Animation frames Temp00.bmp to Temp%1.bmp written to %2</source>
+            <translation>Animationsbilder Temp00.bmp bis Temp%1.bmp nach %2 geschrieben</translation>
         </message>
     </context>
     <context>

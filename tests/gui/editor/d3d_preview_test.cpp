@@ -1,5 +1,6 @@
 // The 3D preview window in the editor: opened from the view, driven by its
 // toolbar, scroll bars, keys and dialogs, and what it renders and captures.
+#include <sys/stat.h>
 #include <QAction>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -308,6 +309,33 @@ class D3DPreviewTest : public QObject {
         QCOMPARE(preview->Session().ScrollPosition(ScrollBar::Angle), 16);
         QCOMPARE(preview->Bar(ScrollBar::Angle)->value(), 16);
         QCOMPARE(preview->Bar(ScrollBar::Light)->value(), 0);
+    }
+
+    void capturesAreMadeAnewNeverThroughALinkOrIntoAFifoAndTheStatusBarSaysWhere() {
+        D3DPreview* preview = Open();
+        QVERIFY(preview);
+        const std::string capturePath = folder->Path().string();
+        const std::string elsewhere = folder->Write("elsewhere", "keep");
+        std::filesystem::create_symlink(elsewhere, preview3d::CaptureFramePath(capturePath, 0));
+        QCOMPARE(::mkfifo(preview3d::CaptureFramePath(capturePath, 1).c_str(), 0600), 0);
+        QTest::keyClicks(preview->RenderingWindow(), "if");
+        QCOMPARE(testing::ReadFileBytes(elsewhere), std::string("keep"));
+        for (const int frame : {0, 1, 30}) {
+            const std::string path = preview3d::CaptureFramePath(capturePath, frame);
+            QVERIFY(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+            QCOMPARE(testing::ReadFileBytes(path).substr(0, 2), std::string("BM"));
+        }
+        QCOMPARE(editor->Frame().MessageText(),
+                 QStringLiteral("Animation frames Temp00.bmp to Temp30.bmp written to ") +
+                     QString::fromStdString(capturePath));
+
+        // A frame that cannot be written is named there.
+        preview->SetCaptureFolder(capturePath + "/missing");
+        QTest::keyClicks(preview->RenderingWindow(), "f");
+        QVERIFY(editor->Frame().MessageText().startsWith(
+            QStringLiteral("Animation frame ") +
+            QString::fromStdString(preview3d::CaptureFramePath(capturePath + "/missing", 0)) +
+            QStringLiteral(" could not be written: ")));
     }
 
     void everyKeyBeepsAndGifCaptures() {

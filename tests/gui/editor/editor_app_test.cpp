@@ -1,4 +1,6 @@
 #include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
@@ -324,6 +326,46 @@ class EditorAppTest : public QObject {
         editor.Frame().ExecuteCommand(Command::AppExit);
         QVERIFY(!editor.Frame().isVisible());
         QCOMPARE(closed.size(), 1);
+    }
+
+    void withoutARuntimeFolderTheSocketLiesInAFolderOnlyTheUserCanEnter() {
+        TempFolder temp;
+        // Where Qt keeps a runtime folder of its own a file stands, so that it
+        // has none to give.
+        temp.Write("runtime-" + qEnvironmentVariable("USER", QStringLiteral("root")).toStdString(),
+                   "");
+        const auto socketPath = [&] {
+            const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+            const QByteArray tmp = qgetenv("TMPDIR");
+            qunsetenv("XDG_RUNTIME_DIR");
+            qputenv("TMPDIR", QByteArray::fromStdString(temp.Path().string()));
+            const QString path = SingleInstance::DefaultSocketPath();
+            for (const auto& [name, value] :
+                 {std::pair{"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}}) {
+                if (value.isNull()) {
+                    qunsetenv(name);
+                } else {
+                    qputenv(name, value);
+                }
+            }
+            return path;
+        };
+        const QString socket = socketPath();
+        QVERIFY(!socket.isEmpty());
+        const QString folder = QFileInfo(socket).absolutePath();
+        QVERIFY(folder != Q(temp.Path().string()));
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        QVERIFY(S_ISDIR(info.st_mode));
+        QCOMPARE(info.st_uid, ::geteuid());
+        QCOMPARE(info.st_mode & 0777, 0700u);
+
+        // A folder of that name that is someone else's is not used.
+        if (::geteuid() == 0) {
+            ::chown(QFile::encodeName(folder).constData(), 65534, 65534);
+            const QString refused = socketPath();
+            QVERIFY(refused.isEmpty() || !refused.startsWith(folder));
+        }
     }
 
     void aSecondLaunchHandsItsFilesToTheRunningEditor() {

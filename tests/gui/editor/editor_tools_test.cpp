@@ -327,6 +327,23 @@ class EditorToolsTest : public QObject {
         QCOMPARE(cylinder.Parameters().endB.centre.x, -5);
     }
 
+    void cylinderStepsStopWhereThePanelsWouldPassAMillionLines() {
+        CCylinderDialog cylinder;
+        cylinder.show();
+        Check(&cylinder, 1011);  // the mantle
+        Check(&cylinder, 1013);  // End A's fan
+        SetField(&cylinder, 1012, "100000000");
+        QCOMPARE(RefusalOnOk(cylinder),
+                 QStringLiteral("Lumtrak Stock Editor: Please enter an integer between 0 and "
+                                "500000."));
+        QVERIFY(cylinder.isVisible());
+        SetField(&cylinder, 1012, "-3");
+        QVERIFY(!RefusalOnOk(cylinder).isEmpty());
+        SetField(&cylinder, 1012, "500000");
+        QCOMPARE(RefusalOnOk(cylinder), QString());
+        QCOMPARE(cylinder.Parameters().steps, 500000);
+    }
+
     void toolsWithDialogsRewriteAsTheCoreToolsDo() {
         const tools::Selection body = FirstPanels();
         {

@@ -1,10 +1,16 @@
 #include <Qsci/qsciscintillabase.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QTranslator>
 #include <QtTest>
 #include <filesystem>
 
@@ -14,6 +20,7 @@
 #include "editor/text_search.h"
 #include "qtshell/windows1252.h"
 #include "support/modal_windows.h"
+#include "support/run_process.h"
 #include "support/temp_folder.h"
 #include "tools/point_conversions.h"
 #include "tools/rewrite_result.h"
@@ -22,6 +29,7 @@ namespace lumtrak::editor {
 
 using testing::ReadFileBytes;
 using testing::TempFolder;
+using testing::WhenModalOpens;
 
 using namespace std::string_literals;
 
@@ -46,6 +54,28 @@ void Type(QWidget& widget, const QString& text) {
         QApplication::sendEvent(&widget, &press);
     }
 }
+
+// Keeps a folder from taking new files while it lives: its write permission
+// off, or for the superuser, whom permissions do not bind, its immutable
+// attribute on.
+struct FolderLock {
+    explicit FolderLock(std::string folder) : path(std::move(folder)) {
+        if (::geteuid() == 0) {
+            locked = testing::RunProcess("/usr/bin/chattr", {"+i", path}).exitCode == 0;
+        } else {
+            locked = ::chmod(path.c_str(), 0555) == 0;
+        }
+    }
+    ~FolderLock() {
+        if (::geteuid() == 0) {
+            testing::RunProcess("/usr/bin/chattr", {"-i", path});
+        } else {
+            ::chmod(path.c_str(), 0755);
+        }
+    }
+    std::string path;
+    bool locked = false;
+};
 
 }  // namespace
 
@@ -74,6 +104,80 @@ class EditorViewTest : public QObject {
         QCOMPARE(std::distance(std::filesystem::directory_iterator(temp.Path()),
                                std::filesystem::directory_iterator()),
                  2);  // no temporary file left beside them
+    }
+
+    void saveRefusesAReadOnlyFileAndOffersSaveAs() {
+        TempFolder temp;
+        const std::string path = temp.Write("locked.stk", "old");
+        ::chmod(path.c_str(), 0444);
+        EditorUnderTest editor;
+        editor.Start({Q(path)});
+        editor.View().ReplaceSelection("new ");
+        const QString refusal =
+            Q(path) + QStringLiteral(
+                          " is read-only and was not saved.\nSave the text under "
+                          "another name?");
+        QString asked;
+        WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            box->reject();
+        });
+        editor.Frame().ExecuteCommand(Command::FileSave);
+        QCOMPARE(asked, refusal);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(ReadFileBytes(path), std::string("old"));
+
+        // Save As from the message: the text goes to the name chosen there.
+        const std::string other = temp / "other.stk";
+        WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            WhenModalOpens<QFileDialog>([&](QFileDialog* files) {
+                files->selectFile(Q(other));
+                static_cast<QDialog*>(files)->accept();
+            });
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QMessageBox::AcceptRole) button->click();
+            }
+        });
+        editor.Frame().ExecuteCommand(Command::FileSave);
+        QCOMPARE(asked, refusal);
+        QCOMPARE(ReadFileBytes(other), std::string("new old"));
+        QCOMPARE(ReadFileBytes(path), std::string("old"));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().GetPathName(), Q(other));
+    }
+
+    void saveWritesInPlaceWhereTheFolderTakesNoNewFileAndSaysSo() {
+        TempFolder temp;
+        const std::string path = temp.Write("locked/loco.stk", "old");
+        FolderLock lock(temp / "locked");
+        if (!lock.locked) QSKIP("no way to lock a folder here");
+        EditorUnderTest editor;
+        editor.Start({Q(path)});
+        editor.View().ReplaceSelection("new ");
+        editor.Frame().ExecuteCommand(Command::FileSave);
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(ReadFileBytes(path), std::string("new old"));
+        QCOMPARE(editor.Frame().MessageText(),
+                 Q(path) + QStringLiteral(
+                               " was written in place: its folder takes no new file beside it."));
+    }
+
+    void theSavingAndCaptureTextsSpeakGerman() {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/lumtrak_stock_editor_de.qm")));
+        const std::pair<const char*, const char*> texts[] = {
+            {"lumtrak::editor::CLumtrakStockEditorDoc",
+             "%1 was written in place: its folder takes no new file beside it."},
+            {"lumtrak::editor::CLumtrakStockEditorDoc",
+             "%1 is read-only and was not saved.\nSave the text under another name?"},
+            {"lumtrak::editor::CLumtrakStockEditorDoc", "Save &As..."},
+            {"lumtrak::editor::D3DPreview", "Animation frame %1 could not be written: %2"},
+            {"lumtrak::editor::D3DPreview",
+             "Animation frames Temp00.bmp to Temp%1.bmp written to %2"},
+        };
+        for (const auto& [context, source] : texts)
+            QVERIFY2(!german.translate(context, source).isEmpty(), source);
     }
 
     void enterTypesTheDocumentsOwnLineEnd() {

@@ -1,8 +1,6 @@
 // Rendered pixels: lighting, depth, clipping, texturing, transparency, wireframe.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "rm/engine.h"
 
 namespace lumtrak::rm {
@@ -58,40 +56,31 @@ class RenderTest : public ::testing::Test {
         engine.CreateViewport(device, camera, 0, 0, kWidth, kHeight);
 };
 
-void ExpectColour(Colour actual, Colour expected, int tolerance = 1) {
-    for (int shift : {0, 8, 16, 24}) {
-        const int a = int(actual >> shift & 0xFF);
-        const int e = int(expected >> shift & 0xFF);
-        EXPECT_LE(std::abs(a - e), tolerance)
-            << std::hex << "actual 0x" << actual << ", expected 0x" << expected;
-    }
-}
-
 TEST_F(RenderTest, ColourUnderEachLightSetting) {
     auto face = Square(-1, -1, 1, 1, 10, 0xFFFF8040);
     EXPECT_EQ(Centre(), 0xFF000000u);  // no light at all
 
     Light(LightType::Ambient, 0.5f);
-    ExpectColour(Centre(), 0xFF804020);
+    EXPECT_EQ(Centre(), 0xFF804020u);
 
     Light(LightType::Directional, 0.5f);  // shines straight onto the face
-    ExpectColour(Centre(), 0xFFFF8040);
+    EXPECT_EQ(Centre(), 0xFFFF8040u);
 
     // At 60 degrees a directional light gives half; from behind, nothing.
     Light(LightType::Directional, 1.0f, {0, 1.7320508f, 1});
-    ExpectColour(Centre(), 0xFFFFC060);
+    EXPECT_EQ(Centre(), 0xFFFFC060u);
     Light(LightType::Directional, 1.0f, {0, 0, -1});
-    ExpectColour(Centre(), 0xFFFFC060);
+    EXPECT_EQ(Centre(), 0xFFFFC060u);
 
     // Emissive light adds to the lit colour and saturates.
     auto material = engine.CreateMaterial(10);
     face->SetMaterial(material);
     material->SetEmissive(0, 0, 255);
-    ExpectColour(Centre(), 0xFFFFC0FF);
+    EXPECT_EQ(Centre(), 0xFFFFC0FFu);
 
     // Without lighting in the quality the face shows its own colour.
     device->SetQuality(kFillSolid | kShadeGouraud);
-    ExpectColour(Centre(), 0xFFFF8040);
+    EXPECT_EQ(Centre(), 0xFFFF8040u);
 }
 
 TEST_F(RenderTest, SpecularHighlightsAreLitAtTheVerticesAndShadedBetween) {
@@ -120,6 +109,35 @@ TEST_F(RenderTest, NearerFacesHideFartherOnesWhateverTheOrder) {
     Square(-1, -1, 1, 1, 20, 0xFF0000FF);
     EXPECT_EQ(Centre(), 0xFFFF0000u);
     EXPECT_EQ(Pixel(32 + 20, 24), 0xFF00FF00u);  // only the green square is that wide
+}
+
+TEST_F(RenderTest, OfTwoFacesInOnePlaneTheLaterShows) {
+    // A label laid on a body panel, and one over the whole panel, each listed
+    // after the panel: the label shows wherever it covers the panel.
+    Light(LightType::Ambient, 1);
+    Square(-2, -2, 2, 2, 10, 0xFFFF0000);
+    Square(-2, -2, 2, 2, 10, 0xFF00FF00);
+    Square(-1, -0.5f, 1.5f, 1, 10, 0xFF0000FF);
+    viewport->Clear();
+    viewport->Render(*scene);
+    device->Update();
+    const auto picture = device->GetPicture();
+    int blue = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const Colour c = picture[std::size_t(y * kWidth + x)];
+            // The label spans x / z from -0.1 to 0.15 and y / z from -0.05 to 0.1.
+            const bool onLabel = x >= 26 && x < 42 && y >= 18 && y < 27;
+            const bool onPanel = x >= 19 && x < 45 && y >= 11 && y < 37;
+            if (onLabel) {
+                EXPECT_EQ(c, 0xFF0000FFu) << x << "," << y;
+                ++blue;
+            } else if (onPanel) {
+                EXPECT_EQ(c, 0xFF00FF00u) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(blue, 16 * 9);
 }
 
 TEST_F(RenderTest, FacesSeenFromBehindAreNotDrawn) {
@@ -190,6 +208,20 @@ TEST_F(RenderTest, TexturesArePerspectiveCorrect) {
     EXPECT_EQ(Pixel(45, 24), 0xFF00FF00u);
 }
 
+TEST_F(RenderTest, ATexelIsLitByTheFaceColour) {
+    auto image = std::make_shared<Image>(MakePalettisedImage(1, 1));
+    image->indices = {0};
+    image->palette = {0xFF8040};
+    auto face = Square(-1, -1, 1, 1, 10, 0xFFFFFFFF);
+    for (std::size_t i = 0; i < 4; ++i)
+        face->SetTextureCoordinates(i, 0.5f, 0.5f);
+    face->SetTexture(engine.CreateTexture(image));
+    Light(LightType::Ambient, 0.5f);  // lit 128 of 255: each channel rounded
+    EXPECT_EQ(Centre(), 0xFF804020u);
+    Light(LightType::Ambient, 0.5f);  // fully lit: the texel itself
+    EXPECT_EQ(Centre(), 0xFFFF8040u);
+}
+
 TEST_F(RenderTest, DecalTransparencyShowsWhatLiesBehindIndexZero) {
     Light(LightType::Ambient, 1);
     Square(-4, -4, 4, 4, 20, 0xFFFF0000);
@@ -214,10 +246,11 @@ TEST_F(RenderTest, TranslucentFacesBlendFromBackToFront) {
     // Listed nearest first; drawn farthest first.
     Square(-1, -1, 1, 1, 5, 0x80FF0000);
     Square(-1, -1, 1, 1, 8, 0x800000FF);
-    ExpectColour(Centre(), 0xFF800040, 2);
+    EXPECT_EQ(Centre(), 0xFF800040u);
     // An opaque face in front hides them; one behind shows through them.
     Square(-2, -2, 2, 2, 12, 0xFF00FF00);
-    ExpectColour(Pixel(32, 24), 0xFF804040, 2);
+    // Each layer rounds: green 255 under two halves is 127, then 63.
+    EXPECT_EQ(Pixel(32, 24), 0xFF803F40u);
     Square(-0.2f, -0.2f, 0.2f, 0.2f, 3, 0xFFFFFFFF);
     EXPECT_EQ(Centre(), 0xFFFFFFFFu);
 }

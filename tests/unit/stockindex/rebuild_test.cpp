@@ -2,12 +2,14 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "platform/current_folder.h"
 #include "stock_index_test_support.h"
 #include "stockindex/definition_file_names.h"
+#include "stockindex/index_file.h"
 #include "stockindex/index_lines.h"
 
 namespace lumtrak::stockindex {
@@ -113,13 +115,43 @@ TEST_F(StockIndexTest, ALinkBackToAnEnclosingFolderIsNotFollowedRound) {
 TEST_F(StockIndexTest, WhenTheNewIndexCannotBeWrittenTheOldOneStays) {
     program.Write("Stock/a.stk", "name A\n");
     WriteIndex("Old\t/old.stk\r\n");
-    program.Write("Stock Index.new/blocker", "");
+    ::chmod(PathOf("Stock Index").c_str(), 0444);
     EXPECT_FALSE(Rebuild());
     EXPECT_EQ(Index(), "Old\t/old.stk\r\n");
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].caption, PathOf("Stock Index.new"));
+    EXPECT_EQ(messages.messages[0].caption, PathOf("Stock Index"));
     EXPECT_EQ(messages.messages[0].text, "Can't write file");
     EXPECT_TRUE(status.texts.empty());
+}
+
+TEST_F(StockIndexTest, ALinkedIndexKeepsItsLinkItsModeAndItsOtherName) {
+    program.Write("Stock/a.stk", "name A\n");
+    const std::string real = program.Write("shared/index", "Old\t/old.stk\r\n");
+    ::chmod(real.c_str(), 0600);
+    std::filesystem::create_symlink("shared/index", program.Path() / "Stock Index");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_TRUE(std::filesystem::is_symlink(program.Path() / "Stock Index"));
+    EXPECT_EQ(testing::ReadFileBytes(real), "A\t" + PathOf("Stock/a.stk") + "\r\n");
+    struct stat info {};
+    ::stat(real.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
+
+TEST_F(StockIndexTest, TwoRebuildsAtOnceEachInstallAWholeIndex) {
+    for (int i = 0; i < 200; ++i)
+        program.Write("Stock/s" + std::to_string(i) + ".stk", "name Stock " + std::to_string(i));
+    ASSERT_TRUE(Rebuild());
+    const std::string whole = Index();
+    WriteIndex("Old\r\n");
+    // The first starts, the second starts and finishes, then the first finishes.
+    NewIndexFile first(Folder(), messages);
+    first.Writer().Write(whole.substr(0, whole.size() / 2));
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), whole);
+    first.Writer().Write(whole.substr(whole.size() / 2));
+    ASSERT_TRUE(first.Commit());
+    EXPECT_EQ(Index(), whole);
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(StockIndexTest, AnIndexNamedInAnotherCaseIsReplacedInPlace) {

@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -52,6 +53,53 @@ TEST_F(StockIndexTest, ASecondUpdateReplacesTheFirstUpdatesBlock) {
     EXPECT_EQ(Index(), Block("C\t\r\n"));
 }
 
+TEST(CopyPreviousIndex, AnEntryGoesWhereverItsKeyStandsInTheListOfNames) {
+    const std::string previous =
+        "a\t1\r\nc\t2\r\na><b\t3\r\n<a>\t4\r\nx\t5\r\ny>\t6\r\nb><x\t7\r\n";
+    const auto kept = [&](std::string_view nameList) {
+        StringIndexWriter out;
+        CopyPreviousIndex(previous, nameList, out);
+        return out.text;
+    };
+    // Names as they come: looked up one by one, and a key that spans two.
+    EXPECT_EQ(kept("<a><b>"), "c\t2\r\n<a>\t4\r\nx\t5\r\ny>\t6\r\nb><x\t7\r\n");
+    // A name that holds '>' makes keys stand in the list that are no name of it.
+    EXPECT_EQ(kept("<x>y><b>"), "a\t1\r\nc\t2\r\na><b\t3\r\n<a>\t4\r\ny>\t6\r\nb><x\t7\r\n");
+}
+
+TEST(CopyPreviousIndex, KeepsWhatAPlainSearchOfTheListOfNamesKeeps) {
+    // Names and entries made of few letters, angle brackets among them, so that
+    // keys often stand in the list across names.
+    std::uint32_t seed = 17;
+    const auto next = [&](std::uint32_t below) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % below;
+    };
+    const auto word = [&] {
+        std::string text;
+        for (std::uint32_t i = next(4); i > 0; --i)
+            text += "ab<>"[next(4)];
+        return text;
+    };
+    for (int round = 0; round < 200; ++round) {
+        std::string nameList;
+        for (std::uint32_t i = next(5); i > 0; --i)
+            nameList += "<" + word() + ">";
+        std::string previous;
+        std::string expected;
+        for (std::uint32_t i = next(12); i > 0; --i) {
+            const std::string line = (next(3) == 0 ? "#" : "") + word() + "\t/p";
+            const std::string name = line.substr(line.front() == '#' ? 1 : 0,
+                                                 line.find('\t') - (line.front() == '#' ? 1 : 0));
+            previous += line + "\r\n";
+            if (nameList.find("<" + name + ">") == std::string::npos) expected += line + "\r\n";
+        }
+        StringIndexWriter out;
+        CopyPreviousIndex(previous, nameList, out);
+        EXPECT_EQ(out.text, expected) << nameList;
+    }
+}
+
 TEST_F(StockIndexTest, OnlyLinesWithATabAreEntriesThatAnUpdateSupersedes) {
     WriteIndex("NODE\r\nParts\r\nParts\t/s/p.stk\r\nEnd NODE\r\n");
     ASSERT_TRUE(Update("name Parts\n", "/d/p.stk"));
@@ -75,14 +123,13 @@ TEST_F(StockIndexTest, WithoutAReadableIndexTheUpdateBlockBecomesTheIndex) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(StockIndexTest, WhenTheTemporaryFileCannotBeCreatedTheIndexStays) {
+TEST_F(StockIndexTest, WhenTheNewIndexCannotBeStartedTheIndexStays) {
     WriteIndex("A\t/s/a.stk\r\n");
-    program.Write("Stock Index.new/blocker", "");
+    ::chmod(PathOf("Stock Index").c_str(), 0444);
     EXPECT_FALSE(Update("name A\n", "/d/a.stk"));
     EXPECT_EQ(Index(), "A\t/s/a.stk\r\n");
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0],
-              (platform::Message{PathOf("Stock Index.new"), "Can't write file"}));
+    EXPECT_EQ(messages.messages[0], (platform::Message{PathOf("Stock Index"), "Can't write file"}));
     EXPECT_THAT(status.busyChanges, ElementsAre(true, false));
 }
 

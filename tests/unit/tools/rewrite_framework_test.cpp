@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "model/characters.h"
-#include "tools/int32_arithmetic.h"
 #include "tools/point_text.h"
 #include "tools/rewrite_result.h"
 #include "tools/stretch.h"
@@ -15,6 +14,7 @@
 #include "unit/tools/tool_test_support.h"
 
 namespace lumtrak::tools {
+
 namespace {
 
 TEST(MemoryTextBuffer, ReplacingLeavesTheCaretAfterTheInsertedTextAndClampsSelections) {
@@ -48,17 +48,6 @@ TEST(CommitRewrite, ReplacesTheRangeReselectsShowsMessagesAndRepaints) {
     EXPECT_EQ(buffer.Text(), "01abcd56789");
     EXPECT_EQ(buffer.GetSelection(), (Selection{0, 11}));
     EXPECT_EQ(buffer.Repaints(), 1);
-}
-
-TEST(TruncateToInt32, TruncatesTowardZeroAndWrapsBeyondThe32BitRange) {
-    EXPECT_EQ(TruncateToInt32(6.9999998), 6);
-    EXPECT_EQ(TruncateToInt32(-1.5), -1);
-    EXPECT_EQ(TruncateToInt32(-0.9), 0);
-    EXPECT_EQ(TruncateToInt32(4294967301.0), 5);  // 2^32 + 5 wraps to 5
-    EXPECT_EQ(TruncateToInt32(2147483648.0), INT32_MIN);
-    EXPECT_EQ(TruncateToInt32(std::nan("")), 0);
-    EXPECT_EQ(TruncateToInt32(std::numeric_limits<double>::infinity()), 0);
-    EXPECT_EQ(TruncateToInt32(1e300), 0);
 }
 
 TEST(PointText, TheLastFieldStepStopsInFrontOfAByteAbove0x7F) {

@@ -100,5 +100,84 @@ TEST(Shift, WrapsRoundAtThe32BitLimits) {
               "Vertex -2147483648 2147483647 0 ");
 }
 
+// Repeated passes as the editor makes them: each pass reads the whole text as
+// the one before left it, at the selection's offsets and length.
+std::string RepeatedByWholeText(const std::string& text, Selection selection,
+                                const ShiftParameters& parameters) {
+    std::string current = text;
+    std::size_t caret = selection.start;
+    const std::size_t length = selection.end - selection.start;
+    for (std::int32_t k = 1; k <= parameters.repeatCount; ++k) {
+        ShiftParameters pass{
+            {parameters.offset.x * k, parameters.offset.y * k, parameters.offset.z * k},
+            parameters.leaveOriginal && k == 1};
+        const Selection range{selection.start, std::min(selection.start + length, current.size())};
+        const auto result = Shift(current, k == 1 ? selection : range, pass);
+        if (k == 1) {
+            current = After(current, result);
+            caret = selection.start + result.replacement.size();
+        } else {
+            // The pass's output goes in at the caret, after the earlier ones.
+            current.insert(caret, result.replacement);
+            caret += result.replacement.size();
+        }
+        if (length == 0) break;
+    }
+    return current;
+}
+
+TEST(Shift, RepeatedPassesReadWhatTheWholeGrowingTextHoldsEvenPastTheirRange) {
+    // Selections that end inside a statement, so that every pass reads on past
+    // its range: into the results of the passes before it, and, while those are
+    // short, into the text after the selection, over blanks, line ends, bytes
+    // from 0x80 and long runs of digits.
+    const std::string after =
+        "   \r\n \t\x80\xFF 7  \r\n\r\n  123456789012/5 Door\r\nvertex 1 2 3\r\n";
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"motion2 1 2 3 4 5 6 Door\r\n", 9},
+        {"wheel 100 200 300 4 5 x\r\n", 7},
+        {"fill 1 2 3 4 5 6", 16},
+        {"vertex 00000000000001 2", 20},
+        {"include -1 -2 ", 14},
+        {"line 1 2 3 4 5 6 7 8 9 10 11 12\r\n", 12},
+        {"  \xA3\r\n", 3},
+    };
+    for (const auto& [statement, cut] : cases) {
+        const std::string text = "x\r\n" + statement + after;
+        for (const bool leave : {false, true}) {
+            const Selection selection{3, 3 + cut};
+            const ShiftParameters parameters{{3, -40, 500}, leave, true, 6};
+            EXPECT_EQ(After(text, Shift(text, selection, parameters)),
+                      RepeatedByWholeText(text, selection, parameters))
+                << statement << (leave ? " leaving the original" : "");
+        }
+    }
+}
+
+TEST(Shift, RepeatedPassesAgreeWithPassesOverTheWholeTextOnRandomTexts) {
+    // Statements, numbers, blanks, line ends and high bytes in random order,
+    // and selections that end anywhere.
+    const std::string_view pieces[] = {"fill ",    "line ",        "wheel ", "motion2 ", "vertex ",
+                                       "include ", "rect ",        "12",     "-3",       "/",
+                                       " ",        "\t",           "\r\n",   "\n",       "\xA3",
+                                       "\x80 ",    "999999999999", "x"};
+    std::uint32_t seed = 5;
+    const auto next = [&](std::uint32_t below) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % below;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (std::uint32_t i = 10 + next(40); i > 0; --i)
+            text += pieces[next(std::size(pieces))];
+        const std::size_t start = next(std::uint32_t(text.size()) / 2);
+        const Selection selection{start, start + next(std::uint32_t(text.size() - start) + 1)};
+        const ShiftParameters parameters{{1, -2, 3}, next(2) == 0, true, 1 + std::int32_t(next(5))};
+        ASSERT_EQ(After(text, Shift(text, selection, parameters)),
+                  RepeatedByWholeText(text, selection, parameters))
+            << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace lumtrak::tools

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QImage;
+
+// The files that commands write (-o, --in-place, --png, --out), all through the
+// kit's one file replacement.
+namespace lumtrak::cli {
+
+// Gives the file at path the bytes: a regular file is replaced atomically
+// (keeping its mode, through a link its target), anything else (/dev/null,
+// /dev/stdout, a pipe) is written straight through. A CommandFailure naming the
+// file when it cannot be written, a read-only file included. Gives the note to
+// show when the file had to be written in place, since its folder takes no new
+// file beside it.
+std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
+
+// The image as a PNG file's bytes; a CommandFailure when it cannot be encoded.
+std::string PngBytes(const QImage& image);
+
+}  // namespace lumtrak::cli
