@@ -21,7 +21,7 @@
 #include "model/texture_registry.h"
 #include "preview3d/bitmap_file.h"
 #include "preview3d/capture_area.h"
-#include "qtshell/qt_text_raster.h"
+#include "preview3d/font_text_raster.h"
 #include "qtshell/windows1252.h"
 
 namespace lumtrak::editor {
@@ -162,7 +162,7 @@ D3DPreview::D3DPreview(CLumtrakStockEditorView* view, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       view_(view),
       messages_(std::make_unique<Messages>(*this)),
-      raster_(std::make_unique<qtshell::QtTextRaster>()),
+      raster_(std::make_unique<preview3d::FontTextRaster>()),
       environment_(std::make_unique<preview3d::SceneEnvironment>(
           *messages_, model::TextureRegistry::Process(), *raster_)),
       session_(*environment_, LightHarshness(), DocumentFolderOfView(view)),

@@ -16,8 +16,8 @@ class QAction;
 class QScrollBar;
 class QToolBar;
 
-namespace lumtrak::qtshell {
-class QtTextRaster;
+namespace lumtrak::preview3d {
+class FontTextRaster;
 }
 
 namespace lumtrak::editor {
@@ -139,7 +139,7 @@ class D3DPreview : public QMainWindow {
 
     QPointer<CLumtrakStockEditorView> view_;
     std::unique_ptr<Messages> messages_;
-    std::unique_ptr<qtshell::QtTextRaster> raster_;
+    std::unique_ptr<preview3d::FontTextRaster> raster_;
     std::unique_ptr<preview3d::SceneEnvironment> environment_;
     preview3d::PreviewSession session_;
     std::string captureFolder_;

@@ -85,8 +85,7 @@ Run RunOf(const AxisLine& line, int caps) {
     Run run;
     std::int32_t a1 = line.a1;
     std::int32_t a2 = line.a2;
-    run.increment =
-        static_cast<std::int32_t>(std::int64_t(line.b2 - line.b1) * 65536 / (a2 - a1));
+    run.increment = static_cast<std::int32_t>(std::int64_t(line.b2 - line.b1) * 65536 / (a2 - a1));
     run.b = fixed::Times(line.b1, 1 << 10);
     if (caps & kCapBegin) {
         a1 -= 32;
@@ -110,10 +109,7 @@ int SwapCaps(int caps) {
 class LineStepper {
   public:
     LineStepper(std::uint32_t pixel, RasterPicture& picture)
-        : pixel_(pixel),
-          picture_(picture),
-          xMax_(picture.width + 1),
-          yMax_(picture.height + 1) {}
+        : pixel_(pixel), picture_(picture), xMax_(picture.width + 1), yMax_(picture.height + 1) {}
 
     // Takes the heading and last pixel of a closed figure's last line, so that
     // its first line joins it.
@@ -191,8 +187,8 @@ void LineStepper::TakeLastLine(CanvasPoint from, CanvasPoint to) {
     if (!line) return;
     const Run run = RunOf(*line, kNoCaps);
     if (run.first == run.end) return;
-    lastPixel_ = line->reversed ? line->At(run.first, run.b >> 16)
-                                : line->At(run.end - 1, run.LastB());
+    lastPixel_ =
+        line->reversed ? line->At(run.first, run.b >> 16) : line->At(run.end - 1, run.LastB());
     lastHeading_ = line->Heading();
     lastAxisAligned_ = run.AxisAligned();
 }

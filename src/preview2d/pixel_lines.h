@@ -13,7 +13,6 @@ namespace lumtrak::preview2d {
 // pixel centres, a joint's pixel is drawn once and a missing one at a turn is
 // put in; an open figure gets square ends half a pixel long. A figure whose
 // last point is its first is closed.
-void StrokeFigure(std::span<const CanvasPoint> figure, std::uint32_t pixel,
-                  RasterPicture& picture);
+void StrokeFigure(std::span<const CanvasPoint> figure, std::uint32_t pixel, RasterPicture& picture);
 
 }  // namespace lumtrak::preview2d

@@ -9,9 +9,9 @@ namespace lumtrak::preview2d {
 namespace {
 
 using fixed::Fixed;
-using fixed::Plus;
 using fixed::kHalf;
 using fixed::kOne;
+using fixed::Plus;
 using fixed::Times;
 using fixed::Truncate;
 using fixed::Wrap;
