@@ -74,7 +74,7 @@ std::unique_ptr<OsMesaRenderer> OsMesaRenderer::Make(const RenderWorkload& w, in
               -field * float(height) / longer, field * float(height) / longer, front,
               w.viewport->GetBack());
     // Camera space with z negated: the engine's is left-handed, GL's right-handed.
-    const rm::Transform c = w.camera->WorldTransform();
+    const rm::Transform c = w.camera->GetWorldTransform();
     const GLfloat view[16] = {c.right.x,
                               c.up.x,
                               -c.front.x,
@@ -97,7 +97,7 @@ std::unique_ptr<OsMesaRenderer> OsMesaRenderer::Make(const RenderWorkload& w, in
     glEnable(GL_LIGHTING);
     const GLfloat ambient[4] = {w.ambient, w.ambient, w.ambient, 1};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
-    const rm::Vector shines = w.lightFrame->WorldTransform().front;
+    const rm::Vector shines = w.lightFrame->GetWorldTransform().front;
     const GLfloat towards[4] = {-shines.x, -shines.y, -shines.z, 0};
     const GLfloat white[4] = {1, 1, 1, 1};
     const GLfloat black[4] = {0, 0, 0, 1};

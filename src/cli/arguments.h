@@ -36,7 +36,6 @@ class Arguments {
     bool Has(std::string_view option) const { return values_.count(std::string(option)) != 0; }
     std::optional<std::string> Value(std::string_view option) const;
     const std::string& File() const { return file_; }
-    bool HasFile() const { return hasFile_; }
     // Whether --help or -h stood where an option may stand (not as a value).
     bool HelpRequested() const { return helpRequested_; }
 

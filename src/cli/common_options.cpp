@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "platform/last_error.h"
 #include "platform/program_folder.h"
 #include "platform/whole_file.h"
 
@@ -67,13 +68,13 @@ void ApplyProgramDir(const Arguments& arguments) {
 void WriteStdout(std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
         std::fflush(stdout) != 0) {
-        throw CommandFailure(std::string(kCannotWriteOutput) + std::strerror(errno));
+        throw CommandFailure(std::string(kCannotWriteOutput) + platform::LastError().message());
     }
 }
 
 std::optional<std::string> FlushStandardOutput() {
     // std::cout writes through to stdout's buffer, so this flushes both.
-    if (std::fflush(stdout) != 0) return std::strerror(errno);
+    if (std::fflush(stdout) != 0) return platform::LastError().message();
     std::cout.flush();
     // A flush that failed before, when the buffer ran full, is remembered here.
     if (std::ferror(stdout) || !std::cout) return "write error";

@@ -8,13 +8,10 @@
 #include <vector>
 
 #include "platform/file_replacement.h"
+#include "platform/last_error.h"
 
 namespace lumtrak::platform {
 namespace {
-
-std::error_code LastError() {
-    return {errno, std::generic_category()};
-}
 
 // Copies a regular file over `to` (the name itself, whatever stands there),
 // with its permissions and times.

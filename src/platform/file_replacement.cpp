@@ -13,6 +13,9 @@
 #include <functional>
 #include <vector>
 
+#include "platform/last_error.h"
+#include "platform/path_parts.h"
+
 namespace lumtrak::platform {
 namespace {
 
@@ -25,23 +28,8 @@ class ReplacementErrorCategory : public std::error_category {
     std::string message(int) const override { return "the file is read-only"; }
 };
 
-std::error_code LastError() {
-    return {errno, std::generic_category()};
-}
-
 std::error_code ErrorOf(std::errc error) {
     return std::make_error_code(error);
-}
-
-struct PathParts {
-    std::string folder;
-    std::string name;
-};
-
-PathParts Split(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return {".", path};
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
 // Links in /proc (and /dev/fd, /dev/stdout, which lead there) name open
@@ -84,7 +72,7 @@ std::error_code FollowLinks(const std::string& path, Target& target) {
         }
         target.exists = true;
         if (!S_ISLNK(target.info.st_mode)) return {};
-        const PathParts parts = Split(current);
+        const PathParts parts = SplitPath(current);
         if (IsInProcFileSystem(parts.folder)) {
             target.throughDescriptor = true;
             return {};
@@ -204,7 +192,7 @@ std::error_code FileReplacement::Open(const std::string& path, const Replacement
         return {};
     }
 
-    const PathParts parts = Split(target.path);
+    const PathParts parts = SplitPath(target.path);
     if (parts.name.empty()) return ErrorOf(std::errc::is_a_directory);
     name_ = parts.name;
     folder_ = OpenFolder(parts.folder);
@@ -339,7 +327,7 @@ ReplacementResult ReplaceFile(const std::string& path, std::string_view bytes,
 
 std::error_code ReplaceWithLink(const std::string& path, const std::string& text,
                                 std::optional<timespec> modificationTime) {
-    const PathParts parts = Split(path);
+    const PathParts parts = SplitPath(path);
     if (parts.name.empty()) return ErrorOf(std::errc::is_a_directory);
     const int folder = OpenFolder(parts.folder);
     if (folder < 0) return LastError();

@@ -23,7 +23,6 @@ class RecentFileList {
     void Remove(std::size_t index);
 
     const std::vector<std::string>& Entries() const { return entries_; }
-    std::size_t Capacity() const { return capacity_; }
 
   private:
     std::size_t capacity_;

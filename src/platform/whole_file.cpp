@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "platform/last_error.h"
+
 namespace lumtrak::platform {
 namespace {
 
@@ -14,10 +16,6 @@ class FileErrorCategory : public std::error_category {
     const char* name() const noexcept override { return "lumtrak file"; }
     std::string message(int) const override { return "not a regular file"; }
 };
-
-std::error_code LastError() {
-    return {errno, std::generic_category()};
-}
 
 std::ptrdiff_t ReadSomeFrom(int handle, std::span<char> into) {
     for (;;) {

@@ -63,6 +63,8 @@ class PreviewEngine {
     // A frame that is a child of the scene frame.
     std::shared_ptr<rm::Frame> CreateFrame();
 
+    // The camera's operations keep the names the preview knows them by (Get and
+    // Set); the engine's other accessors are named by what they return.
     // Every caller's height is raised by 50.
     void SetCameraPosition(double x, double y, double z);
     void SetCameraOrientation(double dx, double dy, double dz, double ux, double uy, double uz);
@@ -84,7 +86,6 @@ class PreviewEngine {
     bool IsAnimated() const { return animated_; }
     ScenePart* AnimatedRoot() const { return animatedRoot_; }
 
-    float AmbientLevel() const { return ambientLevel_; }
     rm::Engine& Engine() { return engine_; }
     rm::Frame& Scene() { return *scene_; }
     const rm::Frame& Scene() const { return *scene_; }

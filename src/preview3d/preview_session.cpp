@@ -5,6 +5,7 @@
 
 #include "model/definition_loader.h"
 #include "model/wrapping.h"
+#include "platform/path_parts.h"
 #include "preview3d/animation.h"
 #include "preview3d/scene_builder.h"
 
@@ -25,11 +26,9 @@ ScrollRange RangeOf(ScrollBar bar) {
 }
 
 std::string DocumentFolderOf(std::string_view documentPath) {
-    const std::size_t slash = documentPath.rfind('/');
-    if (slash != std::string_view::npos && slash >= 1) {
-        return std::string(documentPath.substr(0, slash));
-    }
-    return std::string(documentPath);
+    // Without a '/', or with its only one first, the whole path.
+    const std::string_view prefix = platform::FolderPrefixOf(documentPath);
+    return std::string(prefix.size() >= 2 ? prefix.substr(0, prefix.size() - 1) : documentPath);
 }
 
 PreviewSession::PreviewSession(SceneEnvironment& environment, int lightHarshness,

@@ -42,14 +42,10 @@ class Face {
     void SetTexture(std::shared_ptr<Texture> texture) { texture_ = std::move(texture); }
     const std::shared_ptr<Texture>& GetTexture() const { return texture_; }
 
-    // Whether texture coordinates wrap round in u and in v; they are clamped to
-    // the image's edges either way.
-    void SetTextureTopology(bool wrapU, bool wrapV) {
-        wrapU_ = wrapU;
-        wrapV_ = wrapV;
-    }
-    bool GetTextureWrapU() const { return wrapU_; }
-    bool GetTextureWrapV() const { return wrapV_; }
+    // Texture coordinates never wrap round: the renderer clamps them to the
+    // image's edges. The scenes ask for exactly that, so the request is taken
+    // and changes nothing.
+    void SetTextureTopology(bool /*wrapU*/, bool /*wrapV*/) {}
 
     // Per vertex; false (and nothing set) for a vertex the face does not have.
     bool SetTextureCoordinates(std::size_t vertex, float u, float v);
@@ -62,8 +58,6 @@ class Face {
     Colour colour_ = 0xFFFFFFFF;
     std::shared_ptr<Material> material_;
     std::shared_ptr<Texture> texture_;
-    bool wrapU_ = false;
-    bool wrapV_ = false;
 };
 
 }  // namespace lumtrak::rm

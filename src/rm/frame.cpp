@@ -20,7 +20,7 @@ bool MakeAxes(Vector direction, Vector up, Transform& axes) {
 }
 
 Transform WorldOf(const Frame* frame) {
-    return frame != nullptr ? frame->WorldTransform() : Transform{};
+    return frame != nullptr ? frame->GetWorldTransform() : Transform{};
 }
 
 template <typename T>
@@ -35,7 +35,7 @@ Frame::~Frame() {
         child->parent_ = nullptr;
 }
 
-Transform Frame::WorldTransform() const {
+Transform Frame::GetWorldTransform() const {
     Transform world = local_;
     for (const Frame* outer = parent_; outer != nullptr; outer = outer->parent_) {
         world = Compose(outer->local_, world);
@@ -49,7 +49,7 @@ void Frame::SetPosition(const Frame* reference, Vector position) {
 }
 
 Vector Frame::GetPosition(const Frame* reference) const {
-    return WorldOf(reference).ApplyInverse(WorldTransform().origin);
+    return WorldOf(reference).ApplyInverse(GetWorldTransform().origin);
 }
 
 bool Frame::SetOrientation(const Frame* reference, Vector direction, Vector up) {
@@ -67,7 +67,7 @@ bool Frame::SetOrientation(const Frame* reference, Vector direction, Vector up) 
 }
 
 Orientation Frame::GetOrientation(const Frame* reference) const {
-    const Transform inReference = Compose(Inverse(WorldOf(reference)), WorldTransform());
+    const Transform inReference = Compose(Inverse(WorldOf(reference)), GetWorldTransform());
     return {inReference.Rotate(axes_.front), inReference.Rotate(axes_.up)};
 }
 

@@ -45,7 +45,7 @@ class Frame {
     bool SetAxes(Vector front, Vector up);
 
     // The frame in world coordinates.
-    Transform WorldTransform() const;
+    Transform GetWorldTransform() const;
 
     // Child frames. A frame has at most one parent: adding it here takes it from
     // its old parent, keeping its place relative to its parent. A frame cannot

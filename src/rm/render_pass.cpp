@@ -53,7 +53,7 @@ void Gather(const Frame& scene, const Transform& fromWorld, RenderScratch& scrat
     scratch.stack.clear();
     ambient = {};
     std::size_t faces = 0;
-    scratch.stack.emplace_back(&scene, scene.WorldTransform());
+    scratch.stack.emplace_back(&scene, scene.GetWorldTransform());
     while (!scratch.stack.empty()) {
         const auto [frame, world] = scratch.stack.back();
         scratch.stack.pop_back();
@@ -72,7 +72,7 @@ void Gather(const Frame& scene, const Transform& fromWorld, RenderScratch& scrat
         }
         const auto& children = frame->GetChildren();
         for (auto child = children.rbegin(); child != children.rend(); ++child) {
-            scratch.stack.emplace_back(child->get(), (*child)->WorldTransform());
+            scratch.stack.emplace_back(child->get(), (*child)->GetWorldTransform());
         }
     }
 }

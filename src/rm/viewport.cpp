@@ -49,7 +49,7 @@ void Viewport::Clear() {
 void Viewport::Render(const Frame& scene) {
     Device& device = *device_;
     RenderView view;
-    view.camera = camera_->WorldTransform();
+    view.camera = camera_->GetWorldTransform();
     view.x = x_;
     view.y = y_;
     view.width = width_;

@@ -27,9 +27,6 @@ class Viewport {
     float GetFront() const { return front_; }
     float GetField() const { return field_; }
 
-    const std::shared_ptr<Device>& GetDevice() const { return device_; }
-    const std::shared_ptr<Frame>& GetCamera() const { return camera_; }
-
     // Fills the rectangle with the background colour of the camera's root frame
     // and forgets all depths in it.
     void Clear();

@@ -5,6 +5,7 @@
 
 #include "model/characters.h"
 #include "platform/file_lookup.h"
+#include "platform/path_parts.h"
 
 namespace lumtrak::setup {
 namespace fs = std::filesystem;
@@ -66,9 +67,7 @@ std::vector<std::string> NamesWithExtension(const std::string& folder, std::stri
 }
 
 std::string FolderOfChosenFile(std::string_view path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string_view::npos) return {};
-    return std::string(path.substr(0, slash + 1));
+    return std::string(platform::FolderPrefixOf(path));
 }
 
 }  // namespace lumtrak::setup

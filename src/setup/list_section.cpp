@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/path_parts.h"
 #include "platform/whole_file.h"
 #include "setup/folder_paths.h"
 #include "setup/list_file.h"
@@ -77,9 +78,8 @@ class ListSorter {
     void SelectSubFolder(const std::string& folder) {
         destination_ = folder;
         if (folder.empty()) return;
-        const auto slash = folder.rfind('/');
-        const std::string parent =
-            slash == std::string::npos ? std::string() : folder.substr(0, slash);
+        const std::string_view prefix = platform::FolderPrefixOf(folder);
+        const std::string parent(prefix.substr(0, prefix.empty() ? 0 : prefix.size() - 1));
         const std::string item = name_ + "/" + folder;
         if (!IsPlainFolderChain(target_, parent)) {
             report_.Note(item, "folder not created: " + name_ + "/" + parent +

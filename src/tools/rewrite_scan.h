@@ -111,8 +111,6 @@ class RewriteScan {
     }
     bool ListOpen() const { return counter_ != 0; }
     ListKind Kind() const { return kind_; }
-    // The slot of the next point of the open list: 1 to 4.
-    int NextSlot() const { return counter_; }
     // The first slot of the open or last list: 1, or 3 for a Line.
     int FirstSlot() const { return kind_ == ListKind::Line ? 3 : 1; }
 

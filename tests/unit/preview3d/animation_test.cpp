@@ -47,8 +47,8 @@ TEST_F(Animation, MirroredPartsFaceBackAndTurnedWheelsStayTurned) {
         ExpectNear(InTop(mirroredWheel, *top).direction, InTop(wheel, *top).direction);
         ExpectNear(InTop(mirroredWheel, *top).up, InTop(wheel, *top).up);
         // Its own front points the other way: its faces stay turned round.
-        ExpectNear(mirroredWheel.frame->WorldTransform().front,
-                   -wheel.frame->WorldTransform().front);
+        ExpectNear(mirroredWheel.frame->GetWorldTransform().front,
+                   -wheel.frame->GetWorldTransform().front);
     }
 }
 

@@ -159,6 +159,8 @@ TEST_F(Session, TheCaretChoosesTheDefinitionAndTheDocumentFolderIsPublished) {
     EXPECT_EQ(textures.DocumentFolder(), "/home/me/stock");
 
     EXPECT_EQ(DocumentFolderOf("/loco.stk"), "/loco.stk");
+    EXPECT_EQ(DocumentFolderOf("./loco.stk"), ".");
+    EXPECT_EQ(DocumentFolderOf("loco.stk"), "loco.stk");
     EXPECT_EQ(DocumentFolderOf(""), "");
 }
 

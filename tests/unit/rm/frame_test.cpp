@@ -99,7 +99,7 @@ TEST(Frame, OwnAxesTurnWhatSetOrientationAims) {
     ASSERT_TRUE(part->SetOrientation(root.get(), {0, 0, 1}, {0, 1, 0}));
     ExpectNear(part->GetOrientation(root.get()).direction, {0, 0, 1});
     ExpectNear(inside->GetPosition(root.get()), {0, 0, -1});  // stays turned round
-    ExpectNear(part->WorldTransform().front, {0, 0, -1});
+    ExpectNear(part->GetWorldTransform().front, {0, 0, -1});
 
     EXPECT_FALSE(part->SetAxes({0, 0, 1}, {0, 0, 1}));
 }

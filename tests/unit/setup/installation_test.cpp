@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "setup/completion_message.h"
+#include "setup/folder_paths.h"
 #include "setup/installation.h"
 #include "support/temp_folder.h"
 
@@ -265,6 +266,12 @@ TEST(CompletionText, ListsWhatWasNotDoneAfterTheMessage) {
     EXPECT_EQ(CompletionText({}, 2), "Setup Complete");
     EXPECT_EQ(CompletionText({{"a: x", "b: y", "c: z"}}, 2),
               "Setup Complete\n\nNot done:\na: x\nb: y\n... and 1 more");
+}
+
+TEST(FolderOfChosenFile, IsThePathUpToAndIncludingItsLastSlash) {
+    EXPECT_EQ(FolderOfChosenFile("/opt/lumtrak/Lumtrak.exe"), "/opt/lumtrak/");
+    EXPECT_EQ(FolderOfChosenFile("/Lumtrak.exe"), "/");
+    EXPECT_EQ(FolderOfChosenFile("Lumtrak.exe"), "");
 }
 
 }  // namespace

@@ -153,5 +153,16 @@ TEST(Cylinders, InsertingPieceByPieceGivesTheSameTextAndCaretAsTheWholeResult) {
     }
 }
 
+TEST(Cylinders, TheMostStepsKeepThePanelsWithinAMillionLines) {
+    CylinderParameters p;
+    EXPECT_EQ(MostCylinderSteps(p), INT32_MAX);  // nothing to make
+    p.mantle = true;
+    EXPECT_EQ(MostCylinderSteps(p), 1'000'000);
+    p.endA.solid = true;
+    EXPECT_EQ(MostCylinderSteps(p), 500'000);
+    p.endB.solid = true;
+    EXPECT_EQ(MostCylinderSteps(p), 333'333);
+}
+
 }  // namespace
 }  // namespace lumtrak::tools
