@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <exception>
 #include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/common_options.h"
 #include "lumtrak_version.h"
@@ -14,15 +17,25 @@ bool IsHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
 }
 
+// "  NAME  DESCRIPTION" lines whose descriptions start in one column, two
+// blanks after the longest name.
+void PrintEntries(std::ostream& out,
+                  const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::size_t width = 0;
+    for (const auto& [name, description] : entries)
+        width = std::max(width, name.size());
+    for (const auto& [name, description] : entries)
+        out << "  " << name << std::string(width - name.size() + 2, ' ') << description << "\n";
+}
+
 void PrintHelp(std::ostream& out) {
     out << "Usage: " << kProgramName << " COMMAND [OPTIONS] [FILE]\n\n"
         << "The command line of the Lumtrak authoring kit. FILE is a definition text\n"
         << "read as raw bytes; - reads standard input.\n\nCommands:\n";
-    for (const auto& command : Commands()) {
-        std::string name = command.name;
-        name.resize(std::max<std::size_t>(name.size(), 18), ' ');
-        out << "  " << name << command.summary << "\n";
-    }
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const auto& command : Commands())
+        entries.emplace_back(command.name, command.summary);
+    PrintEntries(out, entries);
     out << "\n"
         << kProgramName << " COMMAND --help shows a command's options.\n"
         << kProgramName << " --version prints the version.\n";
@@ -37,11 +50,10 @@ void PrintCommandHelp(const Command& command, const std::string& words) {
                   << sub.summary << "\n";
     }
     if (!command.options.empty()) std::cout << "\nOptions:\n";
-    for (const auto& option : command.options) {
-        std::string name = option.name + (option.takesValue ? " VALUE" : "");
-        name.resize(std::max<std::size_t>(name.size(), 24), ' ');
-        std::cout << "  " << name << option.help << "\n";
-    }
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const auto& option : command.options)
+        entries.emplace_back(option.name + (option.takesValue ? " VALUE" : ""), option.help);
+    PrintEntries(std::cout, entries);
 }
 
 const Command* FindCommand(const std::vector<Command>& commands, const std::string& name) {

@@ -39,14 +39,18 @@ CLumtrakStockEditorDoc& CChildFrame::GetDocument() const {
     return view_->GetDocument();
 }
 
-void CChildFrame::UpdateCaption() {
+QString CChildFrame::Caption() const {
     const CLumtrakStockEditorDoc& document = GetDocument();
     QString caption = document.GetTitle();
     if (document.Views().size() > 1) {
         caption += QStringLiteral(":%1").arg(document.Views().indexOf(view_) + 1);
     }
-    setWindowTitle(caption + QStringLiteral("[*]"));
-    setWindowModified(document.IsModified());
+    return caption;
+}
+
+void CChildFrame::UpdateCaption() {
+    setWindowTitle(Caption() + QStringLiteral("[*]"));
+    setWindowModified(GetDocument().IsModified());
 }
 
 void CChildFrame::CloseWithoutPrompt() {

@@ -23,6 +23,9 @@ class CChildFrame : public QMdiSubWindow {
     CLumtrakStockEditorView* GetActiveView() const;
     CLumtrakStockEditorDoc& GetDocument() const;
 
+    // The document's title, numbered ":1", ":2"... while the document has
+    // several windows; without the modified mark.
+    QString Caption() const;
     void UpdateCaption();
     // Closes the frame without asking to save (the document is closing).
     void CloseWithoutPrompt();

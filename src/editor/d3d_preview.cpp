@@ -179,7 +179,7 @@ D3DPreview::D3DPreview(CLumtrakStockEditorView* view, QWidget* parent)
           *messages_, model::TextureRegistry::Process(), *raster_)),
       session_(*environment_, LightHarshness(), DocumentFolderOfView(view)),
       captureFolder_(preview3d::DefaultCaptureFolder()) {
-    setWindowTitle(QStringLiteral("D3D Preview"));
+    setWindowTitle(tr("D3D Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
     timer_.setInterval(kTimerPeriodMs);
     timer_.setTimerType(Qt::PreciseTimer);

@@ -19,10 +19,27 @@ constexpr std::array<DocumentTemplate, 3> kTemplates = {{
      "Definition"},
 }};
 
+// The translation context of the fields that the windows show.
+constexpr const char* kShownFieldContext = "DocumentTemplate";
+
+// The shown fields of the document strings, for the translations.
+[[maybe_unused]] constexpr const char* kShownFields[] = {
+    QT_TRANSLATE_NOOP("DocumentTemplate", "Lumtrak Stock"),
+    QT_TRANSLATE_NOOP("DocumentTemplate", "Lumtrak Stock Files (*.stk)"),
+    QT_TRANSLATE_NOOP("DocumentTemplate", "Lumtrak Scenery"),
+    QT_TRANSLATE_NOOP("DocumentTemplate", "Lumtrak Scenery Files (*.stc)"),
+    QT_TRANSLATE_NOOP("DocumentTemplate", "Lumtrak Signal"),
+    QT_TRANSLATE_NOOP("DocumentTemplate", "Lumtrak Signal Files (*.sig)"),
+};
+
 }  // namespace
 
 QString DocumentTemplate::Field(DocumentField field) const {
     return QString::fromLatin1(documentString).section(QLatin1Char('\n'), int(field), int(field));
+}
+
+QString DocumentTemplate::ShownField(DocumentField field) const {
+    return QCoreApplication::translate(kShownFieldContext, Field(field).toLatin1().constData());
 }
 
 std::span<const DocumentTemplate> RegisteredTemplates() {
@@ -42,7 +59,7 @@ const DocumentTemplate& TemplateForPath(const QString& path) {
 QStringList OpenFilters() {
     QStringList filters;
     for (const DocumentTemplate& candidate : kTemplates)
-        filters << candidate.Field(DocumentField::FilterName);
+        filters << candidate.ShownField(DocumentField::FilterName);
     filters << QCoreApplication::translate("Files", "All Files (*)");
     return filters;
 }

@@ -24,6 +24,9 @@ struct DocumentTemplate {
     const char* documentString;
 
     QString Field(DocumentField field) const;
+    // A field as the windows show it, in the user's language: the New
+    // dialog's name and the filter.
+    QString ShownField(DocumentField field) const;
 };
 
 // The three registered types, stock first.

@@ -124,7 +124,7 @@ CLumtrakStockEditorDoc* CLumtrakStockEditorApp::OpenDocumentFile(const QString& 
     if (CLumtrakStockEditorDoc* open = FindOpenDocument(path)) {
         if (!open->Views().isEmpty()) {
             if (CChildFrame* frame = CChildFrame::Of(*open->Views().front())) {
-                mainFrame_->MdiArea().setActiveSubWindow(frame);
+                mainFrame_->ActivateChildFrame(frame);
             }
         }
         return open;

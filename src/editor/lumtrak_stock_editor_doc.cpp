@@ -101,7 +101,7 @@ bool CLumtrakStockEditorDoc::DoSave(const QString& path) {
         const QString extension = template_.Field(DocumentField::FilterExtension);
         QFileDialog dialog(app_.MainFrame(), tr("Save As"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({template_.Field(DocumentField::FilterName),
+        dialog.setNameFilters({template_.ShownField(DocumentField::FilterName),
                                QCoreApplication::translate("Files", "All Files (*)")});
         dialog.setDefaultSuffix(extension.mid(1));
         dialog.selectFile(pathName_.isEmpty() ? title_ + extension : pathName_);

@@ -106,6 +106,10 @@ CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& documen
     SendScintilla(SCI_SETMARGINLEFT, 0ul, 2l);
     // Long lines wrap at the window's edge; there is nothing to scroll sideways.
     setWrapMode(WrapWord);
+    // The text shows no annotations. Visible annotations (QScintilla's default)
+    // make every changed line be laid out and measured at once while wrapping
+    // is on: seconds for a text of a few megabytes.
+    setAnnotationDisplay(AnnotationHidden);
     SendScintilla(SCI_SETHSCROLLBAR, 0ul);
     setSelectionBackgroundColor(palette().color(QPalette::Active, QPalette::Highlight));
     setSelectionForegroundColor(palette().color(QPalette::Active, QPalette::HighlightedText));
@@ -181,15 +185,19 @@ void CLumtrakStockEditorView::SetSelection(tools::Selection selection) {
 }
 
 void CLumtrakStockEditorView::ReplaceSelection(std::string_view replacement) {
+    // The whole result in one replacement: every change costs the editor work
+    // on the whole text, so a result put in line by line took minutes.
     const tools::Selection selection = GetSelection();
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
     SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
     SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(replacement.size()),
                   replacement.empty() ? "" : replacement.data());
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
     SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(selection.start + replacement.size()));
-    // Undo would replay the edits before this one onto the new text and
-    // corrupt it, so the history goes. That also puts the editor's save point
-    // here; the document keeps its own modified mark.
+    // The change is not recorded, and Undo would replay the edits before it
+    // onto the new text and corrupt it, so the history goes. That also puts
+    // the editor's save point here; the document keeps its own modified mark.
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     document_.SetModifiedFlag(true);
 }

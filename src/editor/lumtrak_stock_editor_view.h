@@ -47,10 +47,11 @@ class CLumtrakStockEditorView : public QsciScintilla,
     tools::Selection GetSelection() const override;
     // Selects [start, end) (clamped to the text) and scrolls the caret into view.
     void SetSelection(tools::Selection selection) override;
-    // Replaces the selection (inserts at the caret when it is empty); the caret
-    // stands after the inserted text with nothing selected. The change cannot
-    // be undone: the undo history is emptied, and the document counts as
-    // modified.
+    // Replaces the selection (inserts at the caret when it is empty) in one
+    // operation, without an undo record; the caret stands after the inserted
+    // text with nothing selected. The change cannot be undone: the undo history
+    // is emptied, and the document counts as modified. Every editing tool puts
+    // its result back through this.
     void ReplaceSelection(std::string_view replacement) override;
     // Invalidates the 2D preview window, which then redraws from the text.
     void RepaintPreview() override;

@@ -12,11 +12,13 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 
 #include "editor/child_frame.h"
+#include "editor/command_prompts.h"
 #include "editor/editor_icons.h"
 #include "editor/find_replace_dialog.h"
 #include "editor/lumtrak_stock_editor_app.h"
@@ -108,9 +110,7 @@ bool CMainFrame::LoadFrame() {
     CreateAccelerators();
     ShowMenuResource(128);
     UpdateRecentFileMenus();
-    // A maximized document window adds its own caption, " - [Lumtrak1]", and
-    // its modified mark.
-    setWindowTitle(CLumtrakStockEditorApp::Title() + QStringLiteral("[*]"));
+    UpdateFrameTitle();
     UpdateCommandStates();
     return true;
 }
@@ -131,6 +131,9 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     CLumtrakStockEditorView* view = frame->GetActiveView();
     connect(view, &CLumtrakStockEditorView::commandStatesMayChange, this,
             &CMainFrame::UpdateCommandStates);
+    connect(&frame->GetDocument(), &CLumtrakStockEditorDoc::captionChanged, this,
+            &CMainFrame::UpdateFrameTitle);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateFrameTitle);
     const auto count = int(mdiArea_->subWindowList().size());
     if (count == 1) {
         frame->showMaximized();
@@ -143,9 +146,17 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
         frame->move(((count - 1) % steps) * step, ((count - 1) % steps) * step);
         frame->show();
     }
-    mdiArea_->setActiveSubWindow(frame);
-    frame->widget()->setFocus();
+    ActivateChildFrame(frame);
     OnSubWindowActivated(frame);
+}
+
+void CMainFrame::ActivateChildFrame(CChildFrame* frame) {
+    mdiArea_->setActiveSubWindow(frame);
+    // A dialog that asked for the document (New, Open) has just closed, and
+    // nothing gives the activation back to this window by itself: without it
+    // the keys go nowhere until the text is clicked.
+    if (isVisible() && !isActiveWindow()) activateWindow();
+    frame->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::SetMessageText(const QString& text) {
@@ -158,6 +169,31 @@ QString CMainFrame::MessageText() const {
 
 void CMainFrame::SetIdleMessage() {
     messagePane_->setText(tr("Ready"));
+}
+
+void CMainFrame::ShowProgress(const QString& text, int step, int steps) {
+    messagePane_->setText(text);
+    progressBar_->setRange(0, steps);
+    progressBar_->setValue(step);
+    progressBar_->show();
+    statusBar()->repaint();
+}
+
+void CMainFrame::EndProgress() {
+    progressBar_->hide();
+    SetIdleMessage();
+}
+
+QString CMainFrame::CommandText(Command command) const {
+    for (const auto& [resource, set] : menuSets_) {
+        for (const QMenu* menu : set.menus) {
+            for (const QAction* action : menu->actions()) {
+                if (action->property(kCommandProperty).toInt() != int(command)) continue;
+                return action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            }
+        }
+    }
+    return QString::fromLatin1(CommandName(command));
 }
 
 void CMainFrame::ExecuteCommand(Command command) {
@@ -214,6 +250,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A maximized document window writes its caption and its modified state
+    // into this window's, and puts back what it found when it closes; the
+    // caption stays this window's own.
+    const bool changedByOthers =
+        (event->type() == QEvent::WindowTitleChange && windowTitle() != frameTitle_) ||
+        (event->type() == QEvent::ModifiedChange && isWindowModified() != frameModified_);
+    if (changedByOthers) UpdateFrameTitle();
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         UpdateLockIndicators(*static_cast<QKeyEvent*>(event));
@@ -239,16 +286,15 @@ QAction* CMainFrame::CreateCommandAction(Command command, const QString& text, Q
     auto* action = new QAction(text, parent);
     action->setObjectName(QString::fromLatin1(CommandName(command)));
     action->setProperty(kCommandProperty, int(command));
+    action->setStatusTip(CommandPromptText(command));
     connect(action, &QAction::triggered, this, [this, command] { ExecuteCommand(command); });
     commandActions_.append(action);
     return action;
 }
 
 void CMainFrame::CreateMenuResource(int resource) {
-    const bool translated = IsTranslatedMenu(resource);
-    auto text = [translated](const char* source) {
-        return translated ? QCoreApplication::translate(kMenuContext, source)
-                          : QString::fromUtf8(source);
+    auto text = [](const char* source) {
+        return QCoreApplication::translate(kMenuContext, source);
     };
     MenuBarSet& set = menuSets_[resource];
     for (const MenuDefinition& definition : MenuResource(resource)) {
@@ -286,7 +332,6 @@ void CMainFrame::CreateToolBar() {
         QAction* action = CreateCommandAction(button.command, tip, toolBar_);
         action->setIcon(QIcon(QString::fromLatin1(button.icon)));
         action->setToolTip(tip);
-        action->setStatusTip(tip);
         toolBar_->addAction(action);
     }
 }
@@ -297,6 +342,12 @@ void CMainFrame::CreateStatusBar() {
     messagePane_ = new QLabel(tr("Ready"), bar);
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(messagePane_, 1);
+    progressBar_ = new QProgressBar(bar);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setMaximumWidth(160);
+    progressBar_->hide();
+    bar->addWidget(progressBar_);
     capsIndicator_ = Indicator(tr("CAP"), bar);
     capsIndicator_->setObjectName(QStringLiteral("capIndicator"));
     numIndicator_ = Indicator(tr("NUM"), bar);
@@ -368,6 +419,7 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         entry->setProperty(kWindowEntryProperty, true);
+        entry->setStatusTip(tr("Activate this window"));
         if (window == mdiArea_->currentSubWindow()) {
             entry->setCheckable(true);
             entry->setChecked(true);
@@ -380,7 +432,29 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {
     CChildFrame* frame = MDIGetActive();
     ShowMenuResource(frame ? frame->GetDocument().GetDocTemplate().resource : 128);
+    UpdateFrameTitle();
     UpdateCommandStates();
+}
+
+void CMainFrame::UpdateFrameTitle() {
+    // The program's name, then the active window's document: its window's
+    // caption in brackets while that window fills the area, else its title.
+    // The modified mark belongs to the document.
+    QString title = CLumtrakStockEditorApp::Title();
+    bool modified = false;
+    if (CChildFrame* frame = MDIGetActive()) {
+        title += frame->isMaximized()
+                     ? QStringLiteral(" - [%1[*]]").arg(frame->Caption())
+                     : QStringLiteral(" - %1[*]").arg(frame->GetDocument().GetTitle());
+        modified = frame->GetDocument().IsModified();
+    } else {
+        // A place for the mark that a document window may set while it goes.
+        title += QStringLiteral("[*]");
+    }
+    frameTitle_ = title;
+    frameModified_ = modified;
+    setWindowTitle(title);
+    setWindowModified(modified);
 }
 
 void CMainFrame::OnWindowNew() {

@@ -10,6 +10,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QProgressBar;
 
 namespace lumtrak::editor {
 
@@ -35,12 +36,23 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     CChildFrame* MDIGetActive() const;
     CLumtrakStockEditorView* GetActiveView() const;
     void AddChildFrame(CChildFrame* frame);
+    // Brings frame forward and gives its view the keyboard focus, activating
+    // this window if it is not.
+    void ActivateChildFrame(CChildFrame* frame);
 
     // Shows text in the status bar's message pane.
     void SetMessageText(const QString& text);
     QString MessageText() const;
     // Shows the message pane's idle text, "Ready".
     void SetIdleMessage();
+    // Shows a long command's progress at once, although the command keeps the
+    // event loop waiting: text in the message pane, and a bar at step of steps.
+    void ShowProgress(const QString& text, int step, int steps);
+    // Takes the bar away; the message pane says "Ready".
+    void EndProgress();
+    // The text of the command's menu item, without its mnemonic and
+    // accelerator ("Shift", "Divide Panel(s)").
+    QString CommandText(Command command) const;
     // The menu resource in the menu bar: 128 without a document, else that of
     // the active document's type.
     int MenuResourceShown() const { return menuShown_; }
@@ -63,6 +75,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -84,6 +97,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void UpdateRecentFileMenus();
     void ListWindowsIn(QMenu* windowMenu);
     void OnSubWindowActivated(QMdiSubWindow* window);
+    void UpdateFrameTitle();
     void UpdateLockIndicators(const QKeyEvent& event);
 
     void OnWindowNew();
@@ -102,6 +116,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
     QLabel* capsIndicator_ = nullptr;
     QLabel* numIndicator_ = nullptr;
     QLabel* scrollIndicator_ = nullptr;
@@ -110,6 +125,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     int menuShown_ = 0;
     QList<QAction*> commandActions_;
     FindReplaceDialog* findReplace_ = nullptr;
+    // The caption that UpdateFrameTitle gave this window.
+    QString frameTitle_;
+    bool frameModified_ = false;
 };
 
 }  // namespace lumtrak::editor

@@ -59,16 +59,16 @@ MenuDefinition ViewMenu() {
 }
 
 MenuDefinition PreviewMenu() {
-    return {"Preview",
+    return {QT_TRANSLATE_NOOP("Menu", "Preview"),
             {
-                {C::ShowPreview, "Show Preview"},
-                {C::SingleLine, "Single Line"},
-                {C::HighlightCurrentPanel, "Highlight Current Panel"},
-                {C::Rotate, "Rotate"},
-                {C::ShowAxis, "Show Axis"},
-                {C::Animate, "Animate"},
-                {C::D3DPreview, "D3D Preview"},
-                {C::RefreshPreview, "Refresh Preview\tF5"},
+                {C::ShowPreview, QT_TRANSLATE_NOOP("Menu", "Show Preview")},
+                {C::SingleLine, QT_TRANSLATE_NOOP("Menu", "Single Line")},
+                {C::HighlightCurrentPanel, QT_TRANSLATE_NOOP("Menu", "Highlight Current Panel")},
+                {C::Rotate, QT_TRANSLATE_NOOP("Menu", "Rotate")},
+                {C::ShowAxis, QT_TRANSLATE_NOOP("Menu", "Show Axis")},
+                {C::Animate, QT_TRANSLATE_NOOP("Menu", "Animate")},
+                {C::D3DPreview, QT_TRANSLATE_NOOP("Menu", "D3D Preview")},
+                {C::RefreshPreview, QT_TRANSLATE_NOOP("Menu", "Refresh Preview\tF5")},
             }};
 }
 
@@ -83,34 +83,35 @@ MenuDefinition WindowMenu() {
 }
 
 MenuDefinition TranslationsMenu() {
-    return {"Translations",
-            {
-                {C::Shift, "Shift"},
-                {C::Reflect, "Reflect"},
-                {C::Stretch, "Stretch"},
-                {C::ImperialToMetric, "Imperial > Metric"},
-                {C::MetricToImperial, "Metric > Imperial"},
-                {C::RotatePanelVerticesLeft, "Rotate Panel Vertices Lft"},
-                {C::RotatePanelVerticesRight, "Rotate Panel Vertices Rgt"},
-                {C::ReversePanel, "Reverse Panel"},
-                {C::Rotate90Left, "Rotate 90 Left"},
-                {C::Rotate90Right, "Rotate 90 Right"},
-                {C::MatrixTransformation, "Matrix Transformation"},
-            }};
+    return {
+        QT_TRANSLATE_NOOP("Menu", "Translations"),
+        {
+            {C::Shift, QT_TRANSLATE_NOOP("Menu", "Shift")},
+            {C::Reflect, QT_TRANSLATE_NOOP("Menu", "Reflect")},
+            {C::Stretch, QT_TRANSLATE_NOOP("Menu", "Stretch")},
+            {C::ImperialToMetric, QT_TRANSLATE_NOOP("Menu", "Imperial > Metric")},
+            {C::MetricToImperial, QT_TRANSLATE_NOOP("Menu", "Metric > Imperial")},
+            {C::RotatePanelVerticesLeft, QT_TRANSLATE_NOOP("Menu", "Rotate Panel Vertices Lft")},
+            {C::RotatePanelVerticesRight, QT_TRANSLATE_NOOP("Menu", "Rotate Panel Vertices Rgt")},
+            {C::ReversePanel, QT_TRANSLATE_NOOP("Menu", "Reverse Panel")},
+            {C::Rotate90Left, QT_TRANSLATE_NOOP("Menu", "Rotate 90 Left")},
+            {C::Rotate90Right, QT_TRANSLATE_NOOP("Menu", "Rotate 90 Right")},
+            {C::MatrixTransformation, QT_TRANSLATE_NOOP("Menu", "Matrix Transformation")},
+        }};
 }
 
 MenuDefinition ToolsMenu() {
-    return {"Tools",
+    return {QT_TRANSLATE_NOOP("Menu", "Tools"),
             {
-                {C::Cylinders, "Cylinders"},
-                {C::DividePanels, "Divide Panel(s)"},
-                {C::CutOut, "Cut-Out"},
-                {C::AutoQ, "Auto Q!"},
-                {C::SetD3DOnly, "Set D3D only!"},
-                {C::CountPanels, "Count Panels"},
-                {C::UpdateStockIndex, "Update Stock index"},
-                {C::RebuildStockIndex, "Rebuild Stock Index"},
-                {C::ListRequiredFiles, "List required Files"},
+                {C::Cylinders, QT_TRANSLATE_NOOP("Menu", "Cylinders")},
+                {C::DividePanels, QT_TRANSLATE_NOOP("Menu", "Divide Panel(s)")},
+                {C::CutOut, QT_TRANSLATE_NOOP("Menu", "Cut-Out")},
+                {C::AutoQ, QT_TRANSLATE_NOOP("Menu", "Auto Q!")},
+                {C::SetD3DOnly, QT_TRANSLATE_NOOP("Menu", "Set D3D only!")},
+                {C::CountPanels, QT_TRANSLATE_NOOP("Menu", "Count Panels")},
+                {C::UpdateStockIndex, QT_TRANSLATE_NOOP("Menu", "Update Stock index")},
+                {C::RebuildStockIndex, QT_TRANSLATE_NOOP("Menu", "Rebuild Stock Index")},
+                {C::ListRequiredFiles, QT_TRANSLATE_NOOP("Menu", "List required Files")},
             }};
 }
 
@@ -153,17 +154,13 @@ std::vector<MenuDefinition> MenuResource(int resource) {
             return SceneryMenus();
         case 131: {
             std::vector<MenuDefinition> menus = SceneryMenus();
-            ItemOf(menus[5], C::ReversePanel).text = "Reverse Normal";
+            ItemOf(menus[5], C::ReversePanel).text = QT_TRANSLATE_NOOP("Menu", "Reverse Normal");
             return menus;
         }
         default:
             return {FileMenu(true), EditMenu(),         ViewMenu(),  PreviewMenu(),
                     WindowMenu(),   TranslationsMenu(), ToolsMenu(), HelpMenu()};
     }
-}
-
-bool IsTranslatedMenu(int resource) {
-    return resource == 128 || resource == 129;
 }
 
 std::vector<ToolbarButton> ToolbarResource() {

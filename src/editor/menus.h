@@ -24,10 +24,6 @@ struct MenuDefinition {
 // (scenery) or 131 (signals).
 std::vector<MenuDefinition> MenuResource(int resource);
 
-// Whether a menu resource exists in the translations: 128 and 129 do, the
-// scenery and signal menus show as they are written.
-bool IsTranslatedMenu(int resource);
-
 // The translation context of the menu texts.
 inline constexpr const char* kMenuContext = "Menu";
 

@@ -2,19 +2,12 @@
 
 #include <QMessageBox>
 
-#include "qtshell/windows1252.h"
+#include "editor/program_texts.h"
 
 namespace lumtrak::editor {
-namespace {
-
-QString Characters(std::string_view bytes) {
-    return qtshell::DecodeWindows1252(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-}
-
-}  // namespace
 
 void MessageBoxSink::Show(std::string_view caption, std::string_view text) {
-    QMessageBox::warning(parent_, Characters(caption), Characters(text));
+    QMessageBox::warning(parent_, ProgramText(caption), ProgramText(text));
 }
 
 }  // namespace lumtrak::editor

@@ -18,7 +18,7 @@ NewTypeDialog::NewTypeDialog(QWidget* parent) : QDialog(parent) {
     types_->setObjectName(QStringLiteral("types"));
     label->setBuddy(types_);
     for (const DocumentTemplate& documentTemplate : RegisteredTemplates())
-        types_->addItem(documentTemplate.Field(DocumentField::NewName));
+        types_->addItem(documentTemplate.ShownField(DocumentField::NewName));
     types_->setCurrentRow(0);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);

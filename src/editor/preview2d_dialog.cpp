@@ -16,6 +16,7 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
+#include "editor/program_texts.h"
 #include "editor/window_places.h"
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
@@ -144,15 +145,19 @@ void CPreview2DDlg::CreateControls() {
 
     buttons_ = new QButtonGroup(this);
     buttons_->setExclusive(true);
+    // Left, Front, Right, Back and Rotate by their initials; the two "R"s are
+    // told apart for the translations.
     const struct {
         ControlId id;
-        const char* text;
+        QString text;
         int x;
     } kButtons[] = {
-        {kLeft, "L", 7}, {kFront, "F", 24}, {kRight, "R", 41}, {kBack, "B", 58}, {kRotate, "R", 88},
+        {kLeft, tr("L", "left"), 7},      {kFront, tr("F", "front"), 24},
+        {kRight, tr("R", "right"), 41},   {kBack, tr("B", "back"), 58},
+        {kRotate, tr("R", "rotate"), 88},
     };
     for (const auto& button : kButtons) {
-        auto* pushButton = new QPushButton(QString::fromLatin1(button.text), this);
+        auto* pushButton = new QPushButton(button.text, this);
         pushButton->setObjectName(IdName(button.id));
         pushButton->setCheckable(true);
         pushButton->setAutoDefault(false);
@@ -269,7 +274,7 @@ void CPreview2DDlg::DrawFrame(QPainter& painter, QSize frameSize) {
     QString noteText;
     for (const std::string& note : notes) {
         if (!noteText.isEmpty()) noteText += QLatin1Char(' ');
-        noteText += Characters(note);
+        noteText += ProgramText(note);
     }
     ShowNotes(noteText);
 }

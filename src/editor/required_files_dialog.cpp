@@ -10,7 +10,7 @@ namespace lumtrak::editor {
 
 CRequiredFilesDialog::CRequiredFilesDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("requiredFilesDialog147"));
-    setWindowTitle(QStringLiteral("Required Files"));
+    setWindowTitle(tr("Required Files"));
     const QFontMetrics metrics(font());
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(qtshell::RectFromDialogUnits(metrics, x, y, width, height));
@@ -25,7 +25,7 @@ CRequiredFilesDialog::CRequiredFilesDialog(QWidget* parent) : QDialog(parent) {
     list_->setTabChangesFocus(false);
     place(list_, 7, 7, 172, 65);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QString::number(kOk));
     ok->setDefault(true);
     place(ok, 129, 74, 50, 14);

@@ -9,6 +9,7 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
+#include "editor/program_texts.h"
 #include "editor/required_files_dialog.h"
 #include "platform/program_folder.h"
 #include "platform/status_sink.h"
@@ -32,7 +33,7 @@ class StatusBarSink : public platform::StatusSink {
 
     void ShowStatus(std::string_view text) override {
         if (!frame_) return;
-        frame_->SetMessageText(Characters(text));
+        frame_->SetMessageText(ProgramText(text));
         frame_->statusBar()->repaint();
     }
 

@@ -1,8 +1,10 @@
 // The view's editing tools: each runs its dialog, if it has one, then the tool
-// on the view's text and selection, and puts the result back; the 2D preview
-// repaints when the tool says so. The tools do not set m_bTextChanged: only
-// typing does.
+// on the view's text and selection, and puts the result back with one
+// replacement; the 2D preview repaints when the tool says so. The tools do not
+// set m_bTextChanged: only typing does.
 #include <QDialog>
+#include <algorithm>
+#include <functional>
 
 #include "editor/dialogs/cylinder_dialog.h"
 #include "editor/dialogs/divide_panel_dialog.h"
@@ -12,7 +14,9 @@
 #include "editor/dialogs/shift_dialog.h"
 #include "editor/dialogs/stretch_dialog.h"
 #include "editor/lumtrak_stock_editor_view.h"
+#include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
+#include "editor/tool_progress.h"
 #include "tools/count_panels.h"
 #include "tools/cut_out.h"
 #include "tools/panel_tags.h"
@@ -35,13 +39,31 @@ Dialog& KeptDialog(QWidget& mainWindow) {
     return *new Dialog(&mainWindow);
 }
 
-void Commit(CLumtrakStockEditorView& view, const tools::RewriteResult& result) {
+// The bytes that a tool reads: the selection, or the whole text for the tools
+// that take it when nothing is selected.
+std::size_t BytesToRead(const CLumtrakStockEditorView& view) {
+    const tools::Selection selection = view.GetSelection();
+    return selection.start != selection.end ? selection.end - selection.start : view.Text().size();
+}
+
+// Works out the tool's result and puts it back into the view with one
+// replacement, showing the wait cursor and the progress while that takes long.
+// bytes is what the tool is expected to read or write.
+void RunTool(CLumtrakStockEditorView& view, Command command, std::size_t bytes,
+             const std::function<tools::RewriteResult()>& rewrite) {
+    ToolProgress progress(qobject_cast<CMainFrame*>(view.window()), command);
+    progress.Begin(ToolProgress::Step::Rewrite, bytes);
+    const tools::RewriteResult result = rewrite();
+    progress.Begin(ToolProgress::Step::Replace, result.replacement.size());
+    // A message of the tool comes before the text changes, without the wait cursor.
+    if (!result.messages.empty()) progress.End();
     MessageBoxSink messages(view.window());
     tools::CommitRewrite(view, result, messages);
 }
 
-void Run(CLumtrakStockEditorView& view, ToolWithoutParameters tool) {
-    Commit(view, tool(view.Text(), view.GetSelection()));
+void Run(CLumtrakStockEditorView& view, Command command, ToolWithoutParameters tool) {
+    RunTool(view, command, BytesToRead(view),
+            [&] { return tool(view.Text(), view.GetSelection()); });
 }
 
 }  // namespace
@@ -49,85 +71,102 @@ void Run(CLumtrakStockEditorView& view, ToolWithoutParameters tool) {
 void CLumtrakStockEditorView::OnShift() {
     CShiftDialog dialog(window());
     if (dialog.exec() != QDialog::Accepted) return;
-    Commit(*this, tools::Shift(Text(), GetSelection(), dialog.Parameters()));
+    const tools::ShiftParameters& parameters = dialog.Parameters();
+    // Each repeat writes the selection once more.
+    const std::size_t passes =
+        1 + (parameters.repeat ? std::size_t(std::max(0, parameters.repeatCount)) : 0);
+    RunTool(*this, Command::Shift, BytesToRead(*this) * passes,
+            [&] { return tools::Shift(Text(), GetSelection(), parameters); });
 }
 
 void CLumtrakStockEditorView::OnReflect() {
     CReflectDialog dialog(window());
     if (dialog.exec() != QDialog::Accepted) return;
-    Commit(*this, tools::Reflect(Text(), GetSelection(), dialog.Parameters()));
+    RunTool(*this, Command::Reflect, BytesToRead(*this),
+            [&] { return tools::Reflect(Text(), GetSelection(), dialog.Parameters()); });
 }
 
 void CLumtrakStockEditorView::OnStretch() {
     CStretchDialog dialog(window());
     if (dialog.exec() != QDialog::Accepted) return;
-    Commit(*this, tools::Stretch(Text(), GetSelection(), dialog.Parameters()));
+    RunTool(*this, Command::Stretch, BytesToRead(*this),
+            [&] { return tools::Stretch(Text(), GetSelection(), dialog.Parameters()); });
 }
 
 void CLumtrakStockEditorView::OnImperialToMetric() {
-    Run(*this, &tools::ImperialToMetric);
+    Run(*this, Command::ImperialToMetric, &tools::ImperialToMetric);
 }
 
 void CLumtrakStockEditorView::OnMetricToImperial() {
-    Run(*this, &tools::MetricToImperial);
+    Run(*this, Command::MetricToImperial, &tools::MetricToImperial);
 }
 
 void CLumtrakStockEditorView::OnRotate90Left() {
-    Run(*this, &tools::Rotate90Left);
+    Run(*this, Command::Rotate90Left, &tools::Rotate90Left);
 }
 
 void CLumtrakStockEditorView::OnRotate90Right() {
-    Run(*this, &tools::Rotate90Right);
+    Run(*this, Command::Rotate90Right, &tools::Rotate90Right);
 }
 
 void CLumtrakStockEditorView::OnRotatePanelVerticesLeft() {
-    Run(*this, &tools::RotatePanelVerticesLeft);
+    Run(*this, Command::RotatePanelVerticesLeft, &tools::RotatePanelVerticesLeft);
 }
 
 void CLumtrakStockEditorView::OnRotatePanelVerticesRight() {
-    Run(*this, &tools::RotatePanelVerticesRight);
+    Run(*this, Command::RotatePanelVerticesRight, &tools::RotatePanelVerticesRight);
 }
 
 void CLumtrakStockEditorView::OnReversePanel() {
-    Run(*this, &tools::ReversePanel);
+    Run(*this, Command::ReversePanel, &tools::ReversePanel);
 }
 
 void CLumtrakStockEditorView::OnMatrixTransformation() {
     auto& dialog = KeptDialog<CMatrixTransformDialog>(*window());
     if (dialog.exec() != QDialog::Accepted) return;
-    Commit(*this, tools::MatrixTransformation(Text(), GetSelection(), dialog.Matrix()));
+    RunTool(*this, Command::MatrixTransformation, BytesToRead(*this),
+            [&] { return tools::MatrixTransformation(Text(), GetSelection(), dialog.Matrix()); });
 }
 
 void CLumtrakStockEditorView::OnCylinders() {
     auto& dialog = KeptDialog<CCylinderDialog>(*window());
     if (dialog.exec() != QDialog::Accepted) return;
-    // Line by line, each inserted after the one before; the preview is not told.
-    tools::InsertCylinders(*this, dialog.Parameters());
+    // All the lines in one insertion (up to three lines of about 70 bytes a
+    // step); the preview is not told.
+    const tools::CylinderParameters& parameters = dialog.Parameters();
+    RunTool(*this, Command::Cylinders, std::size_t(std::max(0, parameters.steps)) * 3 * 70,
+            [&] { return tools::Cylinders(Text(), GetSelection(), parameters); });
 }
 
 void CLumtrakStockEditorView::OnDividePanels() {
     CDividePanelDialog dialog(window());
     if (dialog.exec() != QDialog::Accepted) return;
-    Commit(*this, tools::DividePanels(Text(), GetSelection(), dialog.Parameters()));
+    // Each divided panel comes back as two.
+    RunTool(*this, Command::DividePanels, BytesToRead(*this) * 2,
+            [&] { return tools::DividePanels(Text(), GetSelection(), dialog.Parameters()); });
 }
 
 void CLumtrakStockEditorView::OnCutOut() {
-    Run(*this, &tools::CutOut);
+    Run(*this, Command::CutOut, &tools::CutOut);
 }
 
 void CLumtrakStockEditorView::OnSetD3DOnly() {
-    Run(*this, &tools::SetD3DOnly);
+    Run(*this, Command::SetD3DOnly, &tools::SetD3DOnly);
 }
 
 void CLumtrakStockEditorView::OnAutoQ() {
-    Run(*this, &tools::AutoQ);
+    Run(*this, Command::AutoQ, &tools::AutoQ);
 }
 
 void CLumtrakStockEditorView::OnCountPanels() {
-    const tools::PanelCountResult counted = tools::CountPanels(Text(), GetSelection());
+    tools::PanelCounts counts;
     // With nothing selected the whole text is counted, and stays selected.
-    Commit(*this, counted.rewrite);
-    CPanelCountDialog dialog(counted.counts, window());
+    RunTool(*this, Command::CountPanels, BytesToRead(*this), [&] {
+        tools::PanelCountResult counted = tools::CountPanels(Text(), GetSelection());
+        counts = counted.counts;
+        return std::move(counted.rewrite);
+    });
+    CPanelCountDialog dialog(counts, window());
     dialog.exec();
 }
 

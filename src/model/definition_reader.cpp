@@ -205,7 +205,8 @@ void DefinitionReader::ReadFill() {
                                aliases_, environment_.textures);
     if (turned_) ExchangeSides(panel->sides);
     if (cursor_ > end_) {
-        environment_.messages.Show(platform::kEditorCaption, "ReadP overrun: " + model_.name);
+        environment_.messages.Show(platform::kEditorCaption,
+                                   std::string(kReadPOverrun) + model_.name);
     }
     if (Highlighted(cursor_)) panel->colour = kHighlightColour;
     if (panel->material == kHeadlight) panel->kind = PanelKind::Headlight;

@@ -16,6 +16,10 @@
 
 namespace lumtrak::model {
 
+// The message of a definition whose points overrun the reader, followed by the
+// definition's name.
+inline constexpr std::string_view kReadPOverrun = "ReadP overrun: ";
+
 // The lines that a selection highlights: from the start of the line holding its
 // start to the end of the line holding the first non-blank byte at or after its end.
 struct HighlightLines {

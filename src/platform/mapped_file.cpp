@@ -68,7 +68,7 @@ void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, Mess
     std::int64_t size = 0;
     const int handle = OpenOnDisk(trimmed, size);
     if (handle < 0) {
-        if (showOpenError) messages.Show(trimmed, "Can't open file");
+        if (showOpenError) messages.Show(trimmed, kCantOpenFile);
         return;
     }
     file.fileHandle = handle;
@@ -78,8 +78,8 @@ void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, Mess
     file.mapping = false;
     if (file.size == 0) {
         CloseHandle(file);
-        messages.Show(trimmed,
-                      "Can't create file mapping.\n" + std::to_string(kErrorFileInvalid) + " 0 0");
+        messages.Show(trimmed, std::string(kCantCreateFileMapping) +
+                                   std::to_string(kErrorFileInvalid) + " 0 0");
         return;
     }
     file.mapping = true;
@@ -98,7 +98,7 @@ void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, Mess
     }
     auto copy = std::make_unique<char[]>(std::size_t(file.size) + 1);
     if (!ReadWhole(handle, copy.get(), file.size)) {
-        messages.Show(trimmed, "Can't map file view");
+        messages.Show(trimmed, kCantMapFileView);
         return;
     }
     copy[file.size] = '\0';

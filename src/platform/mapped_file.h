@@ -34,6 +34,11 @@ struct MappedFile {
     std::unique_ptr<char[]> copy;
 };
 
+// The three messages of OpenMappedFile.
+inline constexpr std::string_view kCantOpenFile = "Can't open file";
+inline constexpr std::string_view kCantCreateFileMapping = "Can't create file mapping.\n";
+inline constexpr std::string_view kCantMapFileView = "Can't map file view";
+
 // Opens and maps the file named by path, with blanks, tabs and line ends trimmed
 // from both ends. On failure the file holds no view and one of three messages is
 // shown, with the trimmed path as caption: "Can't open file" (only when

@@ -65,8 +65,9 @@ std::vector<CylinderPiece> CylinderPieces(const CylinderParameters& parameters);
 RewriteResult Cylinders(std::string_view text, Selection selection,
                         const CylinderParameters& parameters);
 
-// Inserts the pieces into buffer one at a time, each after the one before, as the
-// editor does. Cancelling leaves the selected text in place and the caret at its end.
+// Inserts the pieces into buffer one at a time, each after the one before: the
+// insertion line by line, whose text and caret Cylinders gives in one replacement.
+// Cancelling leaves the selected text in place and the caret at its end.
 void InsertCylinders(TextBuffer& buffer, const CylinderParameters& parameters);
 
 // The marker character of a surface: '=', '$' or a blank.

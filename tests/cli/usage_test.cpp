@@ -26,6 +26,52 @@ TEST(Usage, HelpAndVersionGoToStandardOutputAndSucceed) {
     EXPECT_THAT(RunStock({"model", "--help"}).out, HasSubstr("--highlight"));
 }
 
+// The lines of a help text's section, from the line after its title to the
+// first empty line.
+std::vector<std::string> SectionLines(const std::string& help, const std::string& title) {
+    std::vector<std::string> lines;
+    std::size_t at = help.find("\n" + title + "\n");
+    if (at == std::string::npos) return lines;
+    at += title.size() + 2;
+    while (at < help.size() && help[at] != '\n') {
+        const std::size_t end = help.find('\n', at);
+        lines.push_back(help.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+// Each entry "  NAME  DESCRIPTION": the descriptions of a section start in one
+// column, at least two blanks after the longest name.
+void ExpectAlignedEntries(const std::vector<std::string>& entries, const std::string& what) {
+    ASSERT_FALSE(entries.empty()) << what;
+    std::size_t column = std::string::npos;
+    for (const std::string& entry : entries) {
+        ASSERT_THAT(entry, StartsWith("  ")) << what;
+        const std::size_t nameEnd = entry.find("  ", 2);
+        ASSERT_NE(nameEnd, std::string::npos) << what << ": " << entry;
+        const std::size_t description = entry.find_first_not_of(' ', nameEnd);
+        if (column == std::string::npos) column = description;
+        EXPECT_EQ(description, column) << what << ": " << entry;
+    }
+}
+
+TEST(Usage, DescriptionsStandInOneColumnAfterTheLongestName) {
+    const std::string help = RunStock({"--help"}).out;
+    const auto commands = SectionLines(help, "Commands:");
+    ExpectAlignedEntries(commands, "--help");
+    // The texts themselves are as they were.
+    EXPECT_THAT(help, HasSubstr("  imperial-to-metric "));
+    EXPECT_THAT(help, HasSubstr(" multiply the points of the selected panels by 3\n"));
+    EXPECT_THAT(help, HasSubstr("  rotate-vertices-right "));
+    EXPECT_THAT(help, HasSubstr(" make each selected panel's first point its last (stays "
+                                "selected)\n"));
+    for (const char* command : {"cylinders", "model", "install"}) {
+        const std::string commandHelp = RunStock({command, "--help"}).out;
+        ExpectAlignedEntries(SectionLines(commandHelp, "Options:"), command);
+    }
+}
+
 TEST(Usage, BadUsageExitsWithTwoAndNamesTheCulprit) {
     struct Case {
         std::vector<std::string> args;

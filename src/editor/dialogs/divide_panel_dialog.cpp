@@ -10,32 +10,30 @@
 
 namespace lumtrak::editor {
 
-// The dialog exists in English only.
 CDividePanelDialog::CDividePanelDialog(QWidget* parent)
     : QDialog(parent),
       valueW_(MakeEdit(this, kW)),
       valueL_(MakeEdit(this, kL)),
       valueH_(MakeEdit(this, kH)) {
     setObjectName(QStringLiteral("dividePanelDialog142"));
-    setWindowTitle(QStringLiteral("Divide Panel"));
+    setWindowTitle(tr("Divide Panel"));
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Divide At"), this), 0, 0, 1, 3);
+    fields->addWidget(new QLabel(tr("Divide At"), this), 0, 0, 1, 3);
     const struct {
-        const char* label;
+        QString label;
         QLineEdit* value;
         int radioId;
-        const char* radioText;
+        QString radioText;
         tools::DivideAxis axis;
-    } rows[] = {{"W", valueW_, kWidth, "Width", tools::DivideAxis::W},
-                {"L", valueL_, kLength, "Length", tools::DivideAxis::L},
-                {"H", valueH_, kHeight, "Height", tools::DivideAxis::H}};
+    } rows[] = {{tr("W"), valueW_, kWidth, tr("Width"), tools::DivideAxis::W},
+                {tr("L"), valueL_, kLength, tr("Length"), tools::DivideAxis::L},
+                {tr("H"), valueH_, kHeight, tr("Height"), tools::DivideAxis::H}};
     int row = 1;
     for (const auto& axis : rows) {
-        fields->addWidget(new QLabel(QString::fromLatin1(axis.label), this), row, 0);
+        fields->addWidget(new QLabel(axis.label, this), row, 0);
         fields->addWidget(axis.value, row, 1);
-        QRadioButton* radio =
-            MakeRadioButton(this, axis.radioId, QString::fromLatin1(axis.radioText));
+        QRadioButton* radio = MakeRadioButton(this, axis.radioId, axis.radioText);
         connect(radio, &QRadioButton::clicked, this,
                 [this, chosen = axis.axis] { axis_ = chosen; });
         fields->addWidget(radio, row, 2);
@@ -46,7 +44,7 @@ CDividePanelDialog::CDividePanelDialog(QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);
-    layout->addLayout(OkCancelColumn(this, QStringLiteral("OK"), QStringLiteral("Cancel")));
+    layout->addLayout(OkCancelColumn(this, tr("OK"), tr("Cancel")));
     setMinimumSize(qtshell::FromDialogUnits(fontMetrics(), 162, 98));
 }
 

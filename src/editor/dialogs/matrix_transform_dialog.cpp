@@ -12,21 +12,20 @@
 
 namespace lumtrak::editor {
 
-// The dialog exists in English only.
 CMatrixTransformDialog::CMatrixTransformDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("matrixTransformDialog141"));
-    setWindowTitle(QStringLiteral("Matrix Transform"));
+    setWindowTitle(tr("Matrix Transform"));
 
     auto* grid = new QGridLayout;
-    const char* const columns[] = {"W", "L", "H", "C"};
-    const char* const rows[] = {"W=", "L=", "H="};
+    const QString columns[] = {tr("W"), tr("L"), tr("H"), tr("C")};
+    const QString rows[] = {tr("W="), tr("L="), tr("H=")};
     for (int column = 0; column < 4; ++column) {
-        auto* label = new QLabel(QString::fromLatin1(columns[column]), this);
+        auto* label = new QLabel(columns[column], this);
         grid->addWidget(label, 0, column + 1, Qt::AlignHCenter);
     }
     const QSize editSize = qtshell::FromDialogUnits(fontMetrics(), 23, 14);
     for (int row = 0; row < 4; ++row) {
-        if (row < 3) grid->addWidget(new QLabel(QString::fromLatin1(rows[row]), this), row + 1, 0);
+        if (row < 3) grid->addWidget(new QLabel(rows[row], this), row + 1, 0);
         for (int column = 0; column < 4; ++column) {
             const int index = row * 4 + column;
             QLineEdit* edit = MakeEdit(this, kM11 + index);
@@ -45,8 +44,8 @@ CMatrixTransformDialog::CMatrixTransformDialog(QWidget* parent) : QDialog(parent
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(MakeButton(this, kOk, QStringLiteral("OK")));
-    buttons->addWidget(MakeButton(this, kCancel, QStringLiteral("Cancel")));
+    buttons->addWidget(MakeButton(this, kOk, tr("OK")));
+    buttons->addWidget(MakeButton(this, kCancel, tr("Cancel")));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch(1);

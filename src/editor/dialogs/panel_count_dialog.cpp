@@ -10,33 +10,32 @@
 
 namespace lumtrak::editor {
 
-// The dialog exists in English only.
 CPanelCountDialog::CPanelCountDialog(const tools::PanelCounts& counts, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("panelCountDialog139"));
-    setWindowTitle(QStringLiteral("Panel count"));
+    setWindowTitle(tr("Panel count"));
 
     const struct {
-        const char* label;
+        QString label;
         int id;
         std::int64_t value;
-    } fields[] = {{"Q1", kQ1, counts.q1},
-                  {"Q2", kQ2, counts.q2},
-                  {"Q3", kQ3, counts.q3},
-                  {"Q4", kQ4, counts.q4},
-                  {"Total", kTotal, counts.total}};
+    } fields[] = {{tr("Q1"), kQ1, counts.q1},
+                  {tr("Q2"), kQ2, counts.q2},
+                  {tr("Q3"), kQ3, counts.q3},
+                  {tr("Q4"), kQ4, counts.q4},
+                  {tr("Total"), kTotal, counts.total}};
     auto* grid = new QGridLayout;
     int row = 0;
     for (const auto& field : fields) {
         QLineEdit* edit = MakeEdit(this, field.id);
         ShowInteger(edit, field.value);
         fields_[row] = edit;
-        grid->addWidget(new QLabel(QString::fromLatin1(field.label), this), row, 0);
+        grid->addWidget(new QLabel(field.label, this), row, 0);
         grid->addWidget(edit, row, 1);
         ++row;
     }
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(MakeButton(this, kOk, QStringLiteral("OK")));
+    buttons->addWidget(MakeButton(this, kOk, tr("OK")));
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid, 1);

@@ -169,6 +169,134 @@
             <source>About</source>
             <translation>Info</translation>
         </message>
+        <message>
+            <source>Preview</source>
+            <translation>Vorschau</translation>
+        </message>
+        <message>
+            <source>Show Preview</source>
+            <translation>Vorschau anzeigen</translation>
+        </message>
+        <message>
+            <source>Single Line</source>
+            <translation>Einzelne Zeile</translation>
+        </message>
+        <message>
+            <source>Highlight Current Panel</source>
+            <translation>Aktuelle Fläche hervorheben</translation>
+        </message>
+        <message>
+            <source>Rotate</source>
+            <translation>Drehen</translation>
+        </message>
+        <message>
+            <source>Show Axis</source>
+            <translation>Achsen anzeigen</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animieren</translation>
+        </message>
+        <message>
+            <source>D3D Preview</source>
+            <translation>D3D-Vorschau</translation>
+        </message>
+        <message>
+            <source>Refresh Preview	F5</source>
+            <translation>Vorschau aktualisieren	F5</translation>
+        </message>
+        <message>
+            <source>Translations</source>
+            <translation>Transformationen</translation>
+        </message>
+        <message>
+            <source>Shift</source>
+            <translation>Verschieben</translation>
+        </message>
+        <message>
+            <source>Reflect</source>
+            <translation>Spiegeln</translation>
+        </message>
+        <message>
+            <source>Stretch</source>
+            <translation>Strecken</translation>
+        </message>
+        <message>
+            <source>Imperial &gt; Metric</source>
+            <translation>Zoll &gt; Metrisch</translation>
+        </message>
+        <message>
+            <source>Metric &gt; Imperial</source>
+            <translation>Metrisch &gt; Zoll</translation>
+        </message>
+        <message>
+            <source>Rotate Panel Vertices Lft</source>
+            <translation>Eckpunkte nach links drehen</translation>
+        </message>
+        <message>
+            <source>Rotate Panel Vertices Rgt</source>
+            <translation>Eckpunkte nach rechts drehen</translation>
+        </message>
+        <message>
+            <source>Reverse Panel</source>
+            <translation>Fläche umkehren</translation>
+        </message>
+        <message>
+            <source>Reverse Normal</source>
+            <translation>Normale umkehren</translation>
+        </message>
+        <message>
+            <source>Rotate 90 Left</source>
+            <translation>90° nach links drehen</translation>
+        </message>
+        <message>
+            <source>Rotate 90 Right</source>
+            <translation>90° nach rechts drehen</translation>
+        </message>
+        <message>
+            <source>Matrix Transformation</source>
+            <translation>Matrixtransformation</translation>
+        </message>
+        <message>
+            <source>Tools</source>
+            <translation>Werkzeuge</translation>
+        </message>
+        <message>
+            <source>Cylinders</source>
+            <translation>Zylinder</translation>
+        </message>
+        <message>
+            <source>Divide Panel(s)</source>
+            <translation>Fläche(n) teilen</translation>
+        </message>
+        <message>
+            <source>Cut-Out</source>
+            <translation>Ausschnitt</translation>
+        </message>
+        <message>
+            <source>Auto Q!</source>
+            <translation>Auto-Q!</translation>
+        </message>
+        <message>
+            <source>Set D3D only!</source>
+            <translation>Nur D3D setzen!</translation>
+        </message>
+        <message>
+            <source>Count Panels</source>
+            <translation>Flächen zählen</translation>
+        </message>
+        <message>
+            <source>Update Stock index</source>
+            <translation>Stock Index aktualisieren</translation>
+        </message>
+        <message>
+            <source>Rebuild Stock Index</source>
+            <translation>Stock Index neu aufbauen</translation>
+        </message>
+        <message>
+            <source>List required Files</source>
+            <translation>Benötigte Dateien auflisten</translation>
+        </message>
     </context>
     <context>
         <name>lumtrak::editor::AboutDialog</name>
@@ -218,6 +346,22 @@
         <message>
             <source>Cancel</source>
             <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Radius</source>
+            <translation>Radius</translation>
+        </message>
+        <message>
+            <source>r</source>
+            <translation>r</translation>
+        </message>
+        <message>
+            <source>g</source>
+            <translation>g</translation>
+        </message>
+        <message>
+            <source>b</source>
+            <translation>b</translation>
         </message>
     </context>
     <context>
@@ -299,6 +443,10 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>SCRL</source>
             <translation>RF</translation>
+        </message>
+        <message>
+            <source>Activate this window</source>
+            <translation>Aktiviert dieses Fenster</translation>
         </message>
     </context>
     <context>
@@ -547,6 +695,10 @@ Den Text unter einem anderen Namen speichern?</translation>
             <translation>Keine Animationsbilder geschrieben: Das Fenster muss breiter als %1 und höher als %2 Pixel sein</translation>
         </message>
         <message>
+            <source>D3D Preview</source>
+            <translation>D3D-Vorschau</translation>
+        </message>
+        <message>
             <source>Animation frame %1 could not be written: %2</source>
             <translation>Das Animationsbild %1 konnte nicht geschrieben werden: %2</translation>
         </message>
@@ -603,6 +755,456 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>Enter an integer.</source>
             <translation>Geben Sie eine ganze Zahl ein.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DocumentTemplate</name>
+        <message>
+            <source>Lumtrak Stock</source>
+            <translation>Lumtrak Fahrzeug</translation>
+        </message>
+        <message>
+            <source>Lumtrak Stock Files (*.stk)</source>
+            <translation>Lumtrak Fahrzeugdateien (*.stk)</translation>
+        </message>
+        <message>
+            <source>Lumtrak Scenery</source>
+            <translation>Lumtrak Szenerie</translation>
+        </message>
+        <message>
+            <source>Lumtrak Scenery Files (*.stc)</source>
+            <translation>Lumtrak Szeneriedateien (*.stc)</translation>
+        </message>
+        <message>
+            <source>Lumtrak Signal</source>
+            <translation>Lumtrak Signal</translation>
+        </message>
+        <message>
+            <source>Lumtrak Signal Files (*.sig)</source>
+            <translation>Lumtrak Signaldateien (*.sig)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Prompt</name>
+        <message>
+            <source>Create a new document</source>
+            <translation>Erstellt ein neues Dokument</translation>
+        </message>
+        <message>
+            <source>Open an existing document</source>
+            <translation>Öffnet ein bestehendes Dokument</translation>
+        </message>
+        <message>
+            <source>Close the active document</source>
+            <translation>Schließt das aktive Dokument</translation>
+        </message>
+        <message>
+            <source>Save the active document</source>
+            <translation>Speichert das aktive Dokument</translation>
+        </message>
+        <message>
+            <source>Save the active document with a new name</source>
+            <translation>Speichert das aktive Dokument unter einem neuen Namen</translation>
+        </message>
+        <message>
+            <source>Print the active document</source>
+            <translation>Druckt das aktive Dokument</translation>
+        </message>
+        <message>
+            <source>Display full pages</source>
+            <translation>Zeigt ganze Seiten an</translation>
+        </message>
+        <message>
+            <source>Change the printer and printing options</source>
+            <translation>Ändert den Drucker und die Druckoptionen</translation>
+        </message>
+        <message>
+            <source>Open this document</source>
+            <translation>Öffnet dieses Dokument</translation>
+        </message>
+        <message>
+            <source>Quit the application; prompts to save documents</source>
+            <translation>Beendet das Programm und fragt, ob Dokumente gespeichert werden sollen</translation>
+        </message>
+        <message>
+            <source>Undo the last action</source>
+            <translation>Macht die letzte Aktion rückgängig</translation>
+        </message>
+        <message>
+            <source>Cut the selection and put it on the Clipboard</source>
+            <translation>Schneidet die Auswahl aus und legt sie in die Zwischenablage</translation>
+        </message>
+        <message>
+            <source>Copy the selection and put it on the Clipboard</source>
+            <translation>Kopiert die Auswahl in die Zwischenablage</translation>
+        </message>
+        <message>
+            <source>Insert Clipboard contents</source>
+            <translation>Fügt den Inhalt der Zwischenablage ein</translation>
+        </message>
+        <message>
+            <source>Find the specified text</source>
+            <translation>Sucht den angegebenen Text</translation>
+        </message>
+        <message>
+            <source>Replace specific text with different text</source>
+            <translation>Ersetzt einen Text durch einen anderen</translation>
+        </message>
+        <message>
+            <source>Show or hide the toolbar</source>
+            <translation>Zeigt oder verbirgt die Symbolleiste</translation>
+        </message>
+        <message>
+            <source>Show or hide the status bar</source>
+            <translation>Zeigt oder verbirgt die Statusleiste</translation>
+        </message>
+        <message>
+            <source>Open or close the 2D preview of the definition under the caret</source>
+            <translation>Öffnet oder schließt die 2D-Vorschau der Definition an der Schreibmarke</translation>
+        </message>
+        <message>
+            <source>Not available</source>
+            <translation>Nicht verfügbar</translation>
+        </message>
+        <message>
+            <source>Colour the panels of the selected lines in the 2D preview</source>
+            <translation>Färbt die Flächen der markierten Zeilen in der 2D-Vorschau ein</translation>
+        </message>
+        <message>
+            <source>Turn the 2D preview round</source>
+            <translation>Dreht die 2D-Vorschau</translation>
+        </message>
+        <message>
+            <source>Show the axis lines in the 2D preview</source>
+            <translation>Zeigt die Achsen in der 2D-Vorschau</translation>
+        </message>
+        <message>
+            <source>Move the animated parts in the 2D preview</source>
+            <translation>Bewegt die animierten Teile in der 2D-Vorschau</translation>
+        </message>
+        <message>
+            <source>Open a 3D preview of the definition under the caret</source>
+            <translation>Öffnet eine 3D-Vorschau der Definition an der Schreibmarke</translation>
+        </message>
+        <message>
+            <source>Build the 3D preview anew from the text</source>
+            <translation>Baut die 3D-Vorschau aus dem Text neu auf</translation>
+        </message>
+        <message>
+            <source>Open another window for the active document</source>
+            <translation>Öffnet ein weiteres Fenster für das aktive Dokument</translation>
+        </message>
+        <message>
+            <source>Arrange windows so they overlap</source>
+            <translation>Ordnet die Fenster überlappend an</translation>
+        </message>
+        <message>
+            <source>Arrange windows as non-overlapping tiles</source>
+            <translation>Ordnet die Fenster nebeneinander an</translation>
+        </message>
+        <message>
+            <source>Arrange icons at the bottom of the window</source>
+            <translation>Ordnet die Symbole am unteren Fensterrand an</translation>
+        </message>
+        <message>
+            <source>Switch to the next window</source>
+            <translation>Wechselt zum nächsten Fenster</translation>
+        </message>
+        <message>
+            <source>Switch to the previous window</source>
+            <translation>Wechselt zum vorigen Fenster</translation>
+        </message>
+        <message>
+            <source>Move the points of the selected lines</source>
+            <translation>Verschiebt die Punkte der markierten Zeilen</translation>
+        </message>
+        <message>
+            <source>Mirror the points of the selected lines and reverse their panels</source>
+            <translation>Spiegelt die Punkte der markierten Zeilen und kehrt ihre Flächen um</translation>
+        </message>
+        <message>
+            <source>Scale the points of the selected lines about an origin</source>
+            <translation>Streckt die Punkte der markierten Zeilen um einen Ursprung</translation>
+        </message>
+        <message>
+            <source>Multiply the points of the selected panels by 3</source>
+            <translation>Multipliziert die Punkte der markierten Flächen mit 3</translation>
+        </message>
+        <message>
+            <source>Divide the points of the selected panels by 3</source>
+            <translation>Teilt die Punkte der markierten Flächen durch 3</translation>
+        </message>
+        <message>
+            <source>Make each selected panel's last point its first</source>
+            <translation>Macht den letzten Punkt jeder markierten Fläche zu ihrem ersten</translation>
+        </message>
+        <message>
+            <source>Make each selected panel's first point its last</source>
+            <translation>Macht den ersten Punkt jeder markierten Fläche zu ihrem letzten</translation>
+        </message>
+        <message>
+            <source>Reverse the point order of the selected panels</source>
+            <translation>Kehrt die Reihenfolge der Punkte der markierten Flächen um</translation>
+        </message>
+        <message>
+            <source>Turn the selected panels a quarter to the left</source>
+            <translation>Dreht die markierten Flächen um eine Vierteldrehung nach links</translation>
+        </message>
+        <message>
+            <source>Turn the selected panels a quarter to the right</source>
+            <translation>Dreht die markierten Flächen um eine Vierteldrehung nach rechts</translation>
+        </message>
+        <message>
+            <source>Transform the points of the selected panels by a 3 x 4 matrix</source>
+            <translation>Transformiert die Punkte der markierten Flächen mit einer 3 x 4-Matrix</translation>
+        </message>
+        <message>
+            <source>Insert the panels of a cylinder or cone at the caret</source>
+            <translation>Fügt die Flächen eines Zylinders oder Kegels an der Schreibmarke ein</translation>
+        </message>
+        <message>
+            <source>Cut each selected Fill panel in two at a plane across one axis</source>
+            <translation>Teilt jede markierte Fill-Fläche an einer Ebene quer zu einer Achse in zwei</translation>
+        </message>
+        <message>
+            <source>Frame the hole of the second selected Fill in the first with four panels</source>
+            <translation>Umrahmt das Loch der zweiten markierten Fill-Fläche in der ersten mit vier Flächen</translation>
+        </message>
+        <message>
+            <source>Tag the selected panels with their quadrant</source>
+            <translation>Versieht die markierten Flächen mit ihrem Quadranten</translation>
+        </message>
+        <message>
+            <source>Tag the selected panels [D3D]</source>
+            <translation>Versieht die markierten Flächen mit [D3D]</translation>
+        </message>
+        <message>
+            <source>Count the Fill panels per quadrant</source>
+            <translation>Zählt die Fill-Flächen je Quadrant</translation>
+        </message>
+        <message>
+            <source>Put the definitions of this document at the top of the Stock Index</source>
+            <translation>Setzt die Definitionen dieses Dokuments an den Anfang des Stock Index</translation>
+        </message>
+        <message>
+            <source>Write the Stock Index anew from the stock folders</source>
+            <translation>Schreibt den Stock Index aus den Fahrzeugordnern neu</translation>
+        </message>
+        <message>
+            <source>List the bitmaps and stock files that the definition under the caret needs</source>
+            <translation>Listet die Bitmaps und Fahrzeugdateien auf, die die Definition an der Schreibmarke braucht</translation>
+        </message>
+        <message>
+            <source>Display program information, version number and copyright</source>
+            <translation>Zeigt Programminformationen, Versionsnummer und Copyright an</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProgramText</name>
+        <message>
+            <source>Can't open file</source>
+            <translation>Datei kann nicht geöffnet werden</translation>
+        </message>
+        <message>
+            <source>Can't create file mapping.
+%1</source>
+            <translation>Dateizuordnung kann nicht erstellt werden.
+%1</translation>
+        </message>
+        <message>
+            <source>Can't map file view</source>
+            <translation>Dateiansicht kann nicht zugeordnet werden</translation>
+        </message>
+        <message>
+            <source>ReadP overrun: %1</source>
+            <translation>ReadP-Überlauf: %1</translation>
+        </message>
+        <message>
+            <source>Can't identify co-plane</source>
+            <translation>Gemeinsame Ebene nicht erkennbar</translation>
+        </message>
+        <message>
+            <source>Can't write file</source>
+            <translation>Datei kann nicht geschrieben werden</translation>
+        </message>
+        <message>
+            <source>Stock Index complete</source>
+            <translation>Stock Index fertig</translation>
+        </message>
+        <message>
+            <source>include budget spent: further includes placed nothing (a load places at most %1 includes and %2 panels, and reads at most %3 bytes of included definitions)</source>
+            <translation>Einbindungsbudget erschöpft: weitere Einbindungen platzieren nichts (ein Ladevorgang platziert höchstens %1 Einbindungen und %2 Flächen und liest höchstens %3 Bytes eingebundener Definitionen)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolProgress</name>
+        <message>
+            <source>%1: working out the new text...</source>
+            <translation>%1: neuer Text wird berechnet...</translation>
+        </message>
+        <message>
+            <source>%1: putting the new text into the document...</source>
+            <translation>%1: neuer Text wird ins Dokument übernommen...</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CPreview2DDlg</name>
+        <message>
+            <source>White</source>
+            <translation>Weiß</translation>
+        </message>
+        <message>
+            <source>L</source>
+            <comment>left</comment>
+            <translation>L</translation>
+        </message>
+        <message>
+            <source>F</source>
+            <comment>front</comment>
+            <translation>V</translation>
+        </message>
+        <message>
+            <source>R</source>
+            <comment>right</comment>
+            <translation>R</translation>
+        </message>
+        <message>
+            <source>B</source>
+            <comment>back</comment>
+            <translation>H</translation>
+        </message>
+        <message>
+            <source>R</source>
+            <comment>rotate</comment>
+            <translation>D</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CMatrixTransformDialog</name>
+        <message>
+            <source>Matrix Transform</source>
+            <translation>Matrixtransformation</translation>
+        </message>
+        <message>
+            <source>W</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>L</source>
+            <translation>L</translation>
+        </message>
+        <message>
+            <source>H</source>
+            <translation>H</translation>
+        </message>
+        <message>
+            <source>C</source>
+            <translation>K</translation>
+        </message>
+        <message>
+            <source>W=</source>
+            <translation>B=</translation>
+        </message>
+        <message>
+            <source>L=</source>
+            <translation>L=</translation>
+        </message>
+        <message>
+            <source>H=</source>
+            <translation>H=</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CDividePanelDialog</name>
+        <message>
+            <source>Divide Panel</source>
+            <translation>Fläche teilen</translation>
+        </message>
+        <message>
+            <source>Divide At</source>
+            <translation>Teilen bei</translation>
+        </message>
+        <message>
+            <source>W</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>L</source>
+            <translation>L</translation>
+        </message>
+        <message>
+            <source>H</source>
+            <translation>H</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Breite</translation>
+        </message>
+        <message>
+            <source>Length</source>
+            <translation>Länge</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Höhe</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CPanelCountDialog</name>
+        <message>
+            <source>Panel count</source>
+            <translation>Flächenzahl</translation>
+        </message>
+        <message>
+            <source>Q1</source>
+            <translation>Q1</translation>
+        </message>
+        <message>
+            <source>Q2</source>
+            <translation>Q2</translation>
+        </message>
+        <message>
+            <source>Q3</source>
+            <translation>Q3</translation>
+        </message>
+        <message>
+            <source>Q4</source>
+            <translation>Q4</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Gesamt</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::CRequiredFilesDialog</name>
+        <message>
+            <source>Required Files</source>
+            <translation>Benötigte Dateien</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
         </message>
     </context>
 </TS>

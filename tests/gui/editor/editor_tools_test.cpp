@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTranslator>
@@ -18,6 +19,7 @@
 #include "editor/editor_fixture.h"
 #include "editor/editor_translations.h"
 #include "editor/preview2d_dialog.h"
+#include "editor/tool_progress.h"
 #include "support/modal_windows.h"
 #include "tools/count_panels.h"
 #include "tools/cut_out.h"
@@ -106,6 +108,20 @@ QString RefusalOnOk(QDialog& dialog) {
     dialog.accept();
     return dialog.result() == QDialog::Accepted ? QString() : answerer.shown;
 }
+
+// Counts the changes of a view's text: insertions and deletions as the editor
+// makes them.
+struct ChangeCounter {
+    explicit ChangeCounter(CLumtrakStockEditorView& view) {
+        QObject::connect(&view, &QsciScintillaBase::SCN_MODIFIED, &view,
+                         [this](int, int type, const char*, int, int, int, int, int, int, int) {
+                             if (type & QsciScintillaBase::SC_MOD_INSERTTEXT) ++insertions;
+                             if (type & QsciScintillaBase::SC_MOD_DELETETEXT) ++deletions;
+                         });
+    }
+    int insertions = 0;
+    int deletions = 0;
+};
 
 // An editor with one stock document holding text, selection [start, end), and
 // a 2D preview stand-in.
@@ -330,16 +346,16 @@ class EditorToolsTest : public QObject {
     void cylinderStepsStopWhereThePanelsWouldPassAMillionLines() {
         CCylinderDialog cylinder;
         cylinder.show();
-        Check(&cylinder, 1011);  // the mantle
-        Check(&cylinder, 1013);  // End A's fan
-        SetField(&cylinder, 1012, "100000000");
+        Check(&cylinder, CCylinderDialog::kMantle);
+        Check(&cylinder, CCylinderDialog::kEndASolid);
+        SetField(&cylinder, CCylinderDialog::kSteps, "100000000");
         QCOMPARE(RefusalOnOk(cylinder),
                  QStringLiteral("Lumtrak Stock Editor: Please enter an integer between 0 and "
                                 "500000."));
         QVERIFY(cylinder.isVisible());
-        SetField(&cylinder, 1012, "-3");
+        SetField(&cylinder, CCylinderDialog::kSteps, "-3");
         QVERIFY(!RefusalOnOk(cylinder).isEmpty());
-        SetField(&cylinder, 1012, "500000");
+        SetField(&cylinder, CCylinderDialog::kSteps, "500000");
         QCOMPARE(RefusalOnOk(cylinder), QString());
         QCOMPARE(cylinder.Parameters().steps, 500000);
     }
@@ -357,10 +373,14 @@ class EditorToolsTest : public QObject {
                 SetField(dialog, CShiftDialog::kRepeatCount, "3");
                 ClickOk(dialog);
             });
+            ChangeCounter changes(tool.View());
             tool.Run(Command::Shift);
             tools::ShiftParameters p{{10, -20, 30}, true, true, 3};
             QCOMPARE(tool.View().Text(),
                      tools::ApplyRewrite(kStock, tools::Shift(kStock, body, p)));
+            // The selection goes and the result comes in one replacement.
+            QCOMPARE(changes.insertions, 1);
+            QCOMPARE(changes.deletions, 1);
             QVERIFY(!tool.View().m_bTextChanged);
             QVERIFY(!tool.View().isUndoAvailable());
             QVERIFY(tool.editor.Document().IsModified());
@@ -442,7 +462,11 @@ class EditorToolsTest : public QObject {
             Check(dialog, CCylinderDialog::kMantleDoubleSided);
             ClickOk(dialog);
         });
+        ChangeCounter changes(tool.View());
         tool.Run(Command::Cylinders);
+        // One insertion for all the lines.
+        QCOMPARE(changes.insertions, 1);
+        QCOMPARE(changes.deletions, 0);
         tools::CylinderParameters p;
         p.endA = {{0, 0, 0}, 10, true, {255, 0, 0, false, false}};
         p.endB = {{0, 0, 100}, 10, false, {}};
@@ -489,6 +513,42 @@ class EditorToolsTest : public QObject {
             QVERIFY(!tool.View().isUndoAvailable());
             QTRY_VERIFY(tool.preview->paints > 0);
         }
+    }
+
+    void aLongRunShowsTheWaitCursorAndItsProgressOnTheStatusBar() {
+        // A selection that a slow machine works on for half a second.
+        std::string text;
+        while (text.size() <= ToolProgress::kLongStepBytes)
+            text += "fill 1/2/3 4/5/6 7/8/9 10/11/12 0:0:255\r\n";
+        ToolEditor tool(text, WholeOf(text));
+        CMainFrame& frame = tool.editor.Frame();
+        auto* bar = frame.findChild<QProgressBar*>("progressBar");
+        auto* pane = frame.findChild<QLabel*>("messagePane");
+        QVERIFY(bar && pane && !bar->isVisible());
+        QStringList shown;
+        QObject::connect(bar, &QProgressBar::valueChanged, bar, [&](int step) {
+            const QCursor* cursor = QApplication::overrideCursor();
+            shown << QStringLiteral("%1 %2 %3")
+                         .arg(step)
+                         .arg(cursor && cursor->shape() == Qt::WaitCursor ? "wait" : "no wait")
+                         .arg(pane->text());
+        });
+        tool.Run(Command::ImperialToMetric);
+        QCOMPARE(shown, (QStringList{
+                            "0 wait Imperial > Metric: working out the new text...",
+                            "1 wait Imperial > Metric: putting the new text into the document...",
+                        }));
+        QVERIFY(tool.View().Text().starts_with("Fill 3/6/9 12/15/18 "));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(pane->text(), QStringLiteral("Ready"));
+
+        // A short run shows nothing.
+        shown.clear();
+        tool.View().SetSelection({0, 40});
+        tool.Run(Command::MetricToImperial);
+        QVERIFY(tool.View().Text().starts_with("Fill 1/2/3 4/5/6 "));
+        QCOMPARE(shown, QStringList());
     }
 
     void cancelLeavesTheTextAsItWas() {
@@ -638,10 +698,9 @@ class EditorToolsTest : public QObject {
         QCOMPARE(Control<QPushButton>(&shift, kCancel)->text(), QStringLiteral("Abbrechen"));
         QVERIFY(Labels(&stretch).contains("B"));
         QVERIFY(Labels(&cylinder).contains("B"));
-        // These two exist in English only.
-        QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrix Transform"));
-        QCOMPARE(divide.windowTitle(), QStringLiteral("Divide Panel"));
-        QCOMPARE(Control<QPushButton>(&divide, kCancel)->text(), QStringLiteral("Cancel"));
+        QCOMPARE(matrix.windowTitle(), QStringLiteral("Matrixtransformation"));
+        QCOMPARE(divide.windowTitle(), QStringLiteral("Fläche teilen"));
+        QCOMPARE(Control<QPushButton>(&divide, kCancel)->text(), QStringLiteral("Abbrechen"));
         QCOMPARE(refusal, QStringLiteral("Lumtrak Stock Editor: Geben Sie eine ganze Zahl ein."));
     }
 };

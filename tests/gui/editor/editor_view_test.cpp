@@ -106,6 +106,23 @@ class EditorViewTest : public QObject {
                  2);  // no temporary file left beside them
     }
 
+    void aLargeTextOpensWhole() {
+        // Megabytes of every byte value and line end, in lines of ordinary length.
+        std::string bytes;
+        const std::string awkward = AwkwardBytes();
+        while (bytes.size() < (std::size_t(6) << 20))
+            bytes += "fill 1/2/3 4/5/6 7/8/9 10/11/12 0:0:255 [Left]\r\n" + awkward + "\r\n";
+        TempFolder temp;
+        EditorUnderTest editor;
+        editor.Start({Q(temp.Write("large.stk", bytes))});
+        QCOMPARE(editor.View().Text().size(), bytes.size());
+        QVERIFY(editor.View().Text() == bytes);
+        QVERIFY(!editor.Document().IsModified());
+        // Annotations, which the view does not use, stay hidden: shown, they
+        // make every inserted line be laid out as it comes in.
+        QCOMPARE(editor.View().annotationDisplay(), QsciScintilla::AnnotationHidden);
+    }
+
     void saveRefusesAReadOnlyFileAndOffersSaveAs() {
         TempFolder temp;
         const std::string path = temp.Write("locked.stk", "old");

@@ -69,6 +69,31 @@ TEST(Shift, LaterPassesReadBackWhatTheEarlierOnesWrote) {
     EXPECT_EQ(After(text, result), "Vertex 11 2 3 Vertex 31 2 3 \r\nvertex 7 7 7\r\n");
 }
 
+TEST(Shift, EachRepeatedPassIsOneShiftOfWhatThePassesBeforeItLeft) {
+    // Pass k is a single shift by k times the offset of the text at the
+    // selection as the passes before it left it; a selection that ends inside
+    // a point list reads on into the text after it.
+    const std::string text =
+        "name x\r\nfill 1 2 3 4 5 6\r\nvertex 1 1 1\r\n 7 8 9 10 11 12\r\n[end]\r\n";
+    for (const Selection selection : {Selection{8, 40}, Selection{8, 20}, Selection{8, 27}}) {
+        for (const bool leaveOriginal : {false, true}) {
+            const Point offset{1, -2, 3};
+            const std::size_t length = selection.end - selection.start;
+            const std::string following = text.substr(selection.end);
+            std::string expected = Shift(text, selection, {offset, leaveOriginal}).replacement;
+            for (std::int32_t k = 2; k <= 5; ++k) {
+                const std::string current = expected + following;
+                expected += Shift(current, {0, std::min(length, current.size())},
+                                  {{k * offset.x, k * offset.y, k * offset.z}})
+                                .replacement;
+            }
+            const auto repeated = Shift(text, selection, {offset, leaveOriginal, true, 5});
+            EXPECT_EQ(repeated.replacement, expected) << selection.end << leaveOriginal;
+            EXPECT_EQ(repeated.range, selection);
+        }
+    }
+}
+
 TEST(Shift, RepeatedPassesNeverReadPastTheEndOfTheText) {
     const std::string text = "fill 1 2";
     const auto result = Shift(text, All(text), {{1, 1, 1}, false, true, 3});
