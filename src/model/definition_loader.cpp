@@ -5,6 +5,7 @@
 #include "model/characters.h"
 #include "model/definition_reader.h"
 #include "model/include_cache.h"
+#include "model/load_record.h"
 #include "model/name_directory.h"
 #include "model/texture_registry.h"
 #include "platform/program_folder.h"
@@ -26,6 +27,18 @@ class SourceIncludes final : public IncludeResolver {
     void Resolve(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
                  std::int32_t offZ, const SideMask& sides, bool turned) override {
         ResolveInclude(model, name, offX, offY, offZ, source_, sides, turned, environment_);
+    }
+
+    void Named(const PartStatementRead& statement) override {
+        LoadRecord* record = environment_.record;
+        if (record == nullptr) return;
+        record->PartNamed(statement, {source_.text, source_.key, source_.path});
+        // A moving part is read into no model, only for the record.
+        if (IsMotion(statement.statement) && record->FollowsMotions()) {
+            StockModel unused;
+            ResolveInclude(unused, source_.text.Slice(statement.nameStart, statement.nameEnd), 0, 0,
+                           0, source_, SideMask::AllVisible(), false, environment_);
+        }
     }
 
   private:
@@ -54,8 +67,10 @@ void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const Sid
         if (loading == identity) return;
     }
     environment.chain.push_back(std::move(identity));
+    if (environment.record != nullptr) environment.record->EnterPart();
     Cursor cursor = start;
     Read(model, source, cursor, sides, std::nullopt, offX, offY, offZ, turned, environment);
+    if (environment.record != nullptr) environment.record->LeavePart();
     environment.chain.pop_back();
 }
 
@@ -121,6 +136,45 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
     }
 }
 
+std::optional<FoundDefinition> FindIncludedDefinition(std::string_view lowerName,
+                                                      SourceText& source,
+                                                      LoadEnvironment& environment) {
+    if (auto found = source.Names().Find(lowerName)) return FoundDefinition{nullptr, *found};
+
+    auto& lookup = environment.indexLookup;
+    if (!lookup.done) {
+        lookup.programFolder = IncludeFolder(platform::ProgramFolder());
+        lookup.index = environment.includes.StockIndexIn(lookup.programFolder);
+        lookup.done = true;
+        if (environment.record != nullptr && lookup.index != nullptr) {
+            environment.record->FileRead(environment.includes.StockIndexPath());
+        }
+    }
+    const PartIndex* index = lookup.index;
+    if (index == nullptr) return std::nullopt;
+    // Copied: loading the part may read the index again and replace it.
+    const std::vector<std::string> paths = index->PathsFor(lowerName);
+    for (const std::string& path : paths) {
+        std::shared_ptr<const IncludeFile>& opened = lookup.openedFiles[path];
+        // A file that fails is tried again, and reported, every time.
+        if (!opened) {
+            const auto read = environment.includes.OpenDefinitionFile(
+                lookup.programFolder, path, environment.limits.includedBytes, environment.messages);
+            if (read.tooLarge) {
+                environment.SpendBudget();
+                return std::nullopt;
+            }
+            opened = read.file;
+        }
+        std::shared_ptr<const IncludeFile> file = opened;
+        if (!file) continue;
+        if (environment.record != nullptr) environment.record->FileRead(file->path);
+        if (auto found = file->names.Find(lowerName))
+            return FoundDefinition{std::move(file), *found};
+    }
+    return std::nullopt;
+}
+
 void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
                     std::int32_t offZ, SourceText& source, const SideMask& sides, bool turned,
                     LoadEnvironment& environment) {
@@ -135,41 +189,22 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
         turned = !turned;
     }
 
-    if (auto found = source.Names().Find(wanted)) {
-        LoadIncluded(model, source, *found, sides, offX, offY, offZ, turned, environment);
+    const auto found = FindIncludedDefinition(wanted, source, environment);
+    if (!found) return;
+    if (!found->file) {
+        if (environment.record != nullptr) {
+            environment.record->PartFound({source.text, source.key, source.path}, found->start);
+        }
+        LoadIncluded(model, source, found->start, sides, offX, offY, offZ, turned, environment);
         return;
     }
-
-    auto& lookup = environment.indexLookup;
-    if (!lookup.done) {
-        lookup.programFolder = IncludeFolder(platform::ProgramFolder());
-        lookup.index = environment.includes.StockIndexIn(lookup.programFolder);
-        lookup.done = true;
+    const IncludeFile& file = *found->file;
+    SourceText fileSource{file.text, file.sourceKey, &file.names, file.path};
+    if (environment.record != nullptr) {
+        environment.record->PartFound({fileSource.text, fileSource.key, fileSource.path},
+                                      found->start);
     }
-    const PartIndex* index = lookup.index;
-    if (index == nullptr) return;
-    // Copied: loading the part may read the index again and replace it.
-    const std::vector<std::string> paths = index->PathsFor(wanted);
-    for (const std::string& path : paths) {
-        std::shared_ptr<const IncludeFile>& opened = lookup.openedFiles[path];
-        // A file that fails is tried again, and reported, every time.
-        if (!opened) {
-            const auto read = environment.includes.OpenDefinitionFile(
-                lookup.programFolder, path, environment.limits.includedBytes, environment.messages);
-            if (read.tooLarge) {
-                environment.SpendBudget();
-                return;
-            }
-            opened = read.file;
-        }
-        const std::shared_ptr<const IncludeFile> file = opened;
-        if (!file) continue;
-        if (auto found = file->names.Find(wanted)) {
-            SourceText fileSource{file->text, file->sourceKey, &file->names};
-            LoadIncluded(model, fileSource, *found, sides, offX, offY, offZ, turned, environment);
-            return;
-        }
-    }
+    LoadIncluded(model, fileSource, found->start, sides, offX, offY, offZ, turned, environment);
 }
 
 void LoadDefinitionAt(StockModel& model, const DefinitionText& text, TextSelection selection,

@@ -40,6 +40,16 @@ std::string CollectAboveBlank(const DefinitionText& text, Cursor& cursor) {
     return Collect(text, cursor, [](char c) { return !IsAboveBlank(c); });
 }
 
+// The statement at start whose name, read from nameFrom, is name: the name's
+// place without the blanks and tabs at either end.
+PartStatementRead PartNamedBy(Statement statement, Cursor start, Cursor nameFrom,
+                              std::string_view name) {
+    const std::size_t first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {statement, start, nameFrom, nameFrom};
+    const std::size_t last = name.find_last_not_of(" \t");
+    return {statement, start, nameFrom + first, nameFrom + last + 1};
+}
+
 }  // namespace
 
 HighlightLines LinesOf(const DefinitionText& text, TextSelection selection) {
@@ -286,6 +296,7 @@ void DefinitionReader::ReadColourAlias() {
 }
 
 void DefinitionReader::ReadInclude(Statement statement) {
+    const Cursor start = cursor_;
     StepOverWord(statement);
     Skip();
     const std::int32_t x = Placement::Offset(offX_, Read(), placement_.planeDivisor);
@@ -315,22 +326,28 @@ void DefinitionReader::ReadInclude(Statement statement) {
                 ++cursor_;
         }
     }
+    const Cursor nameFrom = cursor_;
     const std::string name = Collect(
         text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#' || c == '['; });
     if (text_[cursor_] == '[') ReadSides(sides);
 
+    includes_.Named(PartNamedBy(statement, start, nameFrom, name));
     const std::int32_t savedLength = model_.length;
     includes_.Resolve(model_, platform::Trim(name, " \t"), x, y, z, sides, turned_);
     model_.length = savedLength;
 }
 
 void DefinitionReader::ReadMotion(Statement statement) {
+    const Cursor start = cursor_;
     StepOverWord(statement);
     const int values = statement == Statement::Motion1 ? 3 : 6;
     Skip();
     for (int i = 0; i < values; ++i)
         Skip();
-    Collect(text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#'; });
+    const Cursor nameFrom = cursor_;
+    const std::string name =
+        Collect(text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#'; });
+    includes_.Named(PartNamedBy(statement, start, nameFrom, name));
 }
 
 void DefinitionReader::ReadCab(Statement statement) {

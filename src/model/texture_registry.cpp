@@ -32,26 +32,61 @@ std::int16_t TextureRegistry::InternTexture(std::string_view fileName, std::stri
 }
 
 void TextureRegistry::LoadTextureObject(Entry& entry) {
-    if (loader_ == nullptr || entry.texture) return;
+    if (loader_ == nullptr) return;
+    entry.usedInLoad = load_;
+    if (entry.texture) return;
     static constexpr std::array kPlaces{Place::EntryFolder, Place::DocumentFolder, Place::Textures};
-    entry.texture = Load(entry, kPlaces, Share::Yes);
+    entry.texture = Load(entry, kPlaces, Share::Yes, entry.source);
 }
 
 std::unique_ptr<TextureObject> TextureRegistry::LoadPrivateTexture(const Entry& entry) {
     if (loader_ == nullptr) return nullptr;
     static constexpr std::array kPlaces{Place::EntryFolder, Place::Textures};
-    return Load(entry, kPlaces, Share::No);
+    std::optional<Entry::Source> source;
+    auto texture = Load(entry, kPlaces, Share::No, source);
+    if (source) privateFiles_.push_back(std::move(source->path));
+    return texture;
 }
 
 void TextureRegistry::StartLoad() {
     lookup_.Forget();
     leftOut_.clear();
+    ++load_;
+    privateFiles_.clear();
+}
+
+std::vector<std::string> TextureRegistry::FilesUsedInLoad() const {
+    std::vector<std::string> files;
+    std::unordered_set<std::string> known;
+    auto add = [&](const std::string& path) {
+        if (!path.empty() && known.insert(path).second) files.push_back(path);
+    };
+    for (const Entry& entry : entries_) {
+        if (entry.usedInLoad == load_ && entry.source) add(entry.source->path);
+    }
+    for (const std::string& path : privateFiles_)
+        add(path);
+    return files;
+}
+
+void TextureRegistry::ForgetChangedTextures() {
+    for (Entry& entry : entries_) {
+        if (!entry.texture || !entry.source) continue;
+        const Entry::Source& source = *entry.source;
+        if (source.trusted && platform::IdentifyFile(source.path) == source.identity) continue;
+        std::erase_if(byFile_,
+                      [&](const auto& shown) { return shown.second == entry.texture.get(); });
+        totalBytes_ -= std::min(totalBytes_, source.countedBytes);
+        entry.texture.reset();
+        entry.source.reset();
+    }
 }
 
 std::unique_ptr<TextureObject> TextureRegistry::Load(const Entry& entry,
-                                                     std::span<const Place> places, Share share) {
+                                                     std::span<const Place> places, Share share,
+                                                     std::optional<Entry::Source>& source) {
     for (const Place place : places) {
-        if (auto texture = LoadFrom(FolderOf(place, entry), entry, share)) return texture;
+        if (auto texture = LoadFrom(FolderOf(place, entry), entry, share, source)) return texture;
     }
     return nullptr;
 }
@@ -71,7 +106,8 @@ platform::Folder TextureRegistry::FolderOf(Place place, const Entry& entry) {
 }
 
 std::unique_ptr<TextureObject> TextureRegistry::LoadFrom(const platform::Folder& folder,
-                                                         const Entry& entry, Share share) {
+                                                         const Entry& entry, Share share,
+                                                         std::optional<Entry::Source>& source) {
     std::string name = entry.fileName;
     std::replace(name.begin(), name.end(), '\\', '/');
     std::error_code error;
@@ -79,7 +115,12 @@ std::unique_ptr<TextureObject> TextureRegistry::LoadFrom(const platform::Folder&
     const platform::FileDescriptor file = lookup_.OpenFile(folder, name, error, &size);
     if (!file.IsOpen()) return nullptr;
 
+    const std::int64_t readAt = platform::WallClockNanoseconds();
     const auto identity = platform::IdentifyOpenFile(file.Get());
+    if (identity) {
+        source = Entry::Source{platform::RealPathOf(file.Get()).value_or(name), *identity,
+                               platform::IdentityTellsChanges(*identity, readAt), 0};
+    }
     std::optional<FileKey> key;
     if (identity) {
         key = FileKey{identity->device, identity->inode, identity->size,
@@ -112,6 +153,7 @@ std::unique_ptr<TextureObject> TextureRegistry::LoadFrom(const platform::Folder&
     }
     if (share == Share::Yes) {
         totalBytes_ += loaded.texture->PictureBytes();
+        if (source) source->countedBytes = loaded.texture->PictureBytes();
         if (key) byFile_.emplace(*key, loaded.texture.get());
     }
     return std::move(loaded.texture);
