@@ -18,6 +18,7 @@ class CChildFrame;
 class CLumtrakStockEditorApp;
 class CLumtrakStockEditorView;
 class FindReplaceDialog;
+class PartTools;
 
 // The main window: the document windows in a multiple-document area, the menu
 // bar of the active document's type, toolbar 128 and the status bar with its
@@ -65,6 +66,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void UpdateCommandStates();
 
     void ShowFindReplace(CLumtrakStockEditorView& view, bool replace);
+    // Go to Part, Find Uses, the Parts dock and completion.
+    PartTools& Parts() const { return *partTools_; }
 
     bool OnCommand(Command command) override;
     std::optional<CommandState> CommandUpdate(Command command) override;
@@ -125,6 +128,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     int menuShown_ = 0;
     QList<QAction*> commandActions_;
     FindReplaceDialog* findReplace_ = nullptr;
+    PartTools* partTools_ = nullptr;
     // The caption that UpdateFrameTitle gave this window.
     QString frameTitle_;
     bool frameModified_ = false;

@@ -47,6 +47,12 @@ MenuDefinition EditMenu() {
                 {C::None, nullptr},
                 {C::EditFind, QT_TRANSLATE_NOOP("Menu", "&Find...")},
                 {C::EditReplace, QT_TRANSLATE_NOOP("Menu", "R&eplace...")},
+                {C::None, nullptr},
+                {C::GoToPart, QT_TRANSLATE_NOOP("Menu", "&Go to Part\tF12")},
+                {C::FindPartUses, QT_TRANSLATE_NOOP("Menu", "Find Uses of This Part\tShift+F12")},
+                {C::NavigateBack, QT_TRANSLATE_NOOP("Menu", "&Back\tAlt+Left")},
+                {C::NavigateForward, QT_TRANSLATE_NOOP("Menu", "For&ward\tAlt+Right")},
+                {C::CompleteName, QT_TRANSLATE_NOOP("Menu", "Complete &Name\tCtrl+Space")},
             }};
 }
 
@@ -55,6 +61,7 @@ MenuDefinition ViewMenu() {
             {
                 {C::ViewToolbar, QT_TRANSLATE_NOOP("Menu", "&Toolbar")},
                 {C::ViewStatusBar, QT_TRANSLATE_NOOP("Menu", "&Status Bar")},
+                {C::ViewParts, QT_TRANSLATE_NOOP("Menu", "&Parts")},
             }};
 }
 
@@ -195,6 +202,11 @@ std::vector<Accelerator> AcceleratorResource() {
         {C::RefreshPreview, QKeySequence(Qt::Key_F5)},
         {C::NextPane, QKeySequence(Qt::Key_F6)},
         {C::PreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+        {C::GoToPart, QKeySequence(Qt::Key_F12)},
+        {C::FindPartUses, QKeySequence(Qt::SHIFT | Qt::Key_F12)},
+        {C::NavigateBack, QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {C::NavigateForward, QKeySequence(Qt::ALT | Qt::Key_Right)},
+        {C::CompleteName, QKeySequence(Qt::CTRL | Qt::Key_Space)},
     };
 }
 

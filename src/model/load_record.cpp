@@ -14,6 +14,7 @@ TextPlace LoadRecord::PlaceIn(const RecordedText& in, Cursor offset) {
 }
 
 void LoadRecord::PartNamed(const PartStatementRead& statement, const RecordedText& in) {
+    if (!KeepsParts()) return;
     PartNode node;
     node.statement = statement.statement;
     node.name = std::string(in.text.Slice(statement.nameStart, statement.nameEnd));
@@ -33,6 +34,7 @@ void LoadRecord::PartFound(const RecordedText& in, Cursor start) {
 }
 
 void LoadRecord::EnterPart() {
+    if (!KeepsParts()) return;
     // A part that is entered without being named (never, from the loader)
     // keeps its statements with its includer.
     open_.push_back(named_ != nullptr ? named_ : open_.back());
@@ -40,6 +42,7 @@ void LoadRecord::EnterPart() {
 }
 
 void LoadRecord::LeavePart() {
+    if (!KeepsParts()) return;
     if (open_.size() > 1) open_.pop_back();
     named_ = nullptr;
 }

@@ -46,12 +46,17 @@ struct RecordedText {
 // The loader fills it when its environment holds one.
 class LoadRecord {
   public:
-    // followMotions: the parts of "motion" statements, which the model does not
-    // place, are looked up and read too (into no model), so that they show
-    // with their own parts.
-    explicit LoadRecord(bool followMotions = false) : followMotions_(followMotions) {}
+    enum class Keeps {
+        Files,  // only the files
+        Parts,  // and the parts
+        // and the parts of "motion" statements, which the model does not place:
+        // looked up and read (into no model), so that they show with their parts
+        PartsAndMotions,
+    };
+    explicit LoadRecord(Keeps keeps = Keeps::Parts) : keeps_(keeps) {}
 
-    bool FollowsMotions() const { return followMotions_; }
+    bool KeepsParts() const { return keeps_ != Keeps::Files; }
+    bool FollowsMotions() const { return keeps_ == Keeps::PartsAndMotions; }
     // The files the load read, each once, in the order first read.
     const std::vector<std::string>& Files() const { return files_; }
     // The parts named by the definition that the load started from.
@@ -71,7 +76,7 @@ class LoadRecord {
   private:
     TextPlace PlaceIn(const RecordedText& in, Cursor offset);
 
-    bool followMotions_;
+    Keeps keeps_;
     std::vector<std::string> files_;
     std::unordered_set<std::string> known_;
     PartNode root_;

@@ -11,7 +11,7 @@ PartTree LoadPartTree(std::string_view text, model::Cursor pos,
     const model::DefinitionText definitions(text);
     const model::Cursor start = model::FindDefinitionStart(definitions, pos);
 
-    model::LoadRecord record(true);
+    model::LoadRecord record(model::LoadRecord::Keeps::PartsAndMotions);
     model::LoadRecord* const previous = std::exchange(environment.record, &record);
     model::StockModel stock;
     model::LoadDefinitionAt(stock, definitions, {pos, pos}, false, environment);

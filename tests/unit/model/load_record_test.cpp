@@ -32,9 +32,10 @@ timespec ModifiedOf(const std::string& path) {
 
 class LoadRecordTest : public LoaderTest {
   protected:
-    LoadRecord& LoadRecorded(std::string bytes, bool followMotions = false) {
+    LoadRecord& LoadRecorded(std::string bytes,
+                             LoadRecord::Keeps keeps = LoadRecord::Keeps::Parts) {
         text_ = std::move(bytes);
-        record_ = std::make_unique<LoadRecord>(followMotions);
+        record_ = std::make_unique<LoadRecord>(keeps);
         LoadEnvironment environment(messages, textures, includes);
         environment.record = record_.get();
         StockModel stock;
@@ -99,13 +100,18 @@ TEST_F(LoadRecordTest, NamesEachPartWhereItStandsAndWhereItWasFound) {
 
     EXPECT_EQ(record.Files(),
               (std::vector<std::string>{Real(programFolder / "Stock Index"), bogieFile}));
+    // A record of the files alone has the same files and no parts.
+    const std::vector<std::string> read = record.Files();
+    const LoadRecord& files = LoadRecorded(loco, LoadRecord::Keeps::Files);
+    EXPECT_EQ(files.Files(), read);
+    EXPECT_TRUE(files.Parts().empty());
 }
 
 TEST_F(LoadRecordTest, FollowsMotionsWhenAskedAndEndsAtCycles) {
     const std::string text =
         "name Top\nmotion2 1 2 3 4 5 6 Rod\n[end]\n"
         "name Rod\ninclude 0 0 0 Top\n[end]\n";
-    const LoadRecord& record = LoadRecorded(text, true);
+    const LoadRecord& record = LoadRecorded(text, LoadRecord::Keeps::PartsAndMotions);
     ASSERT_EQ(record.Parts().size(), 1u);
     const PartNode& rod = record.Parts()[0];
     EXPECT_EQ(rod.statement, Statement::Motion2);
