@@ -326,7 +326,7 @@ void DefinitionReader::ReadInclude(Statement statement) {
                 ++cursor_;
         }
     }
-    const Cursor nameFrom = cursor_;
+    const Cursor nameFrom = std::min(cursor_, end_);  // a field may end past the end
     const std::string name = Collect(
         text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#' || c == '['; });
     if (text_[cursor_] == '[') ReadSides(sides);
@@ -344,7 +344,7 @@ void DefinitionReader::ReadMotion(Statement statement) {
     Skip();
     for (int i = 0; i < values; ++i)
         Skip();
-    const Cursor nameFrom = cursor_;
+    const Cursor nameFrom = std::min(cursor_, end_);  // a field may end past the end
     const std::string name =
         Collect(text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#'; });
     includes_.Named(PartNamedBy(statement, start, nameFrom, name));

@@ -32,12 +32,20 @@ Cursor TextLines::LineStart(std::size_t line) const {
 }
 
 std::size_t LineOf(std::string_view text, Cursor pos) {
-    std::size_t line = 1;
-    // A "\r\n" counts once, also when pos lies between its two bytes.
-    ForEachLineStart(text, pos, [&](Cursor start) {
-        if (start <= pos) ++line;
-    });
-    return line;
+    return 1 + LineEndsBetween(text, 0, pos);
+}
+
+std::size_t LineEndsBetween(std::string_view text, Cursor from, Cursor to) {
+    to = std::min(to, text.size());
+    if (from >= to) return 0;
+    const std::string_view range = text.substr(from, to - from);
+    std::size_t ends = std::size_t(std::count(range.begin(), range.end(), '\n'));
+    for (std::size_t cr = range.find('\r'); cr != std::string_view::npos;
+         cr = range.find('\r', cr + 1)) {
+        // A "\r\n" counts once, by its "\n", also when to lies between them.
+        if (from + cr + 1 >= text.size() || text[from + cr + 1] != '\n') ++ends;
+    }
+    return ends;
 }
 
 }  // namespace lumtrak::model

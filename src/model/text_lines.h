@@ -28,4 +28,8 @@ class TextLines {
 // The line that holds pos, counted without keeping the lines.
 std::size_t LineOf(std::string_view text, Cursor pos);
 
+// How many lines end in [from, to) of text: every "\n", and every "\r" that
+// no "\n" follows.
+std::size_t LineEndsBetween(std::string_view text, Cursor from, Cursor to);
+
 }  // namespace lumtrak::model

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,13 @@ DefinitionOutline OutlineDefinition(std::string_view text, model::Cursor start);
 // its start (the start of the text, and just after each "[end]") as
 // OutlineDefinition reads it, so each byte is read once. In text order.
 std::vector<model::PartStatementRead> PartStatementsIn(std::string_view text);
+
+// Those of PartStatementsIn whose name stands on a line that holds one of the
+// positions (ascending): a statement's word and name share its line, so each
+// definition is read only up to the end of the last such line in it, and a
+// definition without one not at all.
+std::vector<model::PartStatementRead> PartStatementsOnLines(
+    std::string_view text, std::span<const model::Cursor> positions);
 
 // The statement of the definition holding pos whose word, name or the text
 // between them holds pos (its name's end included); none when pos lies on

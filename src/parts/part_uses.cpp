@@ -1,8 +1,9 @@
 #include "parts/part_uses.h"
 
 #include <algorithm>
-#include <functional>
+#include <array>
 #include <set>
+#include <span>
 #include <utility>
 
 #include "model/characters.h"
@@ -20,33 +21,35 @@ namespace {
 using model::Cursor;
 using FileKey = std::pair<std::uint64_t, std::uint64_t>;  // device, inode
 
-// A quick test of whether bytes hold the name at all (any case), so that only
-// the few files that may name the part are read statement by statement.
+// Finds the name (any case) in the bytes of a file, so that only the lines
+// that hold it are read statement by statement: a search that skips by the
+// byte under the name's last letter, as far as the name allows.
 class NameFilter {
   public:
-    explicit NameFilter(std::string lowerName)
-        : name_(std::move(lowerName)),
-          searcher_(name_.begin(), name_.end(), LowerHash{}, EqualIgnoringCase{}) {}
+    explicit NameFilter(std::string lowerName) : name_(std::move(lowerName)) {
+        skip_.fill(name_.size());
+        for (std::size_t i = 0; i + 1 < name_.size(); ++i)
+            skip_[static_cast<unsigned char>(name_[i])] = name_.size() - 1 - i;
+    }
 
-    bool MayHold(std::string_view bytes) const {
-        return std::search(bytes.begin(), bytes.end(), searcher_) != bytes.end();
+    // Where bytes hold the name, in order.
+    std::vector<Cursor> Places(std::string_view bytes) const {
+        std::vector<Cursor> places;
+        const std::size_t length = name_.size();
+        if (length == 0) return places;
+        for (std::size_t at = 0; at + length <= bytes.size();) {
+            std::size_t i = length;
+            while (i > 0 && model::ToLowerAscii(bytes[at + i - 1]) == name_[i - 1])
+                --i;
+            if (i == 0) places.push_back(at);
+            at += skip_[static_cast<unsigned char>(model::ToLowerAscii(bytes[at + length - 1]))];
+        }
+        return places;
     }
 
   private:
-    struct LowerHash {
-        std::size_t operator()(char c) const {
-            return static_cast<unsigned char>(model::ToLowerAscii(c));
-        }
-    };
-    struct EqualIgnoringCase {
-        bool operator()(char a, char b) const {
-            return model::ToLowerAscii(a) == model::ToLowerAscii(b);
-        }
-    };
-
     std::string name_;
-    std::boyer_moore_horspool_searcher<std::string::const_iterator, LowerHash, EqualIgnoringCase>
-        searcher_;
+    std::array<std::size_t, 256> skip_{};
 };
 
 std::string_view LineAround(std::string_view text, Cursor pos) {
@@ -56,24 +59,42 @@ std::string_view LineAround(std::string_view text, Cursor pos) {
     return text.substr(start, end - start);
 }
 
-// Adds the uses of name in text.
-void CollectUses(std::string_view text, const std::string& lowerName, std::string_view path,
-                 int openText, std::vector<PartUse>& uses) {
-    std::optional<model::TextLines> lines;
-    for (const auto& statement : PartStatementsIn(text)) {
+// Counts lines forward through a text, for positions asked in order.
+class LineCounter {
+  public:
+    explicit LineCounter(std::string_view text) : text_(text) {}
+
+    std::size_t LineOf(Cursor pos) {
+        line_ += model::LineEndsBetween(text_, at_, pos);
+        at_ = std::max(at_, pos);
+        return line_;
+    }
+
+  private:
+    std::string_view text_;
+    Cursor at_ = 0;
+    std::size_t line_ = 1;
+};
+
+// Adds the uses of name in text, which holds the name at places.
+void CollectUses(std::string_view text, std::span<const Cursor> places,
+                 const std::string& lowerName, std::string_view path, int openText,
+                 std::vector<PartUse>& uses) {
+    LineCounter lines(text);
+    for (const auto& statement : PartStatementsOnLines(text, places)) {
         const std::string_view written =
             model::DefinitionText(text).Slice(statement.nameStart, statement.nameEnd);
         if (written.empty() || LookupName(written) != lowerName) continue;
-        if (!lines) lines.emplace(text);
         PartUse use;
         use.path = std::string(path);
         use.openText = openText;
         use.statement = statement.statement;
         use.name = std::string(written);
         use.offset = statement.nameStart;
-        use.line = lines->LineOf(statement.nameStart);
-        use.column = statement.nameStart - lines->LineStart(use.line) + 1;
-        use.lineText = std::string(LineAround(text, statement.nameStart));
+        use.line = lines.LineOf(statement.nameStart);
+        const std::string_view line = LineAround(text, statement.nameStart);
+        use.column = statement.nameStart - Cursor(line.data() - text.data()) + 1;
+        use.lineText = std::string(line);
         uses.push_back(std::move(use));
     }
 }
@@ -81,21 +102,23 @@ void CollectUses(std::string_view text, const std::string& lowerName, std::strin
 // Searches the files of the stock trees that the walk hands on.
 class TreeSearch final : public stockindex::StockTreeVisitor {
   public:
-    TreeSearch(const std::string& lowerName, std::set<FileKey> open, PartUses& result)
-        : lowerName_(lowerName), filter_(lowerName), open_(std::move(open)), result_(result) {}
+    TreeSearch(const std::string& lowerName, const NameFilter& filter, std::set<FileKey> open,
+               PartUses& result)
+        : lowerName_(lowerName), filter_(filter), open_(std::move(open)), result_(result) {}
 
     void File(const std::string& path, std::string_view content) override {
         ++result_.filesSearched;
-        if (!filter_.MayHold(content)) return;
+        const std::vector<Cursor> places = filter_.Places(content);
+        if (places.empty()) return;
         if (const auto identity = platform::IdentifyFile(path)) {
             if (open_.contains({identity->device, identity->inode})) return;
         }
-        CollectUses(content, lowerName_, path, -1, result_.uses);
+        CollectUses(content, places, lowerName_, path, -1, result_.uses);
     }
 
   private:
     const std::string& lowerName_;
-    NameFilter filter_;
+    const NameFilter& filter_;
     std::set<FileKey> open_;
     PartUses& result_;
 };
@@ -112,16 +135,18 @@ PartUses FindPartUses(std::string_view name, std::span<const OpenText> open,
     const std::string lowerName = LookupName(name);
     if (lowerName.empty()) return result;
 
+    const NameFilter filter(lowerName);
     std::set<FileKey> openFiles;
     for (std::size_t i = 0; i < open.size(); ++i) {
-        CollectUses(open[i].text, lowerName, open[i].path, int(i), result.uses);
+        CollectUses(open[i].text, filter.Places(open[i].text), lowerName, open[i].path, int(i),
+                    result.uses);
         if (open[i].path.empty()) continue;
         if (const auto identity = platform::IdentifyFile(open[i].path)) {
             openFiles.insert({identity->device, identity->inode});
         }
     }
 
-    TreeSearch search(lowerName, std::move(openFiles), result);
+    TreeSearch search(lowerName, filter, std::move(openFiles), result);
     platform::RecordingMessageSink messages;
     platform::NullStatusSink status;
     stockindex::WalkStockTrees(programFolder, search, messages, status, result.notes);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "editor/d3d_preview.h"
 #include "editor/editor_fixture.h"
 #include "editor/name_completion.h"
 #include "editor/part_tools.h"
@@ -258,6 +259,30 @@ class EditorPartsTest : public QObject {
         preview->paints = 0;
         package.folder.Write("Stock/Parts/bogie.stk", bytes);
         QTRY_COMPARE_WITH_TIMEOUT(preview->paints, 1, 2000);
+    }
+
+    void theThreeDPreviewBuildsAnewWhenAPartOrATextureChanges() {
+        testing::ModalWatchdog watchdog;
+        SamplePackage package;
+        EditorUnderTest editor;
+        editor.Start({package.Path("Stock/Locomotives/Class40.stk")});
+        CLumtrakStockEditorView& loco = editor.View();
+        loco.OnCommand(Command::D3DPreview);
+        D3DPreview* preview = loco.m_pD3DPreview;
+        QVERIFY(preview);
+        preview->resize(320, 240);
+        QVERIFY(QTest::qWaitFor([&] { return preview->Session().Engine() != nullptr; }, 5000));
+        const QStringList watched = preview->FileWatch().Watched();
+        for (const char* file : {"Stock Index", "Stock/Parts/bogie.stk", "Stock/Parts/axle.stk",
+                                 "Textures/grille.bmp", "Textures/numberplate#.bmp"}) {
+            QVERIFY2(watched.contains(QString::fromStdString(package.Real(file))), file);
+        }
+
+        // A texture written again (the same bytes): the scene is built anew.
+        const preview3d::ScenePart* before = preview->Session().TopPart();
+        const std::string grille = package.Real("Textures/grille.bmp");
+        package.folder.Write("Textures/grille.bmp", testing::ReadFileBytes(grille));
+        QTRY_VERIFY_WITH_TIMEOUT(preview->Session().TopPart() != before, 2000);
     }
 };
 

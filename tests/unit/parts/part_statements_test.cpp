@@ -33,11 +33,20 @@ TEST(PartStatements, AreReadAsTheLoaderReadsThem) {
     EXPECT_EQ(NamesOf(text),
               (std::vector<std::string>{"Bogie", "Axle", "Trailing", "!Rod", "After", "3 Split"}));
     const auto statements = PartStatementsIn(text);
+    ASSERT_EQ(statements.size(), 6u);
     EXPECT_EQ(statements[0].statement, Statement::Include);
     EXPECT_EQ(statements[0].start, text.find("include"));
     EXPECT_EQ(statements[1].statement, Statement::Wheel);
     EXPECT_EQ(statements[2].statement, Statement::Tilt);
     EXPECT_EQ(statements[3].statement, Statement::Motion3);
+}
+
+TEST(PartStatements, AValueThatRunsToTheEndLeavesAnEmptyNameAtTheEnd) {
+    const std::string text = "include 0 0 \x10 Cl";
+    const auto statements = PartStatementsIn(text);
+    ASSERT_EQ(statements.size(), 1u);
+    EXPECT_EQ(statements[0].nameStart, text.size());
+    EXPECT_EQ(statements[0].nameEnd, text.size());
 }
 
 TEST(PartStatements, TheOneUnderAPositionIsThatOfItsLineFromWordToName) {
