@@ -347,16 +347,16 @@ class EditorToolsTest : public QObject {
     void cylinderStepsStopWhereThePanelsWouldPassAMillionLines() {
         CCylinderDialog cylinder;
         cylinder.show();
-        Check(&cylinder, 1011);  // the mantle
-        Check(&cylinder, 1013);  // End A's fan
-        SetField(&cylinder, 1012, "100000000");
+        Check(&cylinder, CCylinderDialog::kMantle);
+        Check(&cylinder, CCylinderDialog::kEndASolid);
+        SetField(&cylinder, CCylinderDialog::kSteps, "100000000");
         QCOMPARE(RefusalOnOk(cylinder),
                  QStringLiteral("Lumtrak Stock Editor: Please enter an integer between 0 and "
                                 "500000."));
         QVERIFY(cylinder.isVisible());
-        SetField(&cylinder, 1012, "-3");
+        SetField(&cylinder, CCylinderDialog::kSteps, "-3");
         QVERIFY(!RefusalOnOk(cylinder).isEmpty());
-        SetField(&cylinder, 1012, "500000");
+        SetField(&cylinder, CCylinderDialog::kSteps, "500000");
         QCOMPARE(RefusalOnOk(cylinder), QString());
         QCOMPARE(cylinder.Parameters().steps, 500000);
     }
