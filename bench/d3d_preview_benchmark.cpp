@@ -1,12 +1,14 @@
-// How fast the editor's 3D preview window answers a scroll bar and steps its
-// animation: each frame is the whole path from the bar or the timer to the
-// picture in the window (camera, render, paint), under the offscreen platform.
+// How fast the editor's 3D preview window answers a scroll bar, a mouse drag
+// and steps its animation: each frame is the whole path from the bar, the
+// mouse or the timer to the picture in the window (camera, render, paint),
+// under the offscreen platform.
 // frames/s counts frames a second of wall time: the renderer works on every
 // core inside a frame. Run: build/default/bench/lumtrak_d3d_preview_benchmark
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <filesystem>
@@ -64,24 +66,46 @@ void Report(benchmark::State& state, D3DPreview* preview) {
     state.SetLabel(std::to_string(size.width()) + "x" + std::to_string(size.height()));
 }
 
-// The angle bar's arrow clicked, and the window repainted at once.
-void BM_ScrollBarRerender(benchmark::State& state) {
-    const std::string path = (std::filesystem::temp_directory_path() / "d3d_bench.stk").string();
-    std::ofstream(path) << "length 600\n";
-    PreviewUnderTest window(QString::fromStdString(path), {});
-    D3DPreview* preview = window.preview;
-    if (!preview || !preview->Session().Engine()) {
-        state.SkipWithError("no preview");
-        return;
-    }
-    // The 3D renderer benchmark's boxes, hung into the preview's scene.
+// The 3D renderer benchmark's boxes, hung into the preview's scene; gives the
+// number of faces.
+std::size_t HangBoxes(D3DPreview& preview) {
     static auto workload = bench::MakeRenderWorkload(kFaces, kWidth, kHeight);
     std::size_t faces = 0;
     for (const auto& frame : workload->scene->GetChildren()) {
         for (const auto& mesh : frame->GetVisuals()) {
-            preview->Session().Engine()->CreateFrame()->AddVisual(mesh);
+            preview.Session().Engine()->CreateFrame()->AddVisual(mesh);
             faces += mesh->GetFaces().size();
         }
+    }
+    return faces;
+}
+
+// A nearly empty definition in the temporary folder; its path.
+QString WriteBenchDefinition() {
+    const std::string path = (std::filesystem::temp_directory_path() / "d3d_bench.stk").string();
+    std::ofstream(path) << "length 600\n";
+    return QString::fromStdString(path);
+}
+
+// A window on that definition, with the boxes in its scene.
+struct BoxesUnderTest {
+    BoxesUnderTest() : path(WriteBenchDefinition()), window(path, {}) {
+        if (window.preview && window.preview->Session().Engine())
+            faces = HangBoxes(*window.preview);
+    }
+    ~BoxesUnderTest() { std::filesystem::remove(path.toStdString()); }
+    QString path;
+    PreviewUnderTest window;
+    std::size_t faces = 0;
+};
+
+// The angle bar's arrow clicked, and the window repainted at once.
+void BM_ScrollBarRerender(benchmark::State& state) {
+    BoxesUnderTest boxes;
+    D3DPreview* preview = boxes.window.preview;
+    if (!preview || !preview->Session().Engine()) {
+        state.SkipWithError("no preview");
+        return;
     }
     QScrollBar* bar = preview->Bar(preview3d::ScrollBar::Angle);
     bool forward = true;
@@ -92,10 +116,64 @@ void BM_ScrollBarRerender(benchmark::State& state) {
         preview->RenderingWindow()->repaint();
     }
     Report(state, preview);
-    state.counters["faces"] = double(faces);
-    std::filesystem::remove(path);
+    state.counters["faces"] = double(boxes.faces);
 }
 BENCHMARK(BM_ScrollBarRerender)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+// A left-button drag across the picture, as a mouse reports it: four moves of
+// five pixels arrive between two repaints, and the event loop renders the
+// picture once for them, where the last move left the camera. renders/frame
+// stays 1 when the moves are coalesced into one render.
+void BM_MouseDrag(benchmark::State& state) {
+    BoxesUnderTest boxes;
+    D3DPreview* preview = boxes.window.preview;
+    if (!preview || !preview->Session().Engine()) {
+        state.SkipWithError("no preview");
+        return;
+    }
+    preview->OnCommand(D3DPreview::kStopAnimation);
+    QWidget* area = preview->RenderingWindow();
+    const auto send = [&](QEvent::Type type, int x, Qt::MouseButtons held) {
+        const QPointF at(x, kHeight / 2);
+        QCoreApplication::postEvent(
+            area, new QMouseEvent(type, at, area->mapToGlobal(at),
+                                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                                  Qt::NoModifier));
+    };
+    constexpr int kMovesPerFrame = 4;
+    constexpr int kStep = 5;
+    int x = kWidth / 2;
+    send(QEvent::MouseButtonPress, x, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const std::uint64_t rendersBefore = preview->Renders();
+    int sense = 1;
+    for (auto _ : state) {
+        const std::uint64_t before = preview->Renders();
+        for (int i = 0; i < kMovesPerFrame; ++i) {
+            x += sense * kStep;
+            send(QEvent::MouseMove, x, Qt::LeftButton);
+        }
+        // Back and forth across the middle, within the angle bar's range.
+        if (std::abs(x - kWidth / 2) >= 100) sense = -sense;
+        // The event loop runs until it has rendered (no sleeping in between,
+        // which would count as the window's time).
+        QElapsedTimer waited;
+        waited.start();
+        while (preview->Renders() == before && waited.elapsed() < 1000)
+            QCoreApplication::processEvents();
+        if (preview->Renders() == before) {
+            state.SkipWithError("no render");
+            break;
+        }
+    }
+    send(QEvent::MouseButtonRelease, x, Qt::NoButton);
+    QCoreApplication::processEvents();
+    Report(state, preview);
+    state.counters["faces"] = double(boxes.faces);
+    state.counters["renders/frame"] = double(preview->Renders() - rendersBefore) /
+                                      double(std::max<std::int64_t>(1, state.iterations()));
+}
+BENCHMARK(BM_MouseDrag)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 
 // One animation step of the sample locomotive: the scene tree placed for the
 // next tick and the window repainted, as the 25 ms timer does.

@@ -1,5 +1,3 @@
-#include <QImage>
-
 #include "cli/cli_messages.h"
 #include "cli/command.h"
 #include "cli/common_options.h"
@@ -8,9 +6,8 @@
 #include "model/wrapping.h"
 #include "platform/tick_source.h"
 #include "preview2d/drawing.h"
+#include "preview2d/raster_canvas.h"
 #include "preview2d/recording_canvas.h"
-#include "qtshell/offscreen_gui.h"
-#include "qtshell/preview_bitmap.h"
 #include "stockindex/stock_index.h"
 
 namespace lumtrak::cli {
@@ -69,12 +66,13 @@ std::pair<int, int> FrameSizeFrom(const Arguments& arguments) {
 std::optional<std::string> WritePng(const std::string& path, std::pair<int, int> frameSize,
                                     bool white,
                                     const std::vector<preview2d::PaintRecord>& records) {
-    qtshell::OffscreenGui gui;
-    const QImage image = qtshell::PaintPreviewBitmap(
-        frameSize.first, frameSize.second, white,
-        [&](preview2d::Canvas& canvas) { preview2d::ReplayRecords(records, canvas); });
-    if (image.isNull()) throw CommandFailure("cannot make an image of that size for --png");
-    return WriteOutputFile(path, PngBytes(image));
+    const auto size = preview2d::BitmapSizeForFrame(frameSize.first, frameSize.second);
+    preview2d::RasterCanvas canvas(size.width, size.height);
+    const preview2d::RasterPicture& picture = canvas.Picture();
+    if (picture.pixels.empty()) throw CommandFailure("cannot make an image of that size for --png");
+    canvas.FillBackground(preview2d::PreviewBackground(white));
+    preview2d::ReplayRecords(records, canvas);
+    return WriteOutputFile(path, PngBytes(picture.width, picture.height, picture.pixels));
 }
 
 void WriteRecords(JsonWriter& json, const std::vector<preview2d::PaintRecord>& records) {

@@ -3,8 +3,8 @@
 
 #include "cli/command.h"
 #include "cli/common_options.h"
+#include "platform/ini_settings_store.h"
 #include "platform/program_folder.h"
-#include "qtshell/qt_settings_store.h"
 #include "setup/completion_message.h"
 #include "setup/default_folders.h"
 #include "setup/installation.h"
@@ -37,8 +37,8 @@ int RunInstall(const Arguments& arguments) {
     options.startMenuItems = arguments.Has("--start-menu");
     options.sampleLayouts = !arguments.Has("--no-samples");
 
-    qtshell::QtSettingsStore settings(platform::kSettingsOrganisation,
-                                      platform::kInstallSettingsApplication);
+    platform::IniSettingsStore settings(platform::IniSettingsStore::UserFilePath(
+        platform::kSettingsOrganisation, platform::kInstallSettingsApplication));
     const auto report = setup::Install(folders, options, settings);
     std::cerr << setup::ProblemDetails(report) << std::flush;
     WriteStdout(std::string(setup::kSetupComplete) + "\n");

@@ -1,10 +1,8 @@
 #include "cli/output_file.h"
 
-#include <QBuffer>
-#include <QImage>
-
 #include "cli/arguments.h"
 #include "platform/file_replacement.h"
+#include "rm/png_file.h"
 
 namespace lumtrak::cli {
 
@@ -20,12 +18,10 @@ std::optional<std::string> WriteOutputFile(const std::string& path, std::string_
     return "'" + path + "' was written in place: its folder takes no new file beside it";
 }
 
-std::string PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) throw CommandFailure("cannot encode the image as PNG");
-    return bytes.toStdString();
+std::string PngBytes(int width, int height, std::span<const std::uint32_t> pixels) {
+    std::string bytes = rm::PngFileBytes(width, height, pixels);
+    if (bytes.empty()) throw CommandFailure("cannot encode the image as PNG");
+    return bytes;
 }
 
 }  // namespace lumtrak::cli

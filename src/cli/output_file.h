@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-
-class QImage;
 
 // The files that commands write (-o, --in-place, --png, --out), all through the
 // kit's one file replacement.
@@ -18,7 +18,8 @@ namespace lumtrak::cli {
 // file beside it.
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
 
-// The image as a PNG file's bytes; a CommandFailure when it cannot be encoded.
-std::string PngBytes(const QImage& image);
+// A picture of width × height pixels 0x??RRGGBB, rows top first, as a PNG
+// file's bytes; a CommandFailure when it cannot be encoded.
+std::string PngBytes(int width, int height, std::span<const std::uint32_t> pixels);
 
 }  // namespace lumtrak::cli

@@ -1,5 +1,3 @@
-#include <QImage>
-
 #include <cctype>
 #include <cstdint>
 
@@ -57,14 +55,7 @@ std::optional<std::string> WritePicture(const preview3d::PreviewEngine& engine,
         return WriteOutputFile(
             path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull()) throw CommandFailure("cannot make an image of that size");
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            row[x] = picture[std::size_t(y) * std::size_t(width) + std::size_t(x)];
-    }
-    return WriteOutputFile(path, PngBytes(image));
+    return WriteOutputFile(path, PngBytes(width, height, picture));
 }
 
 int RunRender3d(const Arguments& arguments) {

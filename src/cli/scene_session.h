@@ -7,13 +7,13 @@
 
 #include "cli/arguments.h"
 #include "cli/cli_messages.h"
+#include "preview3d/font_text_raster.h"
 #include "preview3d/preview_session.h"
 #include "preview3d/scene_environment.h"
-#include "qtshell/offscreen_gui.h"
-#include "qtshell/qt_text_raster.h"
 
 // What the "scene" and "render3d" commands share: the definition under the
-// caret loaded as a new 3D preview loads it, label text painted with Qt.
+// caret loaded as a new 3D preview loads it, label text painted by the font
+// raster that the editor paints with too.
 namespace lumtrak::cli {
 
 OptionSpec DocumentPathOption();
@@ -35,8 +35,7 @@ class CliPreview {
     const std::vector<std::string>& Notes() const { return environment_.notes; }
 
   private:
-    qtshell::OffscreenGui gui_;
-    qtshell::QtTextRaster raster_;
+    preview3d::FontTextRaster raster_;
     CliMessageSink messages_;
     preview3d::SceneEnvironment environment_;
     preview3d::PreviewSession session_;

@@ -18,10 +18,11 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
+#include "editor/window_places.h"
 #include "model/texture_registry.h"
 #include "preview3d/bitmap_file.h"
 #include "preview3d/capture_area.h"
-#include "qtshell/qt_text_raster.h"
+#include "preview3d/font_text_raster.h"
 #include "qtshell/windows1252.h"
 
 namespace lumtrak::editor {
@@ -76,7 +77,8 @@ struct ToolbarButton {
     bool checkable;
 };
 
-// Toolbar 143 in its order. The last three commands have no text of their own.
+// Toolbar 143 in its order, then the window's own Reset View. Every button
+// shows its text as its tooltip and gives it as its accessible name.
 constexpr ToolbarButton kToolbar[] = {
     {D3DPreview::kCab1, QT_TRANSLATE_NOOP("lumtrak::editor::D3DPreview", "Cab 1"), true},
     {D3DPreview::kCab2, QT_TRANSLATE_NOOP("lumtrak::editor::D3DPreview", "Cab 2"), true},
@@ -97,9 +99,13 @@ constexpr ToolbarButton kToolbar[] = {
     {D3DPreview::kBrightLighting,
      QT_TRANSLATE_NOOP("lumtrak::editor::D3DPreview", "Bright Lighting"), true},
     {0, nullptr, false},
-    {D3DPreview::kCustomMaterial, nullptr, false},
-    {D3DPreview::kCameraControl, nullptr, false},
-    {D3DPreview::kWireframe, nullptr, false},
+    {D3DPreview::kCustomMaterial,
+     QT_TRANSLATE_NOOP("lumtrak::editor::D3DPreview", "Custom Material"), false},
+    {D3DPreview::kCameraControl, QT_TRANSLATE_NOOP("lumtrak::editor::D3DPreview", "Camera Control"),
+     false},
+    {D3DPreview::kWireframe, QT_TRANSLATE_NOOP("lumtrak::editor::D3DPreview", "Wireframe"), true},
+    {0, nullptr, false},
+    {D3DPreview::kResetView, QT_TRANSLATE_NOOP("lumtrak::editor::D3DPreview", "Reset View"), false},
 };
 
 }  // namespace
@@ -126,6 +132,8 @@ class D3DPreview::RenderingArea : public QWidget {
         setObjectName(QString::number(kRenderingWindowId));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
+        // The open hand says that the picture can be dragged.
+        setCursor(Qt::OpenHandCursor);
     }
 
   protected:
@@ -133,6 +141,10 @@ class D3DPreview::RenderingArea : public QWidget {
         QPainter painter(this);
         preview_.PaintRenderingArea(painter);
     }
+    void mousePressEvent(QMouseEvent* event) override { preview_.OnMousePress(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { preview_.OnMouseMove(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { preview_.OnMouseRelease(event); }
+    void wheelEvent(QWheelEvent* event) override { preview_.OnWheel(event); }
 
   private:
     D3DPreview& preview_;
@@ -162,7 +174,7 @@ D3DPreview::D3DPreview(CLumtrakStockEditorView* view, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       view_(view),
       messages_(std::make_unique<Messages>(*this)),
-      raster_(std::make_unique<qtshell::QtTextRaster>()),
+      raster_(std::make_unique<preview3d::FontTextRaster>()),
       environment_(std::make_unique<preview3d::SceneEnvironment>(
           *messages_, model::TextureRegistry::Process(), *raster_)),
       session_(*environment_, LightHarshness(), DocumentFolderOfView(view)),
@@ -187,9 +199,12 @@ D3DPreview::D3DPreview(CLumtrakStockEditorView* view, QWidget* parent)
     Layout();
     PlaceCamera();
     UpdateCommandStates();
+    PlacePreview3D(*this, parent);
 }
 
 D3DPreview::~D3DPreview() {
+    // A window that goes with its view or the editor is not closed first.
+    if (isVisible()) RememberPreview3D(*this);
     // The dialogs talk to the session; they go first.
     delete cameraDialog_;
     delete materialDialog_;
@@ -206,10 +221,12 @@ void D3DPreview::CreateToolBar() {
             toolBar_->addSeparator();
             continue;
         }
-        QAction* action = toolBar_->addAction(D3DPreviewIcon(button.id), {});
+        const QString text = tr(button.text);
+        QAction* action = toolBar_->addAction(D3DPreviewIcon(button.id), text);
         action->setObjectName(QString::number(button.id));
-        if (button.text) action->setText(tr(button.text));
         action->setCheckable(button.checkable);
+        action->setToolTip(button.id == kResetView ? tr("Reset View (Home)") : text);
+        toolBar_->widgetForAction(action)->setAccessibleName(text);
         const int id = button.id;
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     }
@@ -311,6 +328,11 @@ void D3DPreview::showEvent(QShowEvent* event) {
     }
 }
 
+void D3DPreview::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous()) RememberPreview3D(*this);
+}
+
 void D3DPreview::SetUpEngine() {
     if (Busy() || session_.Engine()) return;
     session_.SetScreenDepth(depth());
@@ -332,7 +354,10 @@ void D3DPreview::PaintRenderingArea(QPainter& painter) {
         painter.fillRect(renderingArea_->rect(), Qt::black);
         return;
     }
-    if (renderOnPaint_) session_.Render();
+    if (renderOnPaint_) {
+        session_.Render();
+        ++renders_;
+    }
     const QImage picture = Picture();
     if (picture.isNull()) {
         painter.fillRect(renderingArea_->rect(), Qt::black);
@@ -473,6 +498,9 @@ void D3DPreview::OnCommand(int id) {
             session_.ToggleWireframe();
             Invalidate();
             break;
+        case kResetView:
+            ResetView();
+            break;
         default:
             return;
     }
@@ -489,6 +517,7 @@ void D3DPreview::UpdateCommandStates() {
     check(kLowLight, session_.LightLevel() == 0);
     check(kDimLighting, session_.LightLevel() == 1);
     check(kBrightLighting, session_.LightLevel() == 2);
+    check(kWireframe, session_.Wireframe());
 }
 
 void D3DPreview::ToggleCameraDialog() {
@@ -516,6 +545,10 @@ bool D3DPreview::event(QEvent* event) {
 }
 
 void D3DPreview::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+        ResetView();
+        return;
+    }
     QApplication::beep();
     const QString text = event->text();
     if (text.size() == 1 && text.front().unicode() < 0x100) {
@@ -542,13 +575,24 @@ void D3DPreview::CaptureAnimationFrames() {
     const preview3d::CaptureArea area = preview3d::CaptureAreaOf(frame.width(), frame.height());
     const QRect grabbed(area.left - clientOffset.x(), area.top - clientOffset.y(), area.width,
                         area.height);
+    auto* mainFrame = qobject_cast<CMainFrame*>(parentWidget());
+    if (!area.HasPixels()) {
+        // A frame without pixels would be a file of headers alone.
+        if (mainFrame) {
+            mainFrame->SetMessageText(
+                tr("No animation frames written: the window must be wider than %1 and higher "
+                   "than %2 pixels")
+                    .arg(frame.width() - area.width)
+                    .arg(frame.height() - area.height));
+        }
+        return;
+    }
     const int bits = preview3d::CaptureBitsPerPixel(depth());
     const auto grab = [&] {
         preview3d::CaptureBitmap bitmap;
         bitmap.width = area.width;
         bitmap.height = area.height;
         bitmap.bitsPerPixel = bits;
-        if (area.width <= 0 || area.height <= 0) return bitmap;
         QImage image(area.width, area.height, QImage::Format_RGB32);
         image.fill(Qt::black);
         renderOnPaint_ = false;
@@ -568,7 +612,6 @@ void D3DPreview::CaptureAnimationFrames() {
     const auto result = session_.CaptureAnimationFrames(grab, captureFolder_);
     Invalidate();
     // The files go to a folder that the window does not show: say where.
-    auto* mainFrame = qobject_cast<CMainFrame*>(parentWidget());
     if (!mainFrame || (result.framesWritten == 0 && !result.error)) return;
     if (result.error) {
         mainFrame->SetMessageText(tr("Animation frame %1 could not be written: %2")

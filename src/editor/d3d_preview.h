@@ -5,19 +5,23 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "preview3d/camera_sliders.h"
+#include "preview3d/mouse_camera.h"
 #include "preview3d/preview_session.h"
 
 class QAction;
+class QMouseEvent;
 class QScrollBar;
 class QToolBar;
+class QWheelEvent;
 
-namespace lumtrak::qtshell {
-class QtTextRaster;
+namespace lumtrak::preview3d {
+class FontTextRaster;
 }
 
 namespace lumtrak::editor {
@@ -53,6 +57,8 @@ class D3DPreview : public QMainWindow {
         kCustomMaterial = 32816,
         kCameraControl = 32817,
         kWireframe = 32818,
+        // The window's own command beside those of its resources.
+        kResetView = 32820,
     };
     // Child window ids, which are also the children's object names. The light
     // bar shares the angle bar's id, so it is named "light".
@@ -77,6 +83,9 @@ class D3DPreview : public QMainWindow {
     // and makes the engine's device for the rendering area.
     void Layout();
     void PlaceCamera();
+    // "Reset View" (the toolbar, Home): the bars back where a new window has
+    // them and the orbit camera instead of a cab.
+    void ResetView();
     // The camera control: the camera as the sliders place it, and the sliders
     // that show the camera as it is.
     void SetCamera(const preview3d::CameraSliders& sliders);
@@ -111,10 +120,13 @@ class D3DPreview : public QMainWindow {
     // The engine's last picture at the size of its device; null before the
     // first render.
     QImage Picture() const;
+    // How many pictures the engine has rendered for the window.
+    std::uint64_t Renders() const { return renders_; }
 
   protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -130,6 +142,12 @@ class D3DPreview : public QMainWindow {
     void OnClientResized();
     void OnBarAction(preview3d::ScrollBar bar, int action);
     void OnBarValue(preview3d::ScrollBar bar, int value);
+    // The mouse in the rendering area moves the bars as their own actions do.
+    void OnMousePress(QMouseEvent* event);
+    void OnMouseMove(QMouseEvent* event);
+    void OnMouseRelease(QMouseEvent* event);
+    void OnWheel(QWheelEvent* event);
+    void MoveBars(const std::vector<preview3d::BarMove>& moves);
     void AfterScroll();
     void ShowBarPositions();
     void UpdateCommandStates();
@@ -139,7 +157,7 @@ class D3DPreview : public QMainWindow {
 
     QPointer<CLumtrakStockEditorView> view_;
     std::unique_ptr<Messages> messages_;
-    std::unique_ptr<qtshell::QtTextRaster> raster_;
+    std::unique_ptr<preview3d::FontTextRaster> raster_;
     std::unique_ptr<preview3d::SceneEnvironment> environment_;
     preview3d::PreviewSession session_;
     std::string captureFolder_;
@@ -149,6 +167,8 @@ class D3DPreview : public QMainWindow {
     std::array<QScrollBar*, 4> bars_{};
     RenderingArea* renderingArea_ = nullptr;
     QTimer timer_;
+    preview3d::MouseCamera mouse_;
+    std::uint64_t renders_ = 0;
     bool setUpScheduled_ = false;
     // A capture renders each frame itself; its grab only shows that picture.
     bool renderOnPaint_ = true;

@@ -97,6 +97,15 @@ void Draw(QPainter& painter, int id) {
             painter.drawLine(QPointF(2.5, 13.5), QPointF(5.5, 10.5));
             painter.drawLine(QPointF(10.5, 13.5), QPointF(13.5, 10.5));
             break;
+        case D3DPreview::kResetView:
+            // A house: the view from home.
+            painter.setPen(Qt::black);
+            painter.setBrush(QColor(230, 230, 230));
+            painter.drawPolygon(QPolygonF({QPointF(8, 1.5), QPointF(14.5, 7.5), QPointF(12.5, 7.5),
+                                           QPointF(12.5, 14.5), QPointF(3.5, 14.5),
+                                           QPointF(3.5, 7.5), QPointF(1.5, 7.5)}));
+            painter.fillRect(QRectF(6.5, 9.5, 3, 5), Qt::darkRed);
+            break;
         default:
             break;
     }

@@ -57,6 +57,9 @@ class CLumtrakStockEditorApp : public QObject, public CommandTarget {
 
     // The "LightHarshness" setting of group "Editor", read at start-up.
     std::int32_t LightHarshness() const { return lightHarshness_; }
+    // Where the editor keeps its settings, for the windows that remember
+    // their places.
+    platform::SettingsStore& Settings() const { return settings_; }
 
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     const QList<CLumtrakStockEditorDoc*>& Documents() const { return documents_; }

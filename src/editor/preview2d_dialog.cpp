@@ -17,6 +17,7 @@
 #include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
 #include "editor/program_texts.h"
+#include "editor/window_places.h"
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
 #include "preview2d/drawing.h"
@@ -114,9 +115,12 @@ CPreview2DDlg::CPreview2DDlg(QWidget* parent)
     }
     setPalette(steady);
     CreateControls();
+    PlacePreview2D(*this, parent);
 }
 
 CPreview2DDlg::~CPreview2DDlg() {
+    // A window that goes with its view or the editor is not closed first.
+    if (isVisible()) RememberPreview2D(*this);
     ShowNotes({});
 }
 
@@ -169,22 +173,30 @@ void CPreview2DDlg::CreateControls() {
     // The box and its text take more room in this style than in dialog units.
     white_->resize(std::max(white_->width(), white_->sizeHint().width()), white_->height());
 
-    connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) {
-        switch (id) {
-            case kLeft:
-                return ChooseDirection(ViewDirection::Left);
-            case kFront:
-                return ChooseDirection(ViewDirection::Front);
-            case kRight:
-                return ChooseDirection(ViewDirection::Right);
-            case kBack:
-                return ChooseDirection(ViewDirection::Back);
-            case kRotate:
-                return OnRotateButton();
-            default:
-                return;
-        }
+    // A button acts when it becomes checked, however that comes about (the
+    // mouse, the keyboard, an assistive tool's toggle), and when it is clicked
+    // again while checked; Rotate also when it is released.
+    connect(buttons_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked || id == kRotate) OnButton(id);
     });
+    connect(buttons_, &QButtonGroup::idClicked, this, &CPreview2DDlg::OnButton);
+}
+
+void CPreview2DDlg::OnButton(int id) {
+    switch (id) {
+        case kLeft:
+            return ChooseDirection(ViewDirection::Left);
+        case kFront:
+            return ChooseDirection(ViewDirection::Front);
+        case kRight:
+            return ChooseDirection(ViewDirection::Right);
+        case kBack:
+            return ChooseDirection(ViewDirection::Back);
+        case kRotate:
+            return OnRotateButton();
+        default:
+            return;
+    }
 }
 
 void CPreview2DDlg::ChooseDirection(ViewDirection direction) {
@@ -304,6 +316,11 @@ void CPreview2DDlg::resizeEvent(QResizeEvent* event) {
 void CPreview2DDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     layOutOnResize_ = true;
+}
+
+void CPreview2DDlg::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) RememberPreview2D(*this);
 }
 
 void CPreview2DDlg::closeEvent(QCloseEvent* event) {

@@ -76,6 +76,7 @@ class CPreview2DDlg : public QDialog {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void accept() override;
@@ -84,6 +85,7 @@ class CPreview2DDlg : public QDialog {
     class DrawingFrame;
 
     void CreateControls();
+    void OnButton(int id);
     void ChooseDirection(preview2d::ViewDirection direction);
     void OnRotateButton();
     void SwitchTimer(bool wasOn, bool on);

@@ -10,6 +10,8 @@ struct CaptureArea {
     int top = 0;
     int width = 0;
     int height = 0;
+    // A window narrower than 49 or lower than 145 pixels leaves nothing to copy.
+    constexpr bool HasPixels() const { return width > 0 && height > 0; }
     friend bool operator==(const CaptureArea&, const CaptureArea&) = default;
 };
 

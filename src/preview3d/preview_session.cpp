@@ -36,6 +36,10 @@ PreviewSession::PreviewSession(SceneEnvironment& environment, int lightHarshness
     : environment_(environment),
       lightHarshness_(lightHarshness),
       documentFolder_(std::move(documentFolder)) {
+    SetStartPositions();
+}
+
+void PreviewSession::SetStartPositions() {
     for (const ScrollBar bar :
          {ScrollBar::Angle, ScrollBar::Height, ScrollBar::Distance, ScrollBar::Light}) {
         scroll_[Index(bar)] = RangeOf(bar).start;
@@ -154,6 +158,14 @@ void PreviewSession::ToggleWireframe() {
 void PreviewSession::SetScrollPosition(ScrollBar bar, int position) {
     const ScrollRange range = RangeOf(bar);
     scroll_[Index(bar)] = std::clamp(position, range.minimum, range.maximum);
+}
+
+void PreviewSession::ResetView() {
+    if (busy_) return;
+    SetStartPositions();
+    cab1View_ = false;
+    cab2View_ = false;
+    PlaceCamera();
 }
 
 void PreviewSession::Scroll(ScrollBar bar, ScrollAction action, int thumb) {

@@ -78,6 +78,9 @@ class PreviewSession {
     void Scroll(ScrollBar bar, ScrollAction action, int thumb = 0);
     int ScrollPosition(ScrollBar bar) const { return scroll_[Index(bar)]; }
     void SetScrollPosition(ScrollBar bar, int position);
+    // Puts the four bars back where a new window has them, leaves a cab view
+    // for the orbit camera, and places the camera and the light.
+    void ResetView();
 
     // The animation: a timer event or "Step Animation" advances the tick and
     // places the scene for it; "Stop" and "Run" say whether the timer is wanted.
@@ -121,6 +124,7 @@ class PreviewSession {
 
   private:
     static std::size_t Index(ScrollBar bar) { return static_cast<std::size_t>(bar); }
+    void SetStartPositions();
 
     SceneEnvironment& environment_;
     int lightHarshness_;

@@ -1,32 +1,13 @@
 #include "qtshell/windows1252.h"
 
 #include <QList>
-#include <array>
+
+#include "platform/windows1252.h"
 
 namespace lumtrak::qtshell {
-namespace {
-
-// The characters of the bytes 0x80 to 0x9F; the rest of the set is Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
-};
-
-char EncodeCodePoint(char32_t codePoint) {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return char(codePoint);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == codePoint) return char(0x80 + i);
-    }
-    return '?';
-}
-
-}  // namespace
 
 QChar Windows1252Character(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) return QChar(kHighControls[byte - 0x80u]);
-    return QChar(char16_t(byte));
+    return QChar(char16_t(platform::Windows1252CodePoint(byte)));
 }
 
 QString DecodeWindows1252(QByteArrayView bytes) {
@@ -41,7 +22,7 @@ QByteArray EncodeWindows1252(QStringView text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const char32_t codePoint : text.toUcs4())
-        bytes.append(EncodeCodePoint(codePoint));
+        bytes.append(char(platform::Windows1252Byte(codePoint).value_or('?')));
     return bytes;
 }
 

@@ -6,10 +6,8 @@
 #include <QString>
 #include <QStringView>
 
-// Definition bytes as characters: bytes 0x80 to 0xFF are Windows-1252 (the
-// pound sign 0xA3, the euro sign 0x80). The five bytes that the character set
-// leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
-// characters of the same numbers, so every byte becomes a character and back.
+// Definition bytes as Qt characters, by the character set of
+// platform/windows1252.h.
 namespace lumtrak::qtshell {
 
 QChar Windows1252Character(unsigned char byte);

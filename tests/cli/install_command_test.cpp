@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <filesystem>
 
 #include "cli/cli_test_support.h"
@@ -60,6 +61,27 @@ TEST_F(InstallCommandTest, InstallsThePackageAndRecordsThePaths) {
     EXPECT_THAT(settings, HasSubstr("Stock=" + target + "/Stock/\n"));
     EXPECT_THAT(settings, HasSubstr("Editor=" + target + "/\n"));
     EXPECT_FALSE(fs::exists(temp / "home/.config"));
+}
+
+// The command line writes the settings file without Qt; the setup dialog and the
+// editor read it with QSettings, which must see the paths, and whatever else
+// the file held must survive.
+TEST_F(InstallCommandTest, QtSettingsReadThePathsBackAndTheFileKeepsTheRest) {
+    const std::string file = temp / "config/Halbern/Lumtrak.conf";
+    temp.Write("config/Halbern/Lumtrak.conf",
+               "[General]\nfirstRun=false\n\n[Paths]\nProgram=/old/\nStock=/old/Stock/\n\n"
+               "[Recent%20Files]\nFile1=\"/a, b.stk\"\n");
+    const std::string odd = temp / "programs/Lum,trak; \"=@";
+    ASSERT_EQ(Install({"--target", odd}).exitCode, 0);
+
+    const QSettings settings(QString::fromStdString(file), QSettings::IniFormat);
+    EXPECT_EQ(settings.status(), QSettings::NoError);
+    EXPECT_EQ(settings.value("Paths/Program").toString().toStdString(), odd + "/");
+    EXPECT_EQ(settings.value("Paths/Stock").toString().toStdString(), odd + "/Stock/");
+    EXPECT_EQ(settings.value("Paths/Stock Editor").toString().toStdString(), odd + "/");
+    EXPECT_EQ(settings.value("firstRun").toString(), "false");
+    EXPECT_EQ(settings.value("Recent Files/File1").toString(), "/a, b.stk");
+    EXPECT_THAT(ReadFileBytes(file), StartsWith("[General]\nfirstRun=false\n\n[Paths]\n"));
 }
 
 TEST_F(InstallCommandTest, FoldersAndOptionsFollowTheCommandLine) {

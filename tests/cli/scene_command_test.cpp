@@ -75,6 +75,32 @@ TEST(SceneCommand, BuildsTheSampleLocomotiveWithItsBogiesWheelsAndTextures) {
     EXPECT_EQ(plate["vertices"].Size(), 4u);
 }
 
+TEST(SceneCommand, TheSampleWheelsTurnAboutTheirCentres) {
+    // A wheel turns about its part's origin: the sample axle's wheels are
+    // drawn round it, and the bogie places the axle at their height.
+    const auto scene = SceneOf(RunStock({"scene", kLocomotive, "--program-dir", kSamplesFolder}));
+    for (const auto& bogie : scene["top"]["children"].Items()) {
+        ASSERT_EQ(bogie["children"].Size(), 2u);
+        for (const auto& axle : bogie["children"].Items()) {
+            EXPECT_NEAR(Numbers(axle["offset"])[1], 1.8, 1e-6);
+            double low[3] = {1e9, 1e9, 1e9};
+            double high[3] = {-1e9, -1e9, -1e9};
+            for (const auto& face : axle["faces"].Items()) {
+                for (const auto& vertex : face["vertices"].Items()) {
+                    const auto point = Numbers(vertex);
+                    for (std::size_t i = 0; i < 3; ++i) {
+                        low[i] = std::min(low[i], point[i]);
+                        high[i] = std::max(high[i], point[i]);
+                    }
+                }
+            }
+            for (std::size_t i = 0; i < 3; ++i)
+                EXPECT_NEAR(low[i] + high[i], 0, 1e-6) << "axis " << i;
+            EXPECT_NEAR(high[1], 1.7, 1e-6);  // the wheels' radius
+        }
+    }
+}
+
 TEST(SceneCommand, TheTickTurnsTheWheels) {
     const std::string text = "wheel 0 0 0 1 0 w\n[end]\nname w\n[end]\n";
     const auto still = SceneOf(RunStock({"scene", "-"}, text));

@@ -675,6 +675,30 @@ Den Text unter einem anderen Namen speichern?</translation>
             <translation>Helles Licht</translation>
         </message>
         <message>
+            <source>Custom Material</source>
+            <translation>Benutzerdefiniertes Material</translation>
+        </message>
+        <message>
+            <source>Camera Control</source>
+            <translation>Kamerasteuerung</translation>
+        </message>
+        <message>
+            <source>Wireframe</source>
+            <translation>Drahtgitter</translation>
+        </message>
+        <message>
+            <source>Reset View</source>
+            <translation>Ansicht zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Reset View (Home)</source>
+            <translation>Ansicht zurücksetzen (Pos1)</translation>
+        </message>
+        <message>
+            <source>No animation frames written: the window must be wider than %1 and higher than %2 pixels</source>
+            <translation>Keine Animationsbilder geschrieben: Das Fenster muss breiter als %1 und höher als %2 Pixel sein</translation>
+        </message>
+        <message>
             <source>D3D Preview</source>
             <translation>D3D-Vorschau</translation>
         </message>

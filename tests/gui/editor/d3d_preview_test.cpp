@@ -1,11 +1,15 @@
 // The 3D preview window in the editor: opened from the view, driven by its
 // toolbar, scroll bars, keys and dialogs, and what it renders and captures.
 #include <sys/stat.h>
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolBar>
+#include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 #include <cmath>
 #include <filesystem>
@@ -14,6 +18,7 @@
 #include "editor/custom_material_dialog.h"
 #include "editor/d3d_preview.h"
 #include "editor/editor_fixture.h"
+#include "platform/window_placement.h"
 #include "support/modal_windows.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
@@ -67,6 +72,26 @@ std::uint16_t U16(const std::string& bytes, std::size_t at) {
     return std::uint16_t(std::uint8_t(bytes[at]) | std::uint8_t(bytes[at + 1]) << 8);
 }
 
+platform::WindowRect RectOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, modifiers);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A drag with one button from one point to another, in one move.
+void Drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button,
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    SendMouse(widget, QEvent::MouseButtonPress, from, button, modifiers);
+    SendMouse(widget, QEvent::MouseMove, to, button, modifiers);
+    SendMouse(widget, QEvent::MouseButtonRelease, to, button, modifiers);
+}
+
 }  // namespace
 
 class D3DPreviewTest : public QObject {
@@ -76,21 +101,23 @@ class D3DPreviewTest : public QObject {
     std::unique_ptr<EditorUnderTest> editor;
     std::unique_ptr<TempFolder> folder;
 
-    // An editor with the definition open in a saved document and its 3D
-    // preview up, 640 by 480 pixels, with its engine set up.
-    D3DPreview* Open(std::string_view definition = kLocomotive) {
+    // An editor with the definition open in a saved document.
+    bool StartEditor(std::string_view definition = kLocomotive) {
         folder = std::make_unique<TempFolder>();
         const std::string path = folder->Write("loco.stk", definition);
         editor = std::make_unique<EditorUnderTest>();
-        if (editor->Start({QString::fromStdString(path)}) !=
-            CLumtrakStockEditorApp::StartUp::Running) {
-            return nullptr;
-        }
+        return editor->Start({QString::fromStdString(path)}) ==
+               CLumtrakStockEditorApp::StartUp::Running;
+    }
+
+    // That editor's 3D preview up, at the size given (none: its own), with its
+    // engine set up.
+    D3DPreview* OpenPreview(QSize size = {640, 480}) {
         CLumtrakStockEditorView& view = editor->View();
         view.OnCommand(Command::D3DPreview);
         D3DPreview* preview = view.m_pD3DPreview;
         if (!preview) return nullptr;
-        preview->resize(640, 480);
+        if (size.isValid()) preview->resize(size);
         preview->SetCaptureFolder(folder->Path().string());
         if (!QTest::qWaitFor([&] { return preview->Session().Engine() != nullptr; }, 5000))
             return nullptr;
@@ -98,11 +125,33 @@ class D3DPreviewTest : public QObject {
         return preview;
     }
 
+    D3DPreview* Open(std::string_view definition = kLocomotive) {
+        return StartEditor(definition) ? OpenPreview() : nullptr;
+    }
+
     static preview3d::PreviewEngine& Engine(D3DPreview* preview) {
         return *preview->Session().Engine();
     }
 
     static bool Checked(D3DPreview* preview, int id) { return preview->Action(id)->isChecked(); }
+
+    static preview3d::CameraSliders DialogSliders(CameraControlDialog* dialog) {
+        const auto value = [&](CameraControlDialog::ControlId id) {
+            return dialog->Slider(id)->value();
+        };
+        return {value(CameraControlDialog::kPositionX), value(CameraControlDialog::kPositionZ),
+                value(CameraControlDialog::kPositionV), value(CameraControlDialog::kDirectionA),
+                value(CameraControlDialog::kDirectionE)};
+    }
+
+    // The light shines along (sin t, -0.5, cos t).
+    static void ExpectLightAlong(D3DPreview* preview, double t) {
+        preview3d::PreviewEngine& engine = Engine(preview);
+        const rm::Vector along = engine.LightFrame().GetOrientation(&engine.Scene()).direction;
+        const rm::Vector expected = rm::Normalized({float(std::sin(t)), -0.5f, float(std::cos(t))});
+        QVERIFY(std::abs(along.x - expected.x) < 1e-4f && std::abs(along.y - expected.y) < 1e-4f &&
+                std::abs(along.z - expected.z) < 1e-4f);
+    }
 
   private slots:
     void cleanup() {
@@ -118,7 +167,7 @@ class D3DPreviewTest : public QObject {
             buttons << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
         QCOMPARE(buttons.join(' '),
                  QStringLiteral("32800 32801 | 32803 32808 | 32809 32810 32811 | 32812 32813 "
-                                "32814 | 32816 32817 32818"));
+                                "32814 | 32816 32817 32818 | 32820"));
         QCOMPARE(preview->Action(D3DPreview::kDimLighting)->text(), QStringLiteral("Dim lighting"));
         QCOMPARE(preview->windowTitle(), QStringLiteral("D3D Preview"));
         // A new preview shows Bright Lighting checked, white ambient light and
@@ -132,6 +181,249 @@ class D3DPreviewTest : public QObject {
         const QImage picture = preview->Picture();
         QCOMPARE(picture.size(), preview->RenderingWindow()->size());
         QVERIFY(preview->RenderingWindow()->width() > 500);
+    }
+
+    void aNewWindowTakesTwoThirdsOfTheScreenBesideTheMainWindowWithTheWholeToolbar() {
+        QVERIFY(StartEditor());
+        D3DPreview* preview = OpenPreview(QSize());
+        QVERIFY(preview);
+        // The test's screen is 1600 x 1000 pixels.
+        const QRect area = preview->screen()->availableGeometry();
+        QCOMPARE(area.size(), QSize(1600, 1000));
+        QCOMPARE(preview->size(), QSize(1066, 666));
+        const platform::WindowRect place =
+            platform::PlaceBeside(RectOf(editor->Frame().frameGeometry()), 1066, 666, RectOf(area));
+        QCOMPARE(preview->pos(), QPoint(place.x, place.y));
+        // No button folds into the toolbar's overflow, and the picture is big.
+        auto* overflow =
+            preview->ToolBar()->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY(!overflow || !overflow->isVisible());
+        for (QAction* action : preview->ToolBar()->actions())
+            QVERIFY(action->isSeparator() ||
+                    preview->ToolBar()->widgetForAction(action)->isVisible());
+        QVERIFY(preview->RenderingWindow()->width() > 1000);
+        QVERIFY(preview->RenderingWindow()->height() > 550);
+        QTRY_COMPARE(preview->Picture().size(), preview->RenderingWindow()->size());
+    }
+
+    void aClosedWindowReopensWhereItWasFittedIntoTheScreen() {
+        QVERIFY(StartEditor());
+        // Remembered partly off the screen's top right: moved in whole.
+        editor->settings.Write("Preview3D", "Geometry", "1500 -40 900 700");
+        D3DPreview* preview = OpenPreview(QSize());
+        QVERIFY(preview);
+        QCOMPARE(preview->pos(), QPoint(700, 0));
+        QCOMPARE(preview->size(), QSize(900, 700));
+        // Moved, resized and closed: remembered.
+        preview->move(100, 120);
+        preview->resize(820, 610);
+        QVERIFY(preview->close());
+        QCOMPARE(editor->settings.values.at({"Preview3D", "Geometry"}),
+                 std::string("100 120 820 610"));
+        preview = OpenPreview(QSize());
+        QVERIFY(preview);
+        QCOMPARE(preview->pos(), QPoint(100, 120));
+        QCOMPARE(preview->size(), QSize(820, 610));
+        // A window that goes with its view is remembered too.
+        preview->move(30, 40);
+        delete CChildFrame::Of(editor->View());
+        QCOMPARE(editor->settings.values.at({"Preview3D", "Geometry"}),
+                 std::string("30 40 820 610"));
+    }
+
+    void everyToolbarButtonHasANameAndATooltipAndWireframeShowsItsState() {
+        D3DPreview* preview = Open();
+        QVERIFY(preview);
+        for (QAction* action : preview->ToolBar()->actions()) {
+            if (action->isSeparator()) continue;
+            QWidget* button = preview->ToolBar()->widgetForAction(action);
+            QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->objectName()));
+            QCOMPARE(button->accessibleName(), action->text());
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(accessible);
+            QCOMPARE(accessible->text(QAccessible::Name), action->text());
+        }
+        QCOMPARE(preview->Action(D3DPreview::kCustomMaterial)->text(),
+                 QStringLiteral("Custom Material"));
+        QCOMPARE(preview->Action(D3DPreview::kCameraControl)->text(),
+                 QStringLiteral("Camera Control"));
+        QCOMPARE(preview->Action(D3DPreview::kResetView)->toolTip(),
+                 QStringLiteral("Reset View (Home)"));
+        QAction* wireframe = preview->Action(D3DPreview::kWireframe);
+        QCOMPARE(wireframe->text(), QStringLiteral("Wireframe"));
+        QVERIFY(wireframe->isCheckable());
+        QVERIFY(!wireframe->isChecked());
+        wireframe->trigger();
+        QVERIFY(wireframe->isChecked());
+        QCOMPARE(Engine(preview).Device()->GetQuality(), 0x40u);
+        wireframe->trigger();
+        QVERIFY(!wireframe->isChecked());
+    }
+
+    void theToolbarSpeaksGermanUnderAGermanTranslation() {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/lumtrak_stock_editor_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        D3DPreview* preview = Open();
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY(preview);
+        QCOMPARE(preview->Action(D3DPreview::kWireframe)->text(), QStringLiteral("Drahtgitter"));
+        QCOMPARE(preview->ToolBar()
+                     ->widgetForAction(preview->Action(D3DPreview::kCameraControl))
+                     ->accessibleName(),
+                 QStringLiteral("Kamerasteuerung"));
+        QCOMPARE(preview->Action(D3DPreview::kResetView)->toolTip(),
+                 QStringLiteral("Ansicht zurücksetzen (Pos1)"));
+    }
+
+    void aLeftDragOrbitsTheCameraThroughTheAngleAndHeightBars() {
+        D3DPreview* preview = Open();
+        QVERIFY(preview);
+        preview->Action(D3DPreview::kStopAnimation)->trigger();
+        preview->Action(D3DPreview::kCameraControl)->trigger();
+        CameraControlDialog* dialog = preview->CameraDialog();
+        QWidget* area = preview->RenderingWindow();
+        QCOMPARE(area->cursor().shape(), Qt::OpenHandCursor);
+
+        // 100 pixels to the right: twenty steps of 0.1 radian, from 16 to 36.
+        SendMouse(area, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+        QCOMPARE(area->cursor().shape(), Qt::ClosedHandCursor);
+        SendMouse(area, QEvent::MouseMove, {200, 100}, Qt::LeftButton);
+        QCOMPARE(preview->Bar(ScrollBar::Angle)->value(), 36);
+        QCOMPARE(preview->Session().ScrollPosition(ScrollBar::Angle), 36);
+        const ScenePoint orbited = Engine(preview).GetCameraPosition();
+        QVERIFY2(Near(orbited, 250 * std::sin(3.6), 8, 250 * std::cos(3.6), 1e-4),
+                 qPrintable(Text(orbited)));
+        // The camera dialog follows, as after a scroll bar.
+        QCOMPARE(DialogSliders(dialog), preview->CameraSliders());
+        QCOMPARE(dialog->Slider(CameraControlDialog::kPositionX)->value(), 0);
+
+        // 50 pixels down: ten pages of the height bar, the camera 10 higher.
+        SendMouse(area, QEvent::MouseMove, {200, 150}, Qt::LeftButton);
+        QCOMPARE(preview->Bar(ScrollBar::Height)->value(), -130);
+        QVERIFY(std::abs(Engine(preview).GetCameraPosition().y - 18) < 1e-6);
+        QCOMPARE(dialog->Slider(CameraControlDialog::kPositionV)->value(), 32);
+        SendMouse(area, QEvent::MouseButtonRelease, {200, 150}, Qt::LeftButton);
+        QCOMPARE(area->cursor().shape(), Qt::OpenHandCursor);
+        // Without a button the mouse moves nothing.
+        SendMouse(area, QEvent::MouseMove, {400, 400}, Qt::NoButton);
+        QCOMPARE(preview->Bar(ScrollBar::Angle)->value(), 36);
+
+        // Far beyond the bar's end: the bar stops at it, and so does the camera.
+        Drag(area, {0, 100}, {1000, 100}, Qt::LeftButton);
+        QCOMPARE(preview->Bar(ScrollBar::Angle)->value(), 40);
+        QVERIFY(Near(Engine(preview).GetCameraPosition(), 250 * std::sin(4.0), 18,
+                     250 * std::cos(4.0), 1e-4));
+    }
+
+    void theWheelZoomsAndARightOrShiftDragMovesTheLight() {
+        D3DPreview* preview = Open();
+        QVERIFY(preview);
+        QWidget* area = preview->RenderingWindow();
+        const auto wheel = [&](int eighths) {
+            QWheelEvent event(QPointF(50, 50), area->mapToGlobal(QPointF(50, 50)), QPoint(),
+                              QPoint(0, eighths), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QCoreApplication::sendEvent(area, &event);
+        };
+        // One notch away: a tenth of the range closer.
+        wheel(120);
+        QCOMPARE(preview->Bar(ScrollBar::Distance)->value(), 2000);
+        const ScenePoint closer = Engine(preview).GetCameraPosition();
+        QVERIFY2(Near(closer, 200 * std::sin(1.6), 8, 200 * std::cos(1.6), 1e-4),
+                 qPrintable(Text(closer)));
+        wheel(-360);
+        QCOMPARE(preview->Bar(ScrollBar::Distance)->value(), 3500);
+
+        // Right button, or Shift with the left: the light bar, and only it.
+        Drag(area, {100, 100}, {150, 180}, Qt::RightButton);
+        QCOMPARE(preview->Bar(ScrollBar::Light)->value(), 10);
+        QCOMPARE(preview->Bar(ScrollBar::Angle)->value(), 16);
+        QCOMPARE(preview->Bar(ScrollBar::Height)->value(), -30);
+        ExpectLightAlong(preview, -1.0);
+        Drag(area, {100, 100}, {75, 100}, Qt::LeftButton, Qt::ShiftModifier);
+        QCOMPARE(preview->Bar(ScrollBar::Light)->value(), 5);
+        ExpectLightAlong(preview, -0.5);
+    }
+
+    void resetViewPutsTheBarsBackAndLeavesTheCab() {
+        D3DPreview* preview = Open();
+        QVERIFY(preview);
+        const ScenePoint start = Engine(preview).GetCameraPosition();
+        preview->Action(D3DPreview::kCameraControl)->trigger();
+        const int startZ =
+            preview->CameraDialog()->Slider(CameraControlDialog::kPositionZ)->value();
+        const auto moveEverything = [&] {
+            QWidget* area = preview->RenderingWindow();
+            Drag(area, {100, 100}, {160, 40}, Qt::LeftButton);
+            Drag(area, {100, 100}, {130, 100}, Qt::RightButton);
+            preview->Bar(ScrollBar::Distance)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            preview->Action(D3DPreview::kCab2)->trigger();
+        };
+        const auto expectStart = [&] {
+            QCOMPARE(preview->Bar(ScrollBar::Angle)->value(), 16);
+            QCOMPARE(preview->Bar(ScrollBar::Height)->value(), -30);
+            QCOMPARE(preview->Bar(ScrollBar::Distance)->value(), 2500);
+            QCOMPARE(preview->Bar(ScrollBar::Light)->value(), 0);
+            QVERIFY(!preview->Session().Cab2View());
+            QVERIFY(!Checked(preview, D3DPreview::kCab2));
+            QVERIFY(Near(Engine(preview).GetCameraPosition(), start.x, start.y, start.z, 1e-9));
+            QCOMPARE(preview->CameraDialog()->Slider(CameraControlDialog::kPositionZ)->value(),
+                     startZ);
+        };
+        moveEverything();
+        QVERIFY(preview->Session().Cab2View());
+        preview->Action(D3DPreview::kResetView)->trigger();
+        expectStart();
+        // Home in the window does the same.
+        moveEverything();
+        QTest::keyClick(preview->RenderingWindow(), Qt::Key_Home);
+        expectStart();
+        // Home on a scroll bar that has the keys is still the bar's own Home.
+        preview->Bar(ScrollBar::Height)->setFocus();
+        QTest::keyClick(preview->Bar(ScrollBar::Height), Qt::Key_Home);
+        QCOMPARE(preview->Bar(ScrollBar::Height)->value(), -31);
+    }
+
+    void mouseEventsBeforeARepaintGiveOneRender() {
+        D3DPreview* preview = Open();
+        QVERIFY(preview);
+        preview->Action(D3DPreview::kStopAnimation)->trigger();
+        QWidget* area = preview->RenderingWindow();
+        QTRY_VERIFY(preview->Renders() > 0);
+        QTest::qWait(20);
+        const std::uint64_t before = preview->Renders();
+        SendMouse(area, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+        for (int x = 15; x <= 60; x += 5) {
+            QCoreApplication::postEvent(
+                area, new QMouseEvent(QEvent::MouseMove, QPointF(x, 10),
+                                      area->mapToGlobal(QPointF(x, 10)), Qt::NoButton,
+                                      Qt::LeftButton, Qt::NoModifier));
+        }
+        QTRY_VERIFY(preview->Renders() > before);
+        QTest::qWait(50);
+        QCOMPARE(preview->Renders(), before + 1);
+        // The one picture shows where the last event left the camera.
+        QCOMPARE(preview->Bar(ScrollBar::Angle)->value(), 16 + 10);
+        SendMouse(area, QEvent::MouseButtonRelease, {60, 10}, Qt::LeftButton);
+    }
+
+    void aWindowTooSmallToCaptureWritesNoFilesAndSaysSo() {
+        D3DPreview* preview = Open();
+        QVERIFY(preview);
+        preview->resize(300, 120);
+        QVERIFY(preview->frameGeometry().height() < 145);
+        QTest::keyClicks(preview->RenderingWindow(), "if");
+        for (const int frame : {0, 30})
+            QVERIFY(!std::filesystem::exists(
+                preview3d::CaptureFramePath(folder->Path().string(), frame)));
+        QCOMPARE(editor->Frame().MessageText(),
+                 QStringLiteral("No animation frames written: the window must be wider than 48 "
+                                "and higher than 144 pixels"));
+        // Large enough again: the capture writes its files.
+        preview->resize(300, 200);
+        QTest::keyClicks(preview->RenderingWindow(), "f");
+        QVERIFY(std::filesystem::exists(preview3d::CaptureFramePath(folder->Path().string(), 30)));
     }
 
     void theScrollBarsMoveTheCameraAndTheLight() {

@@ -1,10 +1,13 @@
 // The 2D preview window and the Preview menu, on an editor under the offscreen
 // platform.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <string>
 
@@ -134,6 +137,64 @@ class EditorPreviewTest : public QObject {
         QVERIFY(!preview.Rotating() && !preview.TimerRunning());
         editor.Frame().ExecuteCommand(Command::Animate);
         QVERIFY(preview.TimerRunning());
+    }
+
+    void directionButtonsActHoweverTheyAreChecked() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CPreview2DDlg& preview = ShowPreview(editor);
+        // An assistive tool's toggle checks the button without a click.
+        const auto toggle = [&](int id) {
+            QAccessibleInterface* button =
+                QAccessible::queryAccessibleInterface(Button(preview, id));
+            QVERIFY(button && button->actionInterface());
+            button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        };
+        toggle(CPreview2DDlg::kLeft);
+        QVERIFY(Button(preview, CPreview2DDlg::kLeft)->isChecked());
+        QCOMPARE(preview.Direction(), preview2d::ViewDirection::Left);
+        Button(preview, CPreview2DDlg::kBack)->setChecked(true);
+        QCOMPARE(preview.Direction(), preview2d::ViewDirection::Back);
+        toggle(CPreview2DDlg::kRotate);
+        QVERIFY(preview.Rotating() && preview.TimerRunning());
+        // Another direction releases Rotate and stops the turning.
+        QTest::keyClick(Button(preview, CPreview2DDlg::kRight), Qt::Key_Space);
+        QCOMPARE(preview.Direction(), preview2d::ViewDirection::Right);
+        QVERIFY(!preview.Rotating() && !preview.TimerRunning());
+        // Turning started from the menu is stopped by pressing the direction
+        // button that is checked already.
+        editor.Frame().ExecuteCommand(Command::Rotate);
+        QVERIFY(preview.Rotating());
+        QTest::mouseClick(Button(preview, CPreview2DDlg::kRight), Qt::LeftButton);
+        QVERIFY(!preview.Rotating() && !preview.TimerRunning());
+    }
+
+    void thePreviewOpensBesideTheMainWindowAndReopensWhereItWasLeft() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& view = editor.View();
+        QPointer<CPreview2DDlg> preview = &ShowPreview(editor);
+        const QSize designed = preview->size();
+        const QRect area = preview->screen()->availableGeometry();
+        // Placed by its frame's corner and its inner size.
+        QVERIFY(area.contains(QRect(preview->pos(), designed)));
+        preview->move(area.right() - designed.width() - 10, area.top() + 20);
+        const QPoint left = preview->pos();
+        view.ClosePreview2D();
+        QTRY_VERIFY(preview.isNull());
+        QCOMPARE(QString::fromStdString(editor.settings.values.at({"Preview2D", "Position"})),
+                 QStringLiteral("%1 %2").arg(left.x()).arg(left.y()));
+        preview = &ShowPreview(editor);
+        QCOMPARE(preview->pos(), left);
+        QCOMPARE(preview->size(), designed);
+        view.ClosePreview2D();
+        QTRY_VERIFY(preview.isNull());
+
+        // A place off the screen (a screen that is gone) is brought back onto it.
+        editor.settings.Write("Preview2D", "Position", "5000 -300");
+        preview = &ShowPreview(editor);
+        QCOMPARE(preview->pos(), QPoint(area.right() + 1 - designed.width(), area.top()));
+        QCOMPARE(preview->size(), designed);
     }
 
     void whiteChangesTheBackgroundAtTheNextRepaint() {

@@ -108,6 +108,26 @@ TEST_F(Session, ScrollBarsStepWithinTheirRanges) {
     EXPECT_EQ(session.ScrollPosition(ScrollBar::Angle), 30);
 }
 
+TEST_F(Session, ResetViewPutsTheBarsBackAndLeavesTheCab) {
+    Open();
+    const ScenePoint start = Engine().GetCameraPosition();
+    for (const ScrollBar bar :
+         {ScrollBar::Angle, ScrollBar::Height, ScrollBar::Distance, ScrollBar::Light}) {
+        session.Scroll(bar, ScrollAction::PageForward);
+    }
+    session.ToggleCab1();
+    session.ResetView();
+    EXPECT_FALSE(session.Cab1View());
+    EXPECT_FALSE(session.Cab2View());
+    for (const ScrollBar bar :
+         {ScrollBar::Angle, ScrollBar::Height, ScrollBar::Distance, ScrollBar::Light}) {
+        EXPECT_EQ(session.ScrollPosition(bar), RangeOf(bar).start);
+    }
+    EXPECT_EQ(Engine().GetCameraPosition(), start);
+    ExpectNear(Engine().LightFrame().GetOrientation(&Engine().Scene()).direction,
+               rm::Normalized({0, -0.5f, 1}));
+}
+
 TEST_F(Session, WireframeSurvivesAResizeAndTheAnimationCanBeSteppedWhenStopped) {
     Open("wheel 0 0 0 1 0 w\n[end]\nname w\n[end]");
     session.ToggleWireframe();
