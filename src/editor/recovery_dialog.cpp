@@ -56,6 +56,7 @@ RecoveryDialog::RecoveryDialog(const std::vector<recovery::LeftCopy>& copies, QW
     list_->setObjectName(QStringLiteral("copies"));
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setFocusPolicy(Qt::NoFocus);
     list_->setHeaderLabels({tr("File"), tr("Time"), tr("Size"), tr("Condition")});
     const QLocale locale;
     for (const recovery::LeftCopy& copy : copies) {
@@ -75,6 +76,10 @@ RecoveryDialog::RecoveryDialog(const std::vector<recovery::LeftCopy>& copies, QW
     }
     for (int column = 0; column < list_->columnCount(); ++column)
         list_->resizeColumnToContents(column);
+    // Wide enough for every column, up to what a screen holds.
+    constexpr int kWidest = 1000;
+    list_->setMinimumWidth(
+        std::min(list_->header()->length() + 2 * list_->frameWidth() + 8, kWidest));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
@@ -103,7 +108,7 @@ RecoveryDialog::RecoveryDialog(const std::vector<recovery::LeftCopy>& copies, QW
     connect(discard, &QPushButton::clicked, this, [this] { Choose(Choice::Discard); });
     connect(later, &QPushButton::clicked, this, [this] { Choose(Choice::Later); });
     layout->addWidget(buttons);
-    resize(std::max(560, sizeHint().width()), sizeHint().height());
+    resize(sizeHint());
 }
 
 void RecoveryDialog::Choose(Choice choice) {
