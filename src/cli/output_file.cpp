@@ -15,7 +15,7 @@ std::optional<std::string> WriteOutputFile(const std::string& path, std::string_
         throw CommandFailure("cannot write '" + path + "': " + result.error.message());
     }
     if (result.way != platform::ReplacementWay::InPlace) return std::nullopt;
-    return "'" + path + "' was written in place: its folder takes no new file beside it";
+    return platform::WrittenInPlaceNote(path);
 }
 
 std::string PngBytes(int width, int height, std::span<const std::uint32_t> pixels) {
