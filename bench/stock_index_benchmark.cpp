@@ -39,8 +39,9 @@ Tree& TheTree() {
 double SecondsOfRebuild(benchmark::State& state) {
     platform::NullMessageSink messages;
     platform::NullStatusSink status;
+    std::vector<std::string> notes;
     const auto start = Clock::now();
-    if (!stockindex::RebuildStockIndex(TheTree().folder.string(), messages, status)) {
+    if (!stockindex::RebuildStockIndex(TheTree().folder.string(), messages, status, notes)) {
         state.SkipWithError("the index was not written");
     }
     return std::chrono::duration<double>(Clock::now() - start).count();

@@ -23,9 +23,11 @@ int RunRebuild(const Arguments& arguments) {
     ApplyProgramDir(arguments);
     CliMessageSink messages;
     CliStatusSink status(arguments.Has("--verbose"));
-    if (!stockindex::RebuildStockIndex(platform::ProgramFolder(), messages, status)) {
-        throw CommandFailure("the stock index was not written");
-    }
+    std::vector<std::string> notes;
+    const bool written =
+        stockindex::RebuildStockIndex(platform::ProgramFolder(), messages, status, notes);
+    WriteNotes(notes);
+    if (!written) throw CommandFailure("the stock index was not written");
     return 0;
 }
 

@@ -63,7 +63,14 @@ void CLumtrakStockEditorView::OnUpdateStockIndex() {
 void CLumtrakStockEditorView::OnRebuildStockIndex() {
     StatusBarSink status(qobject_cast<CMainFrame*>(window()));
     MessageBoxSink messages(window());
-    stockindex::RebuildStockIndex(platform::ProgramFolder(), messages, status);
+    std::vector<std::string> notes;
+    if (!stockindex::RebuildStockIndex(platform::ProgramFolder(), messages, status, notes)) return;
+    // What the walk passed over stays on the status bar after the completion text.
+    if (notes.empty()) return;
+    std::string text(stockindex::kRebuildComplete);
+    for (const std::string& note : notes)
+        text += "; " + note;
+    status.ShowStatus(text);
 }
 
 void CLumtrakStockEditorView::OnListRequiredFiles() {

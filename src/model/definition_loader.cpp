@@ -6,7 +6,7 @@
 #include "model/definition_reader.h"
 #include "model/include_cache.h"
 #include "model/name_directory.h"
-#include "platform/current_folder.h"
+#include "model/texture_registry.h"
 #include "platform/program_folder.h"
 
 namespace lumtrak::model {
@@ -68,6 +68,18 @@ std::string LoadBudgetNote(const LoadLimits& limits) {
            " bytes of included definitions)";
 }
 
+std::string OwnPanelBudgetNote(const LoadLimits& limits) {
+    return "panel budget spent: further panels placed nothing (a load places at most " +
+           std::to_string(limits.ownPanels) + " panels of its own text)";
+}
+
+bool CountOwnPanel(const LoadLimits& limits, LoadBudget& budget, std::vector<std::string>& notes) {
+    if (++budget.ownPanels <= limits.ownPanels) return true;
+    if (!budget.ownPanelsSpent) notes.push_back(OwnPanelBudgetNote(limits));
+    budget.ownPanelsSpent = true;
+    return false;
+}
+
 void LoadEnvironment::SpendBudget() {
     if (budget.spent) return;
     budget.spent = true;
@@ -98,10 +110,15 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
     if (outermost) {
         environment.budget = LoadBudget{};
         environment.indexLookup = {};
+        environment.textures.StartLoad();
         environment.chain.push_back({source.key, FindDefinitionStart(text, cursor)});
     }
     Read(model, source, cursor, sides, highlight, offX, offY, offZ, turned, environment);
-    if (outermost) environment.chain.clear();
+    if (outermost) {
+        environment.chain.clear();
+        for (std::string& note : environment.textures.TakeNotes())
+            environment.notes.push_back(std::move(note));
+    }
 }
 
 void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
@@ -124,12 +141,9 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
     }
 
     auto& lookup = environment.indexLookup;
-    if (!lookup.done || lookup.folderChangesAfterEntering != platform::CurrentFolderChanges()) {
-        platform::EnterProgramFolder();
-        lookup.folderChangesAfterEntering = platform::CurrentFolderChanges();
-    }
     if (!lookup.done) {
-        lookup.index = environment.includes.CurrentStockIndex();
+        lookup.programFolder = IncludeFolder(platform::ProgramFolder());
+        lookup.index = environment.includes.StockIndexIn(lookup.programFolder);
         lookup.done = true;
     }
     const PartIndex* index = lookup.index;
@@ -139,7 +153,15 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
     for (const std::string& path : paths) {
         std::shared_ptr<const IncludeFile>& opened = lookup.openedFiles[path];
         // A file that fails is tried again, and reported, every time.
-        if (!opened) opened = environment.includes.OpenDefinitionFile(path, environment.messages);
+        if (!opened) {
+            const auto read = environment.includes.OpenDefinitionFile(
+                lookup.programFolder, path, environment.limits.includedBytes, environment.messages);
+            if (read.tooLarge) {
+                environment.SpendBudget();
+                return;
+            }
+            opened = read.file;
+        }
         const std::shared_ptr<const IncludeFile> file = opened;
         if (!file) continue;
         if (auto found = file->names.Find(wanted)) {

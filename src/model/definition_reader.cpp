@@ -261,6 +261,10 @@ void DefinitionReader::AddToModel(std::unique_ptr<Panel> panel) {
         environment_.SpendBudget();
         if (included_) return;
     }
+    if (!included_ &&
+        !CountOwnPanel(environment_.limits, environment_.budget, environment_.notes)) {
+        return;
+    }
     AddPanel(model_, std::move(panel), environment_.textures);
 }
 

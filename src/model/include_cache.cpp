@@ -1,14 +1,11 @@
 #include "model/include_cache.h"
 
-#include "platform/mapped_file.h"
 #include "platform/whole_file.h"
 
 namespace lumtrak::model {
 namespace {
 
-std::string FileKey(const platform::FileIdentity& identity) {
-    return "file:" + std::to_string(identity.device) + ":" + std::to_string(identity.inode);
-}
+constexpr std::string_view kStockIndexName = "Stock Index";
 
 }  // namespace
 
@@ -18,64 +15,57 @@ IncludeFile::IncludeFile(std::string bytes, std::string key)
 void IncludeCache::Clear() {
     index_.reset();
     files_.clear();
+    cachedBytes_ = 0;
 }
 
-namespace {
-
-// The identity of a file named in any case, and the name it has on disk. The
-// exact name is tried first: one look at the file system in the usual case.
-std::optional<std::pair<std::string, platform::FileIdentity>> Locate(const std::string& name) {
-    if (auto identity = platform::IdentifyFile(name)) return std::pair{name, *identity};
-    const auto onDisk = platform::FindPathIgnoringCase(name);
-    if (!onDisk) return std::nullopt;
-    if (auto identity = platform::IdentifyFile(*onDisk)) return std::pair{*onDisk, *identity};
-    return std::nullopt;
-}
-
-}  // namespace
-
-const PartIndex* IncludeCache::CurrentStockIndex() {
-    const auto located = Locate("Stock Index");
-    const auto path = located ? std::optional(located->first) : std::nullopt;
-    const auto identity = located ? std::optional(located->second) : std::nullopt;
+const PartIndex* IncludeCache::StockIndexIn(IncludeFolder& where) {
+    std::error_code error;
+    const platform::FileDescriptor file =
+        where.lookup.OpenFile(where.folder, kStockIndexName, error);
+    const auto identity = file.IsOpen() ? platform::IdentifyOpenFile(file.Get()) : std::nullopt;
     if (!identity) {
         index_.reset();
         return nullptr;
     }
     if (index_ && index_->identity == *identity) return index_->index.get();
-    const auto content = platform::ReadWholeFile(*path);
-    if (!content) {
+    std::string content;
+    if (platform::ReadToEnd(file.Get(), content)) {
         index_.reset();
         return nullptr;
     }
-    index_ = CachedIndex{*identity, readIndex_(*content)};
+    index_ = CachedIndex{*identity, readIndex_(content)};
     return index_->index.get();
 }
 
-std::shared_ptr<const IncludeFile> IncludeCache::OpenDefinitionFile(
-    std::string_view path, platform::MessageSink& messages) {
-    const std::string trimmed(platform::TrimPath(path));
-    if (const auto located = Locate(trimmed)) {
-        auto found = files_.find(trimmed);
-        if (found != files_.end() && found->second.identity == located->second) {
-            return found->second.file;
+IncludeCache::Opened IncludeCache::OpenDefinitionFile(IncludeFolder& where, std::string_view path,
+                                                      std::size_t largestFile,
+                                                      platform::MessageSink& messages) {
+    OpenedInclude opened(where, path, messages);
+    if (!opened.IsOpen()) return {};
+    const auto& identity = opened.Identity();
+    if (identity) {
+        const auto found = files_.find(opened.SourceKey());
+        if (found != files_.end() && found->second.identity == *identity) {
+            return {found->second.file};
         }
     }
+    if (opened.LargerThan(largestFile)) return {nullptr, true};
+    auto content = opened.Read(messages);
+    if (!content) return {};
+    auto file = std::make_shared<const IncludeFile>(std::move(*content), opened.SourceKey());
 
-    platform::MappedFile mapped;
-    platform::OpenMappedFile(std::string(path), mapped, true, messages);
-    if (mapped.view == nullptr) return nullptr;
-    // The cache keeps the identity of the file that was actually read.
-    const auto readIdentity = platform::IdentifyOpenFile(mapped.fileHandle);
-    auto file = std::make_shared<const IncludeFile>(
-        std::string(mapped.Content()), readIdentity ? FileKey(*readIdentity) : "path:" + trimmed);
-    platform::CloseMappedFile(mapped);
-
-    if (readIdentity) {
-        if (files_.size() >= kMaxCachedFiles) files_.clear();
-        files_[trimmed] = CachedFile{*readIdentity, file};
+    if (identity) {
+        const std::size_t bytes = file->content.size();
+        if (files_.size() >= kMaxCachedFiles || cachedBytes_ + bytes > kMaxCachedBytes) {
+            files_.clear();
+            cachedBytes_ = 0;
+        }
+        CachedFile& cached = files_[file->sourceKey];
+        if (cached.file) cachedBytes_ -= cached.file->content.size();
+        cached = CachedFile{*identity, file};
+        cachedBytes_ += bytes;
     }
-    return file;
+    return {file};
 }
 
 }  // namespace lumtrak::model

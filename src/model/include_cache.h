@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include <unordered_map>
 
 #include "model/definition_text.h"
+#include "model/include_folder.h"
 #include "model/name_directory.h"
 #include "model/part_index.h"
 #include "platform/file_lookup.h"
@@ -24,7 +26,7 @@ struct IncludeFile {
     explicit IncludeFile(std::string bytes, std::string key);
 };
 
-// The files that includes read: the "Stock Index" of the current folder and the
+// The files that includes read: the "Stock Index" of the program folder and the
 // definition files it names. Loading runs on every repaint of the preview, so
 // both are kept between loads for as long as the file on disk is the same file
 // with the same size and modification time; what a load sees is then exactly
@@ -34,14 +36,19 @@ class IncludeCache {
     // readIndex reads the "Stock Index" into the part index of the loads.
     explicit IncludeCache(PartIndexReader readIndex) : readIndex_(std::move(readIndex)) {}
 
-    // The "Stock Index" in the current folder (any case), or null when there is
-    // none that can be opened.
-    const PartIndex* CurrentStockIndex();
+    // The "Stock Index" of the folder (any case), or null when there is none
+    // that can be opened.
+    const PartIndex* StockIndexIn(IncludeFolder& where);
 
-    // A definition file named by an index line, or null when it cannot be opened
-    // or mapped, after the messages of the mapped-file reader.
-    std::shared_ptr<const IncludeFile> OpenDefinitionFile(std::string_view path,
-                                                          platform::MessageSink& messages);
+    struct Opened {
+        std::shared_ptr<const IncludeFile> file;
+        bool tooLarge = false;  // larger than the load may read: not read
+    };
+    // A definition file named by an index line (a relative path: in the
+    // folder), or none when it cannot be opened or read, after the messages of
+    // the mapped-file reader. A file of more than largestFile bytes is not read.
+    Opened OpenDefinitionFile(IncludeFolder& where, std::string_view path, std::size_t largestFile,
+                              platform::MessageSink& messages);
 
     void Clear();
 
@@ -55,11 +62,15 @@ class IncludeCache {
         std::shared_ptr<const IncludeFile> file;
     };
 
+    // What the cache keeps at most; past either it starts afresh.
     static constexpr std::size_t kMaxCachedFiles = 4096;
+    static constexpr std::size_t kMaxCachedBytes = std::size_t{256} << 20;
 
     PartIndexReader readIndex_;
     std::optional<CachedIndex> index_;
+    // By the file's device and inode: every path to one file shares it.
     std::unordered_map<std::string, CachedFile> files_;
+    std::size_t cachedBytes_ = 0;
 };
 
 }  // namespace lumtrak::model

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/definition_text.h"
+#include "model/include_folder.h"
 #include "platform/message_sink.h"
 
 // What a load of definitions reads besides the text, and the state that one
@@ -35,11 +36,15 @@ struct DefinitionIdentity {
 // How much one top-level load may place through includes. Includes can repeat
 // a part exponentially often (each part including the next one twice), so the
 // work of a load is bounded by these counts rather than by its text. Past any
-// of them further includes place nothing and the load notes it once.
+// of them further includes place nothing and the load notes it once. The
+// loaded text's own panels stay past those counts but have a count of their
+// own, so that the memory a load takes stays within a small multiple of its
+// text whatever the text holds.
 struct LoadLimits {
     std::size_t includes = 100'000;                     // include resolutions
     std::size_t panels = 1'000'000;                     // panels placed, the load's own included
     std::size_t includedBytes = std::size_t{64} << 20;  // text read by included definitions
+    std::size_t ownPanels = 1'000'000;                  // panels of the loaded text itself
 };
 
 // What one top-level load has spent of its limits so far.
@@ -48,10 +53,17 @@ struct LoadBudget {
     std::size_t panels = 0;
     std::size_t includedBytes = 0;
     bool spent = false;
+    std::size_t ownPanels = 0;
+    bool ownPanelsSpent = false;
 };
 
-// The note a load leaves when its budget is spent.
+// The notes a load leaves when its budget, or its own panels' count, is spent.
 std::string LoadBudgetNote(const LoadLimits& limits);
+std::string OwnPanelBudgetNote(const LoadLimits& limits);
+
+// Counts one panel of the loaded text itself: false past its count, which the
+// first time leaves the note in notes.
+bool CountOwnPanel(const LoadLimits& limits, LoadBudget& budget, std::vector<std::string>& notes);
 
 // What a load reads besides the text, and the state of one top-level load.
 struct LoadEnvironment {
@@ -73,13 +85,12 @@ struct LoadEnvironment {
     LoadLimits limits;
     // Starts afresh with every top-level load.
     LoadBudget budget;
-    // Within one load the "Stock Index" is looked up once, each file it names
-    // is opened once, and the program folder is entered again only when
-    // something else changed the folder.
+    // Within one load the program folder is opened and its "Stock Index" looked
+    // up once, and each file the index names is opened once.
     struct IndexLookup {
         bool done = false;
+        IncludeFolder programFolder;
         const PartIndex* index = nullptr;
-        std::uint64_t folderChangesAfterEntering = 0;
         std::unordered_map<std::string, std::shared_ptr<const IncludeFile>> openedFiles;
     } indexLookup;
     // What the load has to tell that is no message box (the command line prints

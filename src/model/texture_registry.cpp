@@ -1,7 +1,11 @@
 #include "model/texture_registry.h"
 
-#include "platform/current_folder.h"
+#include <algorithm>
+#include <array>
+
+#include "platform/file_lookup.h"
 #include "platform/program_folder.h"
+#include "platform/whole_file.h"
 
 namespace lumtrak::model {
 
@@ -29,15 +33,93 @@ std::int16_t TextureRegistry::InternTexture(std::string_view fileName, std::stri
 
 void TextureRegistry::LoadTextureObject(Entry& entry) {
     if (loader_ == nullptr || entry.texture) return;
-    if (!entry.folder.empty()) platform::ChangeCurrentFolder(entry.folder);
-    entry.texture = loader_->LoadTexture(entry.fileName);
-    if (entry.texture) return;
-    platform::ChangeCurrentFolder(documentFolder_);
-    entry.texture = loader_->LoadTexture(entry.fileName);
-    if (entry.texture) return;
-    platform::EnterProgramFolder();
-    platform::ChangeCurrentFolder("Textures");
-    entry.texture = loader_->LoadTexture(entry.fileName);
+    static constexpr std::array kPlaces{Place::EntryFolder, Place::DocumentFolder, Place::Textures};
+    entry.texture = Load(entry, kPlaces, Share::Yes);
+}
+
+std::unique_ptr<TextureObject> TextureRegistry::LoadPrivateTexture(const Entry& entry) {
+    if (loader_ == nullptr) return nullptr;
+    static constexpr std::array kPlaces{Place::EntryFolder, Place::Textures};
+    return Load(entry, kPlaces, Share::No);
+}
+
+void TextureRegistry::StartLoad() {
+    lookup_.Forget();
+    leftOut_.clear();
+}
+
+std::unique_ptr<TextureObject> TextureRegistry::Load(const Entry& entry,
+                                                     std::span<const Place> places, Share share) {
+    for (const Place place : places) {
+        if (auto texture = LoadFrom(FolderOf(place, entry), entry, share)) return texture;
+    }
+    return nullptr;
+}
+
+platform::Folder TextureRegistry::FolderOf(Place place, const Entry& entry) {
+    const platform::Folder start = platform::Folder::Start();
+    switch (place) {
+        case Place::EntryFolder:
+            return lookup_.OpenFolder(start, entry.folder);
+        case Place::DocumentFolder:
+            return lookup_.OpenFolder(start, documentFolder_);
+        case Place::Textures:
+            return lookup_.OpenFolder(lookup_.OpenFolder(start, platform::ProgramFolder()),
+                                      "Textures");
+    }
+    return {};
+}
+
+std::unique_ptr<TextureObject> TextureRegistry::LoadFrom(const platform::Folder& folder,
+                                                         const Entry& entry, Share share) {
+    std::string name = entry.fileName;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    std::error_code error;
+    std::int64_t size = 0;
+    const platform::FileDescriptor file = lookup_.OpenFile(folder, name, error, &size);
+    if (!file.IsOpen()) return nullptr;
+
+    const auto identity = platform::IdentifyOpenFile(file.Get());
+    std::optional<FileKey> key;
+    if (identity) {
+        key = FileKey{identity->device, identity->inode, identity->size,
+                      identity->modifiedNanoseconds};
+    }
+    if (share == Share::Yes && key) {
+        if (const auto found = byFile_.find(*key); found != byFile_.end()) {
+            return loader_->ShareTexture(*found->second);
+        }
+    }
+    if (size > kLargestFile) {
+        LeaveOut(entry, "its file is larger than " + std::to_string(kLargestFile) + " bytes");
+        return nullptr;
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!platform::ReadExactly(file.Get(), bytes)) return nullptr;
+
+    const bool limitedByTotal =
+        share == Share::Yes && kLargestTotal - totalBytes_ < kLargestPicture;
+    const std::size_t largest = limitedByTotal ? kLargestTotal - totalBytes_ : kLargestPicture;
+    auto loaded = loader_->LoadTexture(bytes, largest);
+    if (!loaded.texture) {
+        if (loaded.pictureBytes > largest) {
+            LeaveOut(entry, limitedByTotal ? "the textures would take more than " +
+                                                 std::to_string(kLargestTotal) + " bytes"
+                                           : "its picture would take more than " +
+                                                 std::to_string(kLargestPicture) + " bytes");
+        }
+        return nullptr;
+    }
+    if (share == Share::Yes) {
+        totalBytes_ += loaded.texture->PictureBytes();
+        if (key) byFile_.emplace(*key, loaded.texture.get());
+    }
+    return std::move(loaded.texture);
+}
+
+void TextureRegistry::LeaveOut(const Entry& entry, const std::string& why) {
+    if (!leftOut_.insert(entry.fileName).second) return;
+    notes_.push_back("texture '" + entry.fileName + "' left out: " + why);
 }
 
 const TextureRegistry::Entry* TextureRegistry::Find(std::int16_t number) const {
@@ -60,6 +142,8 @@ void TextureRegistry::ClearTextures() {
     entries_.clear();
     byName_.clear();
     byNumber_.clear();
+    byFile_.clear();
+    totalBytes_ = 0;
 }
 
 }  // namespace lumtrak::model

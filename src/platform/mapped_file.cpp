@@ -1,13 +1,11 @@
 #include "platform/mapped_file.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <algorithm>
 
 #include "platform/ascii.h"
-#include "platform/file_lookup.h"
+#include "platform/folder_lookup.h"
 #include "platform/whole_file.h"
 
 namespace lumtrak::platform {
@@ -22,32 +20,49 @@ void CloseHandle(MappedFile& file) {
 }
 
 void ReleaseView(MappedFile& file) {
-    if (file.mappedBase != nullptr) ::munmap(file.mappedBase, file.mappedLength);
-    file.mappedBase = nullptr;
-    file.mappedLength = 0;
-    file.copy.reset();
+    file.buffer = std::string();
     file.view = nullptr;
 }
 
-bool ReadWhole(int handle, char* into, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        ssize_t got = ::pread(handle, into + done, size - done, off_t(done));
-        if (got <= 0) return false;
-        done += std::size_t(got);
+}  // namespace
+
+void ReadIntoView(FileDescriptor handle, std::int64_t fileSize, const std::string& caption,
+                  MappedFile& file, MessageSink& messages) {
+    CloseHandle(file);
+    file.fileHandle = handle.Release();
+    ReleaseView(file);
+    file.mapping = false;
+    const auto size = ViewSize(fileSize, caption, messages);
+    file.size = size.value_or(0);
+    if (!size) {
+        CloseHandle(file);
+        return;
     }
-    return true;
+    file.mapping = true;
+    std::string buffer(*size, '\0');
+    if (!ReadView(file.fileHandle, buffer, caption, messages)) return;
+    file.buffer = std::move(buffer);
+    file.view = file.buffer.data();
 }
 
-// Opens the file at path, found without regard to case. Nearly every path names
-// the file as it stands on disk, so that is tried first: the look-up by case
-// costs a walk over the path even when the file is there.
-int OpenOnDisk(const std::string& path, std::int64_t& size) {
+FileDescriptor OpenForView(FolderLookup& lookup, const Folder& folder, const std::string& path,
+                           bool showOpenError, MessageSink& messages, std::int64_t& size) {
+    // A folder, a FIFO or a device is a file that can't be opened.
     std::error_code ignored;
-    const int handle = OpenRegularFile(path, ignored, &size);
-    if (handle >= 0) return handle;
-    const auto onDisk = FindPathIgnoringCase(path);
-    return onDisk && *onDisk != path ? OpenRegularFile(*onDisk, ignored, &size) : -1;
+    FileDescriptor handle = lookup.OpenFile(folder, path, ignored, &size);
+    if (!handle.IsOpen() && showOpenError) messages.Show(path, std::string(kCantOpenFile));
+    return handle;
+}
+
+namespace {
+
+void Open(FolderLookup& lookup, const Folder& folder, const std::string& path, MappedFile& file,
+          bool showOpenError, MessageSink& messages) {
+    const std::string trimmed(TrimPath(path));
+    CloseHandle(file);
+    std::int64_t size = 0;
+    FileDescriptor handle = OpenForView(lookup, folder, trimmed, showOpenError, messages, size);
+    if (handle.IsOpen()) ReadIntoView(std::move(handle), size, trimmed, file, messages);
 }
 
 }  // namespace
@@ -60,50 +75,67 @@ MappedFile::~MappedFile() {
     CloseMappedFile(*this);
 }
 
-void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, MessageSink& messages) {
-    const std::string trimmed(TrimPath(path));
-    CloseHandle(file);
+std::string MappedFile::TakeContent() {
+    view = nullptr;
+    std::string content = std::move(buffer);
+    buffer = std::string();
+    return content;
+}
 
-    // A folder, a FIFO or a device is a file that can't be opened.
-    std::int64_t size = 0;
-    const int handle = OpenOnDisk(trimmed, size);
-    if (handle < 0) {
-        if (showOpenError) messages.Show(trimmed, kCantOpenFile);
-        return;
-    }
-    file.fileHandle = handle;
-    file.size = static_cast<std::uint32_t>(size);
-
-    ReleaseView(file);
-    file.mapping = false;
-    if (file.size == 0) {
-        CloseHandle(file);
-        messages.Show(trimmed, std::string(kCantCreateFileMapping) +
+std::optional<std::uint32_t> ViewSize(std::int64_t fileSize, const std::string& caption,
+                                      MessageSink& messages) {
+    const auto size = static_cast<std::uint32_t>(fileSize);
+    if (size == 0) {
+        messages.Show(caption, std::string(kCantCreateFileMapping) +
                                    std::to_string(kErrorFileInvalid) + " 0 0");
-        return;
+        return std::nullopt;
     }
-    file.mapping = true;
+    return size;
+}
 
-    // A mapping supplies the zero byte after the content only when the content
-    // ends inside a page: the kernel fills the rest of that page with zeros.
-    const long page = ::sysconf(_SC_PAGESIZE);
-    if (page > 0 && file.size % std::uint32_t(page) != 0) {
-        void* base = ::mmap(nullptr, file.size, PROT_READ, MAP_PRIVATE, handle, 0);
-        if (base != MAP_FAILED) {
-            file.mappedBase = base;
-            file.mappedLength = file.size;
-            file.view = static_cast<const char*>(base);
-            return;
-        }
+bool ReadView(int handle, std::span<char> into, const std::string& caption, MessageSink& messages) {
+    if (ReadExactly(handle, into)) return true;
+    messages.Show(caption, std::string(kCantMapFileView));
+    return false;
+}
+
+std::span<char> FileBuffer::Room(std::size_t size) {
+    if (size + 1 > capacity_) {
+        capacity_ = std::max(size + 1, capacity_ * 2);
+        bytes_ = std::make_unique_for_overwrite<char[]>(capacity_);
     }
-    auto copy = std::make_unique<char[]>(std::size_t(file.size) + 1);
-    if (!ReadWhole(handle, copy.get(), file.size)) {
-        messages.Show(trimmed, kCantMapFileView);
-        return;
+    bytes_[size] = '\0';
+    return {bytes_.get(), size};
+}
+
+std::optional<std::string_view> ReadMappedFileAt(int folder, const std::string& name,
+                                                 const std::string& path, bool showOpenError,
+                                                 std::size_t largest, bool& tooLarge,
+                                                 FileBuffer& buffer, MessageSink& messages) {
+    std::error_code ignored;
+    std::int64_t fileSize = 0;
+    const FileDescriptor handle(OpenRegularFileAt(folder, name, ignored, &fileSize));
+    if (!handle.IsOpen()) {
+        if (showOpenError) messages.Show(path, std::string(kCantOpenFile));
+        return std::nullopt;
     }
-    copy[file.size] = '\0';
-    file.copy = std::move(copy);
-    file.view = file.copy.get();
+    tooLarge = std::uint64_t(fileSize) > largest;
+    if (tooLarge) return std::nullopt;
+    const auto size = ViewSize(fileSize, path, messages);
+    if (!size) return std::nullopt;
+    const std::span<char> room = buffer.Room(*size);
+    if (!ReadView(handle.Get(), room, path, messages)) return std::nullopt;
+    return std::string_view(room.data(), room.size());
+}
+
+void OpenMappedFile(std::string path, MappedFile& file, bool showOpenError, MessageSink& messages) {
+    FolderLookup lookup;
+    Open(lookup, Folder::Start(), path, file, showOpenError, messages);
+}
+
+void OpenMappedFile(FolderLookup& lookup, const Folder& folder, std::string path, MappedFile& file,
+                    bool showOpenError, MessageSink& messages) {
+    Open(lookup, folder, path, file, showOpenError, messages);
 }
 
 void CloseMappedFile(MappedFile& file) {

@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/current_folder.h"
-
 namespace lumtrak::platform {
 namespace {
 
@@ -14,13 +12,14 @@ std::string& Override() {
     return folder;
 }
 
-// The current folder when the program started: relative program folders are
-// taken against it, since the current folder changes while the program runs.
-const std::string kStartFolder = CurrentFolder();
-
+// A relative program folder is taken against the folder the program started
+// in (nothing changes the current folder) and kept absolute, as the index's
+// entry paths begin with it.
 std::string Absolute(const std::string& folder) {
     if (folder.empty() || folder.front() == '/') return folder;
-    return (std::filesystem::path(kStartFolder) / folder).lexically_normal().string();
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute.lexically_normal().string();
 }
 
 }  // namespace
@@ -43,10 +42,6 @@ std::string ProgramFolder() {
 
 void SetProgramFolderOverride(std::string folder) {
     Override() = Absolute(folder);
-}
-
-void EnterProgramFolder() {
-    ChangeCurrentFolder(ProgramFolder());
 }
 
 }  // namespace lumtrak::platform

@@ -12,7 +12,4 @@ std::string ProgramFolder();
 void SetProgramFolderOverride(std::string folder);  // an empty text clears it
 std::string ExecutableFolder();
 
-// Makes the program folder the current folder; the outcome is not checked.
-void EnterProgramFolder();
-
 }  // namespace lumtrak::platform

@@ -32,9 +32,14 @@ std::error_code NotARegularFileError() {
 }
 
 int OpenRegularFile(const std::string& path, std::error_code& error, std::int64_t* size) {
+    return OpenRegularFileAt(AT_FDCWD, path, error, size);
+}
+
+int OpenRegularFileAt(int folder, const std::string& path, std::error_code& error,
+                      std::int64_t* size) {
     // O_NONBLOCK keeps open() of a FIFO without a writer from waiting; the
     // flag is dropped again for the regular file that is kept.
-    const int handle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int handle = ::openat(folder, path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (handle < 0) {
         error = LastError();
         return -1;
@@ -60,6 +65,17 @@ int OpenRegularFile(const std::string& path, std::error_code& error, std::int64_
 int OpenRegularFile(const std::string& path) {
     std::error_code ignored;
     return OpenRegularFile(path, ignored);
+}
+
+bool ReadExactly(int handle, std::span<char> into) {
+    std::size_t done = 0;
+    while (done < into.size()) {
+        const ssize_t got = ::pread(handle, into.data() + done, into.size() - done, off_t(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        done += std::size_t(got);
+    }
+    return true;
 }
 
 std::error_code ReadToEnd(int handle, std::string& content) {

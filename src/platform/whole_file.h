@@ -18,11 +18,18 @@ std::error_code NotARegularFileError();
 // with error telling why; size, when given, receives the file's size.
 int OpenRegularFile(const std::string& path, std::error_code& error, std::int64_t* size = nullptr);
 int OpenRegularFile(const std::string& path);
+// The same for a path relative to an open folder (openat).
+int OpenRegularFileAt(int folder, const std::string& path, std::error_code& error,
+                      std::int64_t* size = nullptr);
 
 // The whole content of the regular file at path, read as raw bytes, or nothing
 // when it cannot be opened (see OpenRegularFile) or read; error, when given,
 // tells why.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::error_code* error = nullptr);
+
+// Reads the first into.size() bytes of an open file; false when it holds fewer
+// (it may have shrunk since its size was taken) or cannot be read.
+bool ReadExactly(int handle, std::span<char> into);
 
 // Everything left to read from an open file (standard input: 0), appended to
 // content.

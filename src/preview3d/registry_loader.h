@@ -1,7 +1,7 @@
 #pragma once
 
 #include <memory>
-#include <string>
+#include <span>
 
 #include "model/texture_registry.h"
 #include "rm/engine.h"
@@ -14,7 +14,8 @@ namespace lumtrak::preview3d {
 class RegistryLoader final : public model::TextureLoader {
   public:
     explicit RegistryLoader(rm::Engine& engine) : engine_(engine) {}
-    std::unique_ptr<model::TextureObject> LoadTexture(const std::string& fileName) override;
+    Loaded LoadTexture(std::span<const char> fileBytes, std::size_t largestPicture) override;
+    std::unique_ptr<model::TextureObject> ShareTexture(const model::TextureObject& loaded) override;
 
   private:
     rm::Engine& engine_;

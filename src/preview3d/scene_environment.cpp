@@ -6,38 +6,18 @@
 
 #include "model/characters.h"
 #include "platform/file_lookup.h"
+#include "platform/folder_lookup.h"
 #include "platform/mapped_file.h"
 #include "platform/program_folder.h"
 
 namespace lumtrak::preview3d {
 namespace {
 
-// The folder of a file opened by a path relative to the current folder.
-std::string FolderOf(const std::string& path) {
-    std::error_code error;
-    const auto absolute = std::filesystem::absolute(std::filesystem::path(path), error);
-    return error ? std::string() : absolute.parent_path().string();
-}
-
-// The whole content of a file, read through the mapped-file reader (which
-// shows its messages), or nothing.
-struct ReadFile {
-    std::string content;
-    std::string key;
-};
-std::optional<ReadFile> ReadMapped(const std::string& path, platform::MessageSink& messages) {
-    platform::MappedFile mapped;
-    platform::OpenMappedFile(path, mapped, true, messages);
-    if (mapped.view == nullptr) return std::nullopt;
-    ReadFile file{std::string(mapped.Content()), {}};
-    if (const auto identity = platform::IdentifyOpenFile(mapped.fileHandle)) {
-        file.key =
-            "file:" + std::to_string(identity->device) + ":" + std::to_string(identity->inode);
-    } else {
-        file.key = "path:" + std::string(platform::TrimPath(path));
-    }
-    platform::CloseMappedFile(mapped);
-    return file;
+// The folder of a file at path, a relative path being taken in the program folder.
+std::string FolderOf(const std::string& programFolder, const std::string& path) {
+    std::filesystem::path file(path);
+    if (file.is_relative()) file = std::filesystem::path(programFolder) / file;
+    return file.parent_path().string();
 }
 
 }  // namespace
@@ -70,14 +50,21 @@ std::string MemoryTextKey(const model::DefinitionText& text) {
            std::to_string(text.End());
 }
 
+model::IncludeFolder& IncludedFiles::ProgramFolder() {
+    if (!programFolder_) programFolder_.emplace(platform::ProgramFolder());
+    return *programFolder_;
+}
+
 std::optional<std::string> IncludedFiles::IndexPathFor(std::string_view lowerName,
                                                        platform::MessageSink& messages) {
-    platform::EnterProgramFolder();
     if (!index_) {
-        auto read = ReadMapped("Stock Index", messages);
-        if (!read) return std::nullopt;
+        model::IncludeFolder& program = ProgramFolder();
+        platform::MappedFile file;
+        platform::OpenMappedFile(program.lookup, program.folder, "Stock Index", file, true,
+                                 messages);
+        if (file.view == nullptr) return std::nullopt;
         index_ = std::make_unique<Index>();
-        index_->content = std::move(read->content);
+        index_->content = file.TakeContent();
         index_->text = model::DefinitionText(index_->content);
         index_->keys = FindIndexKeys(index_->text);
     }
@@ -86,15 +73,24 @@ std::optional<std::string> IncludedFiles::IndexPathFor(std::string_view lowerNam
     return std::string(IndexPathAt(index_->text, *afterTab));
 }
 
-SceneSource* IncludedFiles::Open(const std::string& path, platform::MessageSink& messages) {
+SceneSource* IncludedFiles::Open(const std::string& path, std::size_t largestFile,
+                                 platform::MessageSink& messages, bool& tooLarge) {
     if (auto found = files_.find(path); found != files_.end()) return found->second.source.get();
-    auto read = ReadMapped(path, messages);
-    if (!read) return nullptr;
+    model::IncludeFolder& program = ProgramFolder();
+    model::OpenedInclude opened(program, path, messages);
+    if (!opened.IsOpen()) return nullptr;
+    if (opened.LargerThan(largestFile)) {
+        tooLarge = true;
+        return nullptr;
+    }
+    auto content = opened.Read(messages);
+    if (!content) return nullptr;
+
     File& file = files_[path];
-    file.content = std::move(read->content);
-    file.source =
-        std::make_unique<SceneSource>(model::DefinitionText(file.content), std::move(read->key),
-                                      FolderOf(std::string(platform::TrimPath(path))));
+    file.content = std::move(*content);
+    file.source = std::make_unique<SceneSource>(
+        model::DefinitionText(file.content), opened.SourceKey(),
+        FolderOf(program.path, std::string(platform::TrimPath(path))));
     return file.source.get();
 }
 
@@ -106,6 +102,7 @@ void SceneEnvironment::SpendBudget() {
 
 void SceneEnvironment::StartBuild() {
     budget = model::LoadBudget{};
+    textures.StartLoad();
     chain.clear();
     files = std::make_unique<IncludedFiles>();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/definition_text.h"
+#include "model/include_folder.h"
 #include "model/load_environment.h"
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
@@ -48,19 +49,23 @@ class SceneSource {
 // The key of a text held in memory, such as the document's.
 std::string MemoryTextKey(const model::DefinitionText& text);
 
-// The "Stock Index" and the definition files that it names, each read once in
-// a build. What cannot be opened is tried again, and its message shown again,
-// every time it is asked for.
+// The "Stock Index" of the program folder and the definition files that it
+// names, each read once in a build. What cannot be opened is tried again, and
+// its message shown again, every time it is asked for.
 class IncludedFiles {
   public:
-    // The path that the index line of name gives, with the program folder made
-    // the current folder and "Stock Index" read there.
+    // The path that the index line of name gives.
     std::optional<std::string> IndexPathFor(std::string_view lowerName,
                                             platform::MessageSink& messages);
-    // The definition file at path (relative to the current folder), or null.
-    SceneSource* Open(const std::string& path, platform::MessageSink& messages);
+    // The definition file at path (a relative path: in the program folder), or
+    // null. A file of more than largestFile bytes is not read: tooLarge is set.
+    SceneSource* Open(const std::string& path, std::size_t largestFile,
+                      platform::MessageSink& messages, bool& tooLarge);
 
   private:
+    // The program folder, opened on the first look-up of the build.
+    model::IncludeFolder& ProgramFolder();
+
     struct Index {
         std::string content;
         model::DefinitionText text;
@@ -70,6 +75,7 @@ class IncludedFiles {
         std::string content;
         std::unique_ptr<SceneSource> source;
     };
+    std::optional<model::IncludeFolder> programFolder_;
     std::unique_ptr<Index> index_;
     std::map<std::string, File, std::less<>> files_;
 };

@@ -49,7 +49,7 @@ class FillTexture {
         : part_(part), number_(number), environment_(environment) {
         if (number == 0) return;
         name_ = environment.textures.TextureName(number);
-        texture_ = TextureForNumber(environment.textures, part.engine.Engine(), number);
+        texture_ = TextureForNumber(environment.textures, number);
         part.engine.NoteTexture(texture_, number);
     }
 

@@ -62,7 +62,10 @@ void IncludePart(ScenePart& parent, std::string_view name, const Inclusion& at, 
     // Then the file that the "Stock Index" names, where they do.
     const auto path = environment.files->IndexPathFor(wanted, environment.messages);
     if (!path) return;
-    SceneSource* file = environment.files->Open(*path, environment.messages);
+    bool tooLarge = false;
+    SceneSource* file = environment.files->Open(*path, environment.limits.includedBytes,
+                                                environment.messages, tooLarge);
+    if (tooLarge) environment.SpendBudget();
     if (file == nullptr) return;
     if (const auto found = file->Names(false).Find(wanted)) {
         BuildChild(parent, std::move(wanted), mirrored, at, *file, *found, environment);

@@ -348,14 +348,14 @@ class PartReader {
     double Along(std::int32_t value) const { return (value / divisor_ - part_.length / 2) / 10; }
 
     // Counts a panel against the build's budget; past it, included parts
-    // place no more.
+    // place no more, and past its own count neither does the text itself.
     bool CountPanel() {
         model::LoadBudget& budget = environment_.budget;
         if (++budget.panels > environment_.limits.panels) {
             environment_.SpendBudget();
             if (included_) return false;
         }
-        return true;
+        return included_ || model::CountOwnPanel(environment_.limits, budget, environment_.notes);
     }
 
     bool BudgetSpent() {
@@ -396,6 +396,8 @@ void BuildScene(ScenePart& top, SceneSource& source, Cursor start, SceneEnvironm
     environment.chain.push_back({source.Key(), source.DefinitionStart(start)});
     BuildPart(top, source, start, source.Text().End(), environment);
     environment.chain.clear();
+    for (std::string& note : environment.textures.TakeNotes())
+        environment.notes.push_back(std::move(note));
 }
 
 }  // namespace lumtrak::preview3d

@@ -1,12 +1,10 @@
 #include "preview3d/texture_for_number.h"
 
-#include "platform/current_folder.h"
-#include "platform/program_folder.h"
 #include "preview3d/registry_loader.h"
 
 namespace lumtrak::preview3d {
 
-std::shared_ptr<rm::Texture> TextureForNumber(model::TextureRegistry& registry, rm::Engine& engine,
+std::shared_ptr<rm::Texture> TextureForNumber(model::TextureRegistry& registry,
                                               std::int32_t number) {
     if (number > 0) {
         if (number > INT16_MAX) return nullptr;
@@ -18,11 +16,8 @@ std::shared_ptr<rm::Texture> TextureForNumber(model::TextureRegistry& registry, 
     if (number < -INT16_MAX) return nullptr;
     const auto* entry = registry.Find(static_cast<std::int16_t>(-number));
     if (entry == nullptr) return nullptr;
-    platform::ChangeCurrentFolder(entry->folder);
-    if (auto texture = engine.LoadTexture(entry->fileName)) return texture;
-    platform::EnterProgramFolder();
-    platform::ChangeCurrentFolder("Textures");
-    return engine.LoadTexture(entry->fileName);
+    const auto privateCopy = registry.LoadPrivateTexture(*entry);
+    return RegistryTexture(privateCopy.get());
 }
 
 }  // namespace lumtrak::preview3d

@@ -235,6 +235,14 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 }  // namespace
 
+std::optional<std::size_t> BmpPictureBytes(std::span<const std::uint8_t> bytes) {
+    const auto header = ReadHeader(Bytes(bytes));
+    if (!header) return std::nullopt;
+    const std::size_t pixels = std::size_t(header->width) * std::size_t(header->height);
+    if (header->bitCount <= 8) return pixels + 256 * sizeof(Colour);
+    return pixels * sizeof(Colour);
+}
+
 std::optional<Image> ReadBmp(std::span<const std::uint8_t> bytes) {
     const Bytes in(bytes);
     auto header = ReadHeader(in);

@@ -17,6 +17,11 @@ namespace lumtrak::rm {
 // encoded, since a few bytes of runs can describe any size).
 std::optional<Image> ReadBmp(std::span<const std::uint8_t> bytes);
 
+// The memory that the image ReadBmp would give for bytes takes, told by the
+// header alone (at most a palette of 256 colours counted); nothing when the
+// header is not one that ReadBmp reads.
+std::optional<std::size_t> BmpPictureBytes(std::span<const std::uint8_t> bytes);
+
 // Writes an image as an uncompressed BMP file, bottom row first: a palettised
 // image at 8 bits per pixel with its palette, a true-colour one at 24 bits.
 std::vector<std::uint8_t> WriteBmp(const Image& image);

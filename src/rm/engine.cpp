@@ -1,12 +1,7 @@
 #include "rm/engine.h"
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <new>
-#include <vector>
 
-#include "platform/file_lookup.h"
 #include "rm/bmp_codec.h"
 #include "rm/worker_pool.h"
 
@@ -15,24 +10,6 @@ namespace {
 
 constexpr int kLargestDevice = 16384;
 constexpr std::int64_t kLargestDevicePixels = std::int64_t(1) << 25;
-// No texture file is larger; a larger file is not read at all.
-constexpr std::uintmax_t kLargestTextureFile = 64u << 20;
-
-std::optional<std::vector<std::uint8_t>> ReadTextureFile(std::string_view fileName) {
-    std::string path(fileName);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    auto found = platform::FindPathIgnoringCase(path);
-    if (!found) return std::nullopt;
-    std::ifstream in(*found, std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || std::uintmax_t(size) > kLargestTextureFile) return std::nullopt;
-    in.seekg(0, std::ios::beg);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-    return bytes;
-}
 
 }  // namespace
 
@@ -61,11 +38,8 @@ std::shared_ptr<Light> Engine::CreateLightRGB(LightType type, float red, float g
     return std::make_shared<Light>(type, red, green, blue);
 }
 
-std::shared_ptr<Texture> Engine::LoadTexture(std::string_view fileName) {
-    if (fileName.empty()) return nullptr;
-    auto bytes = ReadTextureFile(fileName);
-    if (!bytes) return nullptr;
-    auto image = ReadBmp(*bytes);
+std::shared_ptr<Texture> Engine::LoadTexture(std::span<const std::uint8_t> fileBytes) {
+    auto image = ReadBmp(fileBytes);
     if (!image) return nullptr;
     return CreateTexture(std::make_shared<Image>(std::move(*image)));
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
-#include <string_view>
+#include <span>
 
 #include "rm/device.h"
 #include "rm/face.h"
@@ -31,10 +32,8 @@ class Engine {
     std::shared_ptr<Material> CreateMaterial(float power);
     std::shared_ptr<Light> CreateLightRGB(LightType type, float red, float green, float blue);
 
-    // A texture from the BMP file of that name in the current folder (its case
-    // need not match; '\' separates folders as '/' does), or none when the file
-    // cannot be read there or is no BMP.
-    std::shared_ptr<Texture> LoadTexture(std::string_view fileName);
+    // A texture of the BMP file whose bytes are given, or none when they are no BMP.
+    std::shared_ptr<Texture> LoadTexture(std::span<const std::uint8_t> fileBytes);
     // A texture drawing that image, sharing its memory; none for an incomplete image.
     std::shared_ptr<Texture> CreateTexture(std::shared_ptr<Image> image);
 

@@ -23,6 +23,10 @@ struct Image {
     std::size_t PixelCount() const {
         return width > 0 && height > 0 ? std::size_t(width) * std::size_t(height) : 0;
     }
+    // The memory that its pixels and palette take.
+    std::size_t MemoryBytes() const {
+        return indices.size() + (palette.size() + pixels.size()) * sizeof(Colour);
+    }
     // Dimensions and pixel memory agree, so the image can be drawn.
     bool Complete() const {
         const std::size_t count = PixelCount();

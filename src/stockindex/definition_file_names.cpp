@@ -59,13 +59,17 @@ std::vector<IndexedName> IndexedNames(std::string_view bytes) {
     return names;
 }
 
+void WriteEntries(std::string_view bytes, std::string_view path, IndexWriter& out) {
+    for (const IndexedName& indexed : IndexedNames(bytes))
+        out.Entry(indexed.name, path, indexed.marked);
+}
+
 void IndexDefinitionFile(const std::string& path, IndexWriter& out,
                          platform::MessageSink& messages) {
     platform::MappedFile file;
     platform::OpenMappedFile(path, file, true, messages);
     if (file.view == nullptr) return;
-    for (const IndexedName& indexed : IndexedNames(file.Content()))
-        out.Entry(indexed.name, path, indexed.marked);
+    WriteEntries(file.Content(), path, out);
     platform::CloseMappedFile(file);
 }
 

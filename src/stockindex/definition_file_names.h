@@ -22,6 +22,9 @@ struct IndexedName {
 // byte above blank after it up to a line end, "//" or '#'.
 std::vector<IndexedName> IndexedNames(std::string_view bytes);
 
+// Writes one entry line with path for each name indexed in bytes.
+void WriteEntries(std::string_view bytes, std::string_view path, IndexWriter& out);
+
 // Opens the file at path through the mapped-file reader and writes one entry
 // line with that path for each indexed name. A file that cannot be opened or
 // mapped gets none, after the mapped-file reader's message.

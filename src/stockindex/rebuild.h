@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
@@ -16,8 +17,10 @@ inline constexpr std::string_view kRebuildComplete = "Stock Index complete";
 // file beside the old one and renamed over it when complete. Shows the wait
 // cursor, the path of each folder scanned and "Stock Index complete" at the
 // end. When the new index cannot be written the old one stays as it was and
-// "Can't write file" is shown. Gives whether the index was written.
+// "Can't write file" is shown. Gives whether the index was written. What the
+// walk passed over (links out of the program folder or into a folder walked
+// already, names that no index line can hold) is appended to notes.
 bool RebuildStockIndex(const std::string& programFolder, platform::MessageSink& messages,
-                       platform::StatusSink& status);
+                       platform::StatusSink& status, std::vector<std::string>& notes);
 
 }  // namespace lumtrak::stockindex

@@ -7,7 +7,6 @@
 #include "model/definition_loader.h"
 #include "model/scanning.h"
 #include "platform/ascii.h"
-#include "platform/current_folder.h"
 #include "platform/mapped_file.h"
 #include "stockindex/index_format.h"
 #include "stockindex/index_lines.h"
@@ -28,7 +27,6 @@ class IndexForLookup {
     explicit IndexForLookup(const std::string& programFolder) : programFolder_(programFolder) {}
 
     const IndexLines* Lines() {
-        platform::ChangeCurrentFolder(programFolder_);
         if (!read_) {
             read_ = true;
             platform::NullMessageSink quiet;

@@ -18,8 +18,7 @@ namespace lumtrak::stockindex {
 //   knows, the defining file's name without its folder and CR LF.
 // A name that the list already contains anywhere, even as part of a longer
 // name, is not added again. The definition starts after the nearest "[end]"
-// before the caret and ends at its own "[end]". The current folder becomes the
-// program folder when an include is met.
+// before the caret and ends at its own "[end]".
 std::string CollectRequiredFiles(std::string_view text, std::size_t caret,
                                  const std::string& programFolder);
 

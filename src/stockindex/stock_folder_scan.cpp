@@ -1,29 +1,46 @@
 #include "stockindex/stock_folder_scan.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <memory>
+#include <optional>
 
 #include "model/characters.h"
-#include "platform/current_folder.h"
-#include "platform/folder_listing.h"
+#include "platform/folder_lookup.h"
 #include "stockindex/definition_file_names.h"
 
 namespace lumtrak::stockindex {
+
+struct StockFolderScan::Entry {
+    std::string name;
+    bool folder = false;  // a folder, or a link to one
+    bool link = false;
+};
+
 namespace {
 
-using platform::FolderEntry;
+using platform::FileDescriptor;
 
 constexpr std::string_view kStockExtension = ".stk";
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+// Far larger than any definition file: a larger one is not read into memory.
+constexpr std::size_t kLargestFile = std::size_t{256} << 20;
 
 bool IsHidden(const std::string& name) {
     return !name.empty() && name.front() == '.';
 }
 
-bool IsStockFile(const FolderEntry& entry) {
-    if (entry.kind == FolderEntry::Kind::Folder) return false;
-    const std::string_view name = entry.name;
+bool IsStockFile(const std::string& name, bool folder) {
+    if (folder) return false;
     return name.size() >= kStockExtension.size() &&
-           model::StartsWithIgnoringCase(name.substr(name.size() - kStockExtension.size()),
-                                         kStockExtension);
+           model::StartsWithIgnoringCase(
+               std::string_view(name).substr(name.size() - kStockExtension.size()),
+               kStockExtension);
 }
 
 std::string_view LastComponent(std::string_view path) {
@@ -35,41 +52,140 @@ std::string Join(const std::string& folder, const std::string& name) {
     return folder.ends_with('/') ? folder + name : folder + '/' + name;
 }
 
+// Where what descriptor has open really lies; the path it was reached by when
+// the system cannot tell that.
+std::optional<std::string> RealPath(int descriptor, const std::string& path) {
+    if (auto real = platform::RealPathOf(descriptor)) return real;
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                         &std::free);
+    if (!resolved) return std::nullopt;
+    return std::string(resolved.get());
+}
+
+bool IsWithin(const std::string& path, const std::string& folder) {
+    if (folder == "/") return true;
+    return path == folder || (path.starts_with(folder) && path[folder.size()] == '/');
+}
+
 }  // namespace
 
-StockFolderScan::StockFolderScan(IndexWriter& out, platform::MessageSink& messages,
-                                 platform::StatusSink& status)
-    : out_(out), messages_(messages), status_(status) {}
+StockFolderScan::StockFolderScan(std::string programFolder, IndexWriter& out,
+                                 platform::MessageSink& messages, platform::StatusSink& status,
+                                 std::vector<std::string>& notes)
+    : programFolder_(std::move(programFolder)),
+      out_(out),
+      messages_(messages),
+      status_(status),
+      notes_(notes) {}
 
-void StockFolderScan::ScanStockFolder(const std::string& folder, bool isTree) {
-    const auto identity = platform::IdentifyFile(folder);
-    if (!identity || std::find(open_.begin(), open_.end(), *identity) != open_.end()) return;
-    if (!platform::ChangeCurrentFolder(folder)) return;
-    open_.push_back(*identity);
+void StockFolderScan::ScanTree(const std::string& path) {
+    FileDescriptor tree(::open(path.c_str(), kFolderFlags));
+    if (!tree.IsOpen()) return;
+    const auto real = RealPath(tree.Get(), path);
+    if (!real || !IsWithin(*real, programFolder_)) {
+        notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
+        return;
+    }
+    if (FirstVisit(tree.Get(), path, true)) ScanFolder(std::move(tree), path, true);
+}
 
-    status_.ShowStatus(folder);
+std::vector<StockFolderScan::Entry> StockFolderScan::ListEntries(int folder) {
+    std::vector<Entry> entries;
+    const int own = ::openat(folder, ".", kFolderFlags);
+    if (own < 0) return entries;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::fdopendir(own), &::closedir);
+    if (!dir) {
+        FileDescriptor(own).Reset();
+        return entries;
+    }
+    while (const dirent* found = ::readdir(dir.get())) {
+        Entry entry{found->d_name};
+        if (entry.name == "." || entry.name == "..") continue;
+        entry.folder = found->d_type == DT_DIR;
+        if (found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            if (::fstatat(folder, found->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+                entry.link = S_ISLNK(info.st_mode);
+                entry.folder = S_ISDIR(info.st_mode);
+            }
+            if (entry.link && ::fstatat(folder, found->d_name, &info, 0) == 0) {
+                entry.folder = S_ISDIR(info.st_mode);
+            }
+        }
+        entries.push_back(std::move(entry));
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    return entries;
+}
+
+bool StockFolderScan::IndexableName(const std::string& path) {
+    if (LastComponent(path).find_first_of("\r\n\t") == std::string_view::npos) return true;
+    notes_.push_back("'" + path +
+                     "' skipped: the index cannot hold a name with a line break or a tab");
+    return false;
+}
+
+bool StockFolderScan::LeadsIntoProgramFolder(int folder, const std::string& name,
+                                             const std::string& path) {
+    // O_PATH opens without reading, so a FIFO behind the link cannot block it.
+    const FileDescriptor target(::openat(folder, name.c_str(), O_PATH | O_CLOEXEC));
+    if (!target.IsOpen()) return true;  // a dangling link is reported when it is read
+    const auto real = RealPath(target.Get(), path);
+    if (real && IsWithin(*real, programFolder_)) return true;
+    notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
+    return false;
+}
+
+bool StockFolderScan::FirstVisit(int folder, const std::string& path, bool throughLink) {
+    struct stat info {};
+    if (::fstat(folder, &info) != 0 || walked_.insert({info.st_dev, info.st_ino}).second) {
+        return true;
+    }
+    notes_.push_back(throughLink
+                         ? "link '" + path + "' skipped: the folder it leads to is indexed already"
+                         : "'" + path + "' skipped: its folder is indexed already through a link");
+    return false;
+}
+
+void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path, bool isTree) {
+    status_.ShowStatus(path);
     if (!isTree) {
         out_.Line(kNodeLine);
-        out_.Line(LastComponent(folder));
+        out_.Line(LastComponent(path));
     }
 
-    const std::vector<FolderEntry> entries =
-        platform::ListFolder(folder).value_or(std::vector<FolderEntry>{});
-    for (const FolderEntry& entry : entries) {
-        if (entry.kind == FolderEntry::Kind::Folder && !IsHidden(entry.name)) {
-            ScanStockFolder(Join(folder, entry.name), false);
+    const std::vector<Entry> entries = ListEntries(folder.Get());
+    for (const Entry& entry : entries) {
+        if (!entry.folder || IsHidden(entry.name)) continue;
+        const std::string subPath = Join(path, entry.name);
+        if (!IndexableName(subPath)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, subPath)) continue;
+        FileDescriptor sub(::openat(folder.Get(), entry.name.c_str(), kFolderFlags));
+        if (sub.IsOpen() && FirstVisit(sub.Get(), subPath, entry.link)) {
+            ScanFolder(std::move(sub), subPath, false);
         }
     }
-    platform::ChangeCurrentFolder(folder);
 
-    open_.pop_back();
-    if (std::none_of(entries.begin(), entries.end(), IsStockFile)) {
+    const bool anyStockFile = std::any_of(entries.begin(), entries.end(), [](const Entry& entry) {
+        return IsStockFile(entry.name, entry.folder);
+    });
+    if (!anyStockFile) {
         out_.Line(kEndNodeLine);
         return;
     }
-    for (const FolderEntry& entry : entries) {
-        if (IsStockFile(entry) && !IsHidden(entry.name)) {
-            IndexDefinitionFile(Join(folder, entry.name), out_, messages_);
+    for (const Entry& entry : entries) {
+        if (!IsStockFile(entry.name, entry.folder) || IsHidden(entry.name)) continue;
+        const std::string filePath = Join(path, entry.name);
+        if (!IndexableName(filePath)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, filePath)) continue;
+        bool tooLarge = false;
+        const auto content = platform::ReadMappedFileAt(folder.Get(), entry.name, filePath, true,
+                                                        kLargestFile, tooLarge, buffer_, messages_);
+        if (content) WriteEntries(*content, filePath, out_);
+        if (tooLarge) {
+            notes_.push_back("'" + filePath + "' skipped: it is larger than " +
+                             std::to_string(kLargestFile) + " bytes");
         }
     }
     if (!isTree) out_.Line(kEndNodeLine);

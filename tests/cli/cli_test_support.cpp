@@ -9,4 +9,11 @@ ProcessResult RunStock(const std::vector<std::string>& arguments, const std::str
     return RunProcess(LUMTRAK_STOCK_EXE, arguments, input, environment, {}, deadline);
 }
 
+ProcessResult RunStockIn(const std::string& workingFolder,
+                         const std::vector<std::string>& arguments, const std::string& input,
+                         std::chrono::milliseconds deadline) {
+    return RunProcess(LUMTRAK_STOCK_EXE, arguments, input, {{"LUMTRAK_PROGRAM_DIR", ""}},
+                      workingFolder, deadline);
+}
+
 }  // namespace lumtrak::testing

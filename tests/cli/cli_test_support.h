@@ -14,6 +14,11 @@ ProcessResult RunStock(const std::vector<std::string>& arguments, const std::str
                        std::map<std::string, std::string> environment = {},
                        std::chrono::milliseconds deadline = kProcessDeadline);
 
+// The same, started in workingFolder.
+ProcessResult RunStockIn(const std::string& workingFolder,
+                         const std::vector<std::string>& arguments, const std::string& input = {},
+                         std::chrono::milliseconds deadline = kProcessDeadline);
+
 inline const std::string kSamplesFolder = LUMTRAK_SAMPLES_DIR;
 
 }  // namespace lumtrak::testing

@@ -8,7 +8,7 @@
 
 namespace lumtrak::testing {
 
-TempFolder::TempFolder() : previousCurrent_(std::filesystem::current_path()) {
+TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "lumtrak-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = std::filesystem::canonical(pattern);
@@ -16,7 +16,6 @@ TempFolder::TempFolder() : previousCurrent_(std::filesystem::current_path()) {
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::current_path(previousCurrent_, ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 

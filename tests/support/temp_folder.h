@@ -7,8 +7,7 @@
 namespace lumtrak::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes. The current folder is restored too, since the
-// code under test changes it.
+// in it when the object goes.
 class TempFolder {
   public:
     TempFolder();
@@ -24,7 +23,6 @@ class TempFolder {
 
   private:
     std::filesystem::path path_;
-    std::filesystem::path previousCurrent_;
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);

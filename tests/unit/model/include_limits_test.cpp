@@ -1,15 +1,13 @@
 // What bounds a load besides its text: the include budget, and index entries
 // that are no regular files.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <string>
 
 #include "loader_test_support.h"
 #include "support/deadline.h"
+#include "support/fifo.h"
 
 namespace lumtrak::model {
 namespace {
@@ -84,6 +82,36 @@ TEST_F(IncludeBudgetTest, PastThePanelBudgetIncludesPlaceNothingButTheOwnPanelsS
     EXPECT_EQ(Notes().size(), 1u);
 }
 
+TEST_F(IncludeBudgetTest, TheTextsOwnPanelsStopAtACountOfTheirOwnWithOneNote) {
+    LoadLimits limits;
+    limits.ownPanels = 5;
+    std::string text;
+    for (int i = 0; i < 8; ++i)
+        text += "fill\n";
+    auto& model = LoadWithin(limits, text);
+    EXPECT_EQ(CountPanels(model), 5u);
+    ASSERT_EQ(Notes().size(), 1u);
+    EXPECT_EQ(Notes()[0], OwnPanelBudgetNote(limits));
+    EXPECT_EQ(Notes()[0],
+              "panel budget spent: further panels placed nothing (a load places at "
+              "most 5 panels of its own text)");
+}
+
+TEST_F(IncludeBudgetTest, AnIncludedFileLargerThanTheBudgetIsNotRead) {
+    LoadLimits limits;
+    limits.includedBytes = 1000;
+    programFolder.Write("big.stk",
+                        "name Big\nrect 3 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n" + std::string(1000, '#'));
+    programFolder.Write("small.stk", "name Small\nrect 4 0 0 0 0 0 0 0 0 0 0 0 1 1 1\n");
+    WriteIndex({{"Big", "big.stk"}, {"Small", "small.stk"}});
+    auto& model = LoadWithin(limits, "include 0 0 0 Big\ninclude 0 0 0 Small\n");
+    // Past the budget nothing more is placed, the small part included.
+    EXPECT_EQ(CountPanels(model), 0u);
+    ASSERT_EQ(Notes().size(), 1u);
+    EXPECT_EQ(Notes()[0], LoadBudgetNote(limits));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(IncludeBudgetTest, TheTextReadByIncludedDefinitionsIsBounded) {
     LoadLimits limits;
     limits.includedBytes = 10'000;
@@ -112,18 +140,7 @@ TEST_F(IncludeBudgetTest, EveryTopLevelLoadStartsWithAFullBudget) {
     EXPECT_EQ(Notes().size(), 2u);  // notes are appended, one for each load
 }
 
-// A FIFO in the program folder, and how to release a reader that waits on it.
-struct Fifo {
-    Fifo(const testing::TempFolder& folder, const std::string& name)
-        : path((folder.Path() / name).string()) {
-        if (::mkfifo(path.c_str(), 0600) != 0) ADD_FAILURE() << "mkfifo " << path;
-    }
-    void ReleaseReaders() const {
-        const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0) ::close(writer);
-    }
-    std::string path;
-};
+using testing::Fifo;
 
 TEST_F(LoaderTest, AStockIndexThatIsAFifoIsAMissingIndex) {
     const Fifo fifo(programFolder, "Stock Index");

@@ -1,15 +1,13 @@
 #include "platform/whole_file.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <string>
 
 #include "platform/mapped_file.h"
 #include "support/deadline.h"
+#include "support/fifo.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::platform {
@@ -19,18 +17,7 @@ using namespace std::chrono_literals;
 using testing::FinishesWithin;
 using testing::TempFolder;
 
-// A FIFO without a writer, and how to release a reader that waits on it.
-struct Fifo {
-    explicit Fifo(const TempFolder& folder, const char* name = "pipe.stk")
-        : path((folder.Path() / name).string()) {
-        if (::mkfifo(path.c_str(), 0600) != 0) ADD_FAILURE() << "mkfifo " << path;
-    }
-    void ReleaseReaders() const {
-        const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0) ::close(writer);
-    }
-    std::string path;
-};
+using testing::Fifo;
 
 TEST(WholeFile, ReadsEveryByte) {
     TempFolder folder;
@@ -43,7 +30,7 @@ TEST(WholeFile, ReadsEveryByte) {
 
 TEST(WholeFile, AFifoIsRefusedWithoutWaiting) {
     TempFolder folder;
-    const Fifo fifo(folder);
+    const Fifo fifo(folder, "pipe.stk");
     std::optional<std::string> content = "not read";
     EXPECT_TRUE(FinishesWithin(
         5s, [&] { content = ReadWholeFile(fifo.path); }, [&] { fifo.ReleaseReaders(); }));
@@ -53,7 +40,7 @@ TEST(WholeFile, AFifoIsRefusedWithoutWaiting) {
 
 TEST(MappedFile, AFifoIsAFileThatCannotBeOpened) {
     TempFolder folder;
-    const Fifo fifo(folder);
+    const Fifo fifo(folder, "pipe.stk");
     MappedFile file;
     RecordingMessageSink messages;
     EXPECT_TRUE(FinishesWithin(

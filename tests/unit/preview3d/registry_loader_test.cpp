@@ -38,5 +38,32 @@ TEST(RegistryLoader, TheRegistryLoadsThroughTheEngine) {
     platform::SetProgramFolderOverride("");
 }
 
+TEST(RegistryLoader, NamesOfOneFileShareThePictureButNotTheTexture) {
+    testing::TempFolder document;
+    document.Write("plank.bmp", BmpFile(3, 1));
+    rm::Engine engine;
+    RegistryLoader loader(engine);
+    model::TextureRegistry registry;
+    registry.SetLoader(&loader);
+    registry.SetDocumentFolder(document.Path().string());
+    const auto plain =
+        RegistryTexture(registry.Find(registry.InternTexture("plank.bmp", ""))->texture.get());
+    const auto dotted =
+        RegistryTexture(registry.Find(registry.InternTexture("./plank.bmp", ""))->texture.get());
+    ASSERT_TRUE(plain && dotted);
+    EXPECT_EQ(plain->GetImage(), dotted->GetImage());
+    plain->SetDecalTransparency(true);
+    EXPECT_FALSE(dotted->GetDecalTransparency());
+}
+
+TEST(RegistryLoader, APictureTooLargeIsRefusedBeforeItIsDecoded) {
+    const std::string header = BmpFile(4096, 4096).substr(0, 54);  // no pixels follow
+    rm::Engine engine;
+    RegistryLoader loader(engine);
+    const auto loaded = loader.LoadTexture({header.data(), header.size()}, 1 << 20);
+    EXPECT_FALSE(loaded.texture);
+    EXPECT_EQ(loaded.pictureBytes, 4096u * 4096u + 256u * 4u);
+}
+
 }  // namespace
 }  // namespace lumtrak::preview3d

@@ -343,6 +343,16 @@ TEST_F(SceneIncludes, PastTheBudgetIncludesPlaceNothingAndLeaveOneNote) {
     EXPECT_EQ(environment.notes.size(), 1u);
 }
 
+TEST_F(SceneIncludes, TheTextsOwnPanelsStopAtACountOfTheirOwn) {
+    environment.limits.ownPanels = 2;
+    Build(
+        "fill 0 0 0 1 0 0 1 0 1 0 0 1\nfill 0 0 0 1 0 0 1 0 1 0 0 1\n"
+        "fill 0 0 0 1 0 0 1 0 1 0 0 1\n");
+    EXPECT_EQ(Faces(*top).size(), 2u);
+    ASSERT_EQ(environment.notes.size(), 1u);
+    EXPECT_EQ(environment.notes[0], model::OwnPanelBudgetNote(environment.limits));
+}
+
 TEST_F(SceneBuilder, FinishedPartsHaveFramesInTheSceneUntilDestroyed) {
     const std::size_t before = engine.Scene().GetChildren().size();
     Build("include 0 0 0 empty\n[end]\nname empty\n[end]");

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/current_folder.h"
-#include "platform/program_folder.h"
 #include "rm/bmp_codec.h"
 #include "rm/engine.h"
-#include "support/temp_folder.h"
 
 namespace lumtrak::rm {
 namespace {
@@ -16,21 +13,18 @@ std::string BmpFile(int width, int height) {
     return {bytes.begin(), bytes.end()};
 }
 
-TEST(Texture, LoadsByNameFromTheCurrentFolderOnly) {
-    testing::TempFolder folder;
-    folder.Write("Sub/Wood.BMP", BmpFile(4, 2));
-    folder.Write("notes.bmp", "not an image");
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+TEST(Texture, LoadsABmpFromItsBytes) {
     Engine engine;
-    ASSERT_TRUE(platform::ChangeCurrentFolder(folder.Path().string()));
-    EXPECT_FALSE(engine.LoadTexture("wood.bmp"));  // not in this folder
-    auto texture = engine.LoadTexture("sub\\wood.bmp");
+    auto texture = engine.LoadTexture(Bytes(BmpFile(4, 2)));
     ASSERT_TRUE(texture);
     EXPECT_EQ(texture->GetImage()->width, 4);
     EXPECT_FALSE(texture->GetDecalTransparency());
-    EXPECT_FALSE(engine.LoadTexture("notes.bmp"));
-    EXPECT_FALSE(engine.LoadTexture(""));
-    ASSERT_TRUE(platform::ChangeCurrentFolder(folder / "Sub"));
-    EXPECT_TRUE(engine.LoadTexture("wood.bmp"));
+    EXPECT_FALSE(engine.LoadTexture(Bytes("not an image")));
+    EXPECT_FALSE(engine.LoadTexture(Bytes("")));
 }
 
 TEST(Texture, TexturesMadeFromOneImageShareItsPixels) {
@@ -47,6 +41,12 @@ TEST(Texture, TexturesMadeFromOneImageShareItsPixels) {
     auto broken = std::make_shared<Image>(MakePalettisedImage(8, 2));
     broken->indices.pop_back();
     EXPECT_FALSE(engine.CreateTexture(broken));
+}
+
+TEST(Texture, ThePictureABmpWouldTakeIsToldByItsHeaderAlone) {
+    const std::string header = BmpFile(4096, 4096).substr(0, 54);  // no pixels follow
+    EXPECT_EQ(BmpPictureBytes(Bytes(header)), 4096u * 4096u + 256u * 4u);
+    EXPECT_EQ(BmpPictureBytes(Bytes("BM")), std::nullopt);
 }
 
 }  // namespace

@@ -132,9 +132,12 @@ TEST_F(InstallationTest, UncheckedOptionsLeaveShortcutsAndLayoutsInThePackage) {
 
 TEST_F(InstallationTest, ARelativeTargetIsTakenAgainstTheCurrentFolder) {
     WritePackage();
+    // The test, not the installer, moves the process, and moves it back.
+    const fs::path start = fs::current_path();
     fs::current_path(temp.Path());
     folders.target = "relative/inst";
     Run();
+    fs::current_path(start);
     EXPECT_TRUE(fs::exists(temp.Path() / "relative/inst/Lumtrak.exe"));
     EXPECT_EQ(Path("Program"), (temp.Path() / "relative/inst/").string());
 }

@@ -4,20 +4,25 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
-#include "platform/current_folder.h"
 #include "stock_index_test_support.h"
 #include "stockindex/definition_file_names.h"
 #include "stockindex/index_file.h"
 #include "stockindex/index_lines.h"
+#include "support/deadline.h"
+#include "support/fifo.h"
 
 namespace lumtrak::stockindex {
 namespace {
 
 using ::testing::ElementsAre;
+using namespace std::chrono_literals;
 
 TEST_F(StockIndexTest, ATreeOfFoldersOnlyEndsWithAnUnmatchedEndNode) {
+    const auto startFolder = std::filesystem::current_path();
     program.Write("Stock/A/x.stk", "name X\r\nfill 0 0 0\r\n[end]\r\n");
     std::filesystem::create_directories(program.Path() / "Stock/B");
     ASSERT_TRUE(Rebuild());
@@ -27,8 +32,8 @@ TEST_F(StockIndexTest, ATreeOfFoldersOnlyEndsWithAnUnmatchedEndNode) {
     EXPECT_THAT(status.texts, ElementsAre(PathOf("Stock"), PathOf("Stock/A"), PathOf("Stock/B"),
                                           "Stock Index complete"));
     EXPECT_THAT(status.busyChanges, ElementsAre(true, false));
-    // The current folder is left at the last folder visited.
-    EXPECT_EQ(platform::CurrentFolder(), PathOf("Stock"));
+    // The folders are walked where they are, without entering them.
+    EXPECT_EQ(std::filesystem::current_path(), startFolder);
 }
 
 TEST_F(StockIndexTest, FoldersAndFilesGoInNameOrderSubFoldersBeforeFilesTreesInTurn) {
@@ -96,20 +101,101 @@ TEST_F(StockIndexTest, AProgramFolderWithoutStockTreesGetsAnEmptyIndex) {
     EXPECT_THAT(status.texts, ElementsAre("Stock Index complete"));
 }
 
-TEST_F(StockIndexTest, ALinkBackToAnEnclosingFolderIsNotFollowedRound) {
+TEST_F(StockIndexTest, EveryFolderIsWalkedOnceByTheFirstWayToIt) {
     program.Write("Stock/A/a.stk", "name A\n");
+    program.Write("Stock/C/c.stk", "name C\n");
     std::filesystem::create_directory_symlink(program.Path() / "Stock",
                                               program.Path() / "Stock/A/up");
     std::filesystem::create_directory_symlink(program.Path() / "Stock/A",
                                               program.Path() / "Stock/B");
+    std::filesystem::create_directory_symlink(program.Path() / "Stock/C",
+                                              program.Path() / "Stock/Before C");
     ASSERT_TRUE(Rebuild());
-    // B is a second way into A, not a cycle: it is scanned as a folder of its own.
+    // "up" leads back round and B into A, walked already; "Before C" comes
+    // first in name order, so C is walked through it.
     EXPECT_EQ(Index(), "NODE\r\nA\r\nA\t" + PathOf("Stock/A/a.stk") +
                            "\r\nEnd NODE\r\n"
-                           "NODE\r\nB\r\nA\t" +
-                           PathOf("Stock/B/a.stk") +
+                           "NODE\r\nBefore C\r\nC\t" +
+                           PathOf("Stock/Before C/c.stk") +
                            "\r\nEnd NODE\r\n"
                            "End NODE\r\n");
+    const std::string indexed = "' skipped: the folder it leads to is indexed already";
+    EXPECT_THAT(notes, ElementsAre("link '" + PathOf("Stock/A/up") + indexed,
+                                   "link '" + PathOf("Stock/B") + indexed,
+                                   "'" + PathOf("Stock/C") +
+                                       "' skipped: its folder is indexed already through a link"));
+}
+
+TEST_F(StockIndexTest, LinksThatFanOutAreWalkedOncePerFolder) {
+    // Each level links twice to the next: 2^30 ways down, 31 folders.
+    constexpr int kLevels = 30;
+    for (int level = 0; level <= kLevels; ++level)
+        program.Write("Stock/levels/" + std::to_string(level) + "/p.stk", "name P\n");
+    for (int level = 0; level < kLevels; ++level) {
+        const auto folder = program.Path() / "Stock/levels" / std::to_string(level);
+        const auto next = program.Path() / "Stock/levels" / std::to_string(level + 1);
+        std::filesystem::create_directory_symlink(next, folder / "x");
+        std::filesystem::create_directory_symlink(next, folder / "y");
+    }
+    ASSERT_TRUE(Rebuild());
+    const std::string index = Index();
+    std::size_t entries = 0;
+    for (std::size_t at = index.find("P\t"); at != std::string::npos;
+         at = index.find("P\t", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, std::size_t(kLevels + 1));
+}
+
+TEST_F(StockIndexTest, NoLinkLeadsOutOfTheProgramFolder) {
+    testing::TempFolder outside;
+    outside.Write("o.stk", "name Outside\n");
+    program.Write("Stock/a.stk", "name A\n");
+    std::filesystem::create_directory_symlink(outside.Path(), program.Path() / "Stock/Out");
+    std::filesystem::create_directory_symlink("/", program.Path() / "Stock/Root");
+    std::filesystem::create_symlink(outside.Path() / "o.stk", program.Path() / "Stock/o.stk");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), "A\t" + PathOf("Stock/a.stk") + "\r\n");
+    EXPECT_THAT(
+        notes,
+        ElementsAre(
+            "link '" + PathOf("Stock/Out") + "' skipped: it leads out of the program folder",
+            "link '" + PathOf("Stock/Root") + "' skipped: it leads out of the program folder",
+            "link '" + PathOf("Stock/o.stk") + "' skipped: it leads out of the program folder"));
+}
+
+TEST_F(StockIndexTest, NamesWithALineBreakOrATabAreSkippedWithANote) {
+    program.Write("Stock/a.stk", "name A\n");
+    program.Write("Stock/b\nB.stk", "name Broken\n");
+    program.Write("Stock/c\td/x.stk", "name Tabbed\n");
+    program.Write("Stock/e\r.stk", "name Return\n");
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), "A\t" + PathOf("Stock/a.stk") + "\r\n");
+    const std::string why = "' skipped: the index cannot hold a name with a line break or a tab";
+    EXPECT_THAT(notes,
+                ElementsAre("'" + PathOf("Stock/c\td") + why, "'" + PathOf("Stock/b\nB.stk") + why,
+                            "'" + PathOf("Stock/e\r.stk") + why));
+}
+
+TEST_F(StockIndexTest, AFileOfGigabytesIsSkippedWithANoteNotRead) {
+    program.Write("Stock/a.stk", "name A\n");
+    const std::string big = program.Write("Stock/big.stk", "name Big\n");
+    ASSERT_EQ(::truncate(big.c_str(), off_t{4} << 30), 0);  // sparse: no disk taken
+    ASSERT_TRUE(Rebuild());
+    EXPECT_EQ(Index(), "A\t" + PathOf("Stock/a.stk") + "\r\n");
+    EXPECT_THAT(notes, ElementsAre("'" + PathOf("Stock/big.stk") + "' skipped: it is larger than " +
+                                   std::to_string(256 << 20) + " bytes"));
+}
+
+TEST_F(StockIndexTest, AFileThatIsAFifoIsReportedWithoutWaiting) {
+    program.Write("Stock/x.stk", "name X\n");
+    const testing::Fifo fifo(program, "Stock/pipe.stk");
+    bool written = false;
+    EXPECT_TRUE(testing::FinishesWithin(
+        5s, [&] { written = Rebuild(); }, [&] { fifo.ReleaseReaders(); }));
+    EXPECT_TRUE(written);
+    EXPECT_EQ(Index(), "X\t" + PathOf("Stock/x.stk") + "\r\n");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], (platform::Message{fifo.path, "Can't open file"}));
 }
 
 TEST_F(StockIndexTest, WhenTheNewIndexCannotBeWrittenTheOldOneStays) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
@@ -15,7 +16,7 @@ namespace lumtrak::stockindex {
 // A temporary program folder whose "Stock Index" is rebuilt and updated.
 class StockIndexTest : public ::testing::Test {
   protected:
-    bool Rebuild() { return RebuildStockIndex(Folder(), messages, status); }
+    bool Rebuild() { return RebuildStockIndex(Folder(), messages, status, notes); }
     bool Update(std::string_view document, std::string_view documentPath) {
         return UpdateStockIndex(document, documentPath, Folder(), messages, status);
     }
@@ -29,6 +30,7 @@ class StockIndexTest : public ::testing::Test {
     testing::TempFolder program;
     platform::RecordingMessageSink messages;
     platform::RecordingStatusSink status;
+    std::vector<std::string> notes;
 };
 
 }  // namespace lumtrak::stockindex
