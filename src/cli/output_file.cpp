@@ -24,7 +24,7 @@ std::optional<std::string> WriteOutputFile(const std::string& path,
     }
     if (error) throw CommandFailure("cannot write '" + path + "': " + error.message());
     if (file.Way() != platform::ReplacementWay::InPlace) return std::nullopt;
-    return "'" + path + "' was written in place: its folder takes no new file beside it";
+    return platform::WrittenInPlaceNote(path);
 }
 
 std::string PngBytes(int width, int height, std::span<const std::uint32_t> pixels) {
