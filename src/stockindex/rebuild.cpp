@@ -13,7 +13,7 @@ bool RebuildStockIndex(const std::string& programFolder, platform::MessageSink& 
 
     IndexLayout layout(index.Writer());
     WalkStockTrees(programFolder, layout, messages, status, notes);
-    if (!index.Commit()) return false;
+    if (!index.Commit(notes)) return false;
     status.ShowStatus(kRebuildComplete);
     return true;
 }
