@@ -128,9 +128,9 @@ InstallReport Install(const InstallFolders& folders, const InstallOptions& optio
         MoveAllWithExtension(package, kStockFolder, kStockExtension, stockTarget, false, run);
     }
 
-    settings.Write(kPathsGroup, kProgramKey, target);
-    settings.Write(kPathsGroup, kStockKey, target + std::string(kStockFolder) + "/");
-    settings.Write(kPathsGroup, kStockEditorKey, target);
+    settings.Write(platform::kPathsGroup, platform::kProgramKey, target);
+    settings.Write(platform::kPathsGroup, platform::kStockKey, target + std::string(kStockFolder) + "/");
+    settings.Write(platform::kPathsGroup, platform::kStockEditorKey, target);
 
     DeleteStaleIndexes(target, report);
 

@@ -31,6 +31,7 @@
 #include "editor/find_replace_dialog.h"
 #include "editor/menus.h"
 #include "editor/new_type_dialog.h"
+#include "editor/program_folder_dialog.h"
 #include "editor/program_texts.h"
 #include "editor/recovery_dialog.h"
 #include "editor/required_files_dialog.h"
@@ -82,7 +83,10 @@ bool SameInBothLanguages(const QString& text) {
 
 // German for a locale-aware run; the translators go with the object.
 struct German {
-    German() { InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German)); }
+    German() {
+        InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German),
+                            {QStringLiteral(":/translations")});
+    }
     ~German() {
         for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
@@ -133,6 +137,7 @@ std::vector<std::pair<const char*, WindowMaker>> EditorWindows() {
         {"required files", [] { return std::make_unique<CRequiredFilesDialog>(); }},
         {"about", [] { return std::make_unique<AboutDialog>(); }},
         {"new", [] { return std::make_unique<NewTypeDialog>(); }},
+        {"simulator folder", [] { return std::make_unique<ProgramFolderDialog>(); }},
         {"find", [] { return std::make_unique<FindReplaceDialog>(nullptr); }},
         {"recovery",
          [] {

@@ -793,7 +793,8 @@ class EditorToolsTest : public QObject {
 
     void theTranslatedDialogsSpeakGermanUnderAGermanLocale() {
         InstallTranslations(*QCoreApplication::instance(),
-                            QLocale(QLocale::German, QLocale::Germany));
+                            QLocale(QLocale::German, QLocale::Germany),
+                            {QStringLiteral(":/translations")});
         CShiftDialog shift;
         CReflectDialog reflect;
         CStretchDialog stretch;
