@@ -41,10 +41,10 @@ struct EditorOptions {
         parser.addVersionOption();
         parser.addOption(programDir);
         parser.addOption(newInstance);
-        parser.addPositionalArgument(QStringLiteral("files"),
-                                     QCoreApplication::translate("CommandLine",
-                                                                 "Definitions to open."),
-                                     QStringLiteral("[FILE...]"));
+        parser.addPositionalArgument(
+            QStringLiteral("files"),
+            QCoreApplication::translate("CommandLine", "Definitions to open."),
+            QStringLiteral("[FILE...]"));
     }
 };
 
@@ -54,8 +54,7 @@ void Translate(QCoreApplication& application) {
     const QStringList folders = lumtrak::editor::EditorTranslationFolders();
     if (!lumtrak::editor::InstallTranslations(application, QLocale(), folders)) {
         std::fprintf(stderr, "lumtrak-stock-editor: no translation for %s in %s\n",
-                     qPrintable(QLocale().name()),
-                     qPrintable(folders.join(QStringLiteral(", "))));
+                     qPrintable(QLocale().name()), qPrintable(folders.join(QStringLiteral(", "))));
     }
 }
 

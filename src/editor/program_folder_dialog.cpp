@@ -81,8 +81,7 @@ void SettleProgramFolder(platform::SettingsStore& editorSettings,
         platform::SetProgramFolderOverride(choice.folder);
         return;
     }
-    ProgramFolderDialog dialog(QFile::decodeName(QByteArray::fromStdString(choice.folder)),
-                               parent);
+    ProgramFolderDialog dialog(QFile::decodeName(QByteArray::fromStdString(choice.folder)), parent);
     if (dialog.exec() != QDialog::Accepted) return;
     const std::string folder = QFile::encodeName(dialog.Folder()).toStdString();
     stockindex::RememberProgramFolder(editorSettings, folder);

@@ -129,7 +129,8 @@ InstallReport Install(const InstallFolders& folders, const InstallOptions& optio
     }
 
     settings.Write(platform::kPathsGroup, platform::kProgramKey, target);
-    settings.Write(platform::kPathsGroup, platform::kStockKey, target + std::string(kStockFolder) + "/");
+    settings.Write(platform::kPathsGroup, platform::kStockKey,
+                   target + std::string(kStockFolder) + "/");
     settings.Write(platform::kPathsGroup, platform::kStockEditorKey, target);
 
     DeleteStaleIndexes(target, report);

@@ -29,8 +29,7 @@ ProgramFolderChoice ChooseProgramFolder(const std::string& executableFolder,
                                         platform::SettingsStore& editorSettings,
                                         platform::SettingsStore& installSettings) {
     if (HoldsStockIndex(executableFolder)) return {false, executableFolder};
-    const std::string named =
-        NonEmpty(editorSettings.Read(kProgramFolderGroup, kProgramFolderKey));
+    const std::string named = NonEmpty(editorSettings.Read(kProgramFolderGroup, kProgramFolderKey));
     if (IsFolder(named)) return {false, named};
     const std::string installed =
         NonEmpty(installSettings.Read(platform::kPathsGroup, platform::kProgramKey));
