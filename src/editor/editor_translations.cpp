@@ -30,7 +30,7 @@ bool Install(QCoreApplication& application, const QLocale& locale, const QString
 QStringList EditorTranslationFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {programFolder + QStringLiteral("/" LUMTRAK_TRANSLATIONS_FROM_PROGRAM),
-            programFolder + QStringLiteral("/translations")};
+            programFolder + QStringLiteral("/translations"), QStringLiteral(":/translations")};
 }
 
 bool InstallTranslations(QCoreApplication& application, const QLocale& locale,

@@ -9,8 +9,9 @@ namespace lumtrak::editor {
 
 // Where the editor's .qm files are looked for, in order: the installation's
 // data folder, named relative to the program's own folder so that the
-// installed tree works under any prefix, then "translations" beside the
-// program, where a build folder has them.
+// installed tree works under any prefix; "translations" beside the program,
+// where a build folder has them; and the files built into a program, as the
+// window tests carry them.
 QStringList EditorTranslationFolders();
 
 // Installs the editor's translation for locale (German for a German locale)

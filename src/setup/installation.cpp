@@ -143,4 +143,14 @@ InstallReport Install(const InstallFolders& folders, const InstallOptions& optio
     return report;
 }
 
+bool HoldsPackage(const std::string& folder) {
+    if (FindInFolder(folder, kProgramExecutable) || FindInFolder(folder, kLayoutsFolder)) {
+        return true;
+    }
+    for (const Section& section : kSections) {
+        if (FindInFolder(folder, section.folder)) return true;
+    }
+    return false;
+}
+
 }  // namespace lumtrak::setup

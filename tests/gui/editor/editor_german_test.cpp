@@ -83,10 +83,7 @@ bool SameInBothLanguages(const QString& text) {
 
 // German for a locale-aware run; the translators go with the object.
 struct German {
-    German() {
-        InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German),
-                            {QStringLiteral(":/translations")});
-    }
+    German() { InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German)); }
     ~German() {
         for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);

@@ -793,8 +793,7 @@ class EditorToolsTest : public QObject {
 
     void theTranslatedDialogsSpeakGermanUnderAGermanLocale() {
         InstallTranslations(*QCoreApplication::instance(),
-                            QLocale(QLocale::German, QLocale::Germany),
-                            {QStringLiteral(":/translations")});
+                            QLocale(QLocale::German, QLocale::Germany));
         CShiftDialog shift;
         CReflectDialog reflect;
         CStretchDialog stretch;
