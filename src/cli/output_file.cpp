@@ -1,21 +1,29 @@
 #include "cli/output_file.h"
 
-#include "cli/arguments.h"
-#include "platform/file_replacement.h"
 #include "rm/png_file.h"
 
 namespace lumtrak::cli {
 
-std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
+platform::ReplacementOptions OutputFileOptions() {
     platform::ReplacementOptions options;
     // A FIFO named on the command line is there to be read by someone.
     options.mayWaitForReader = true;
-    const auto result = platform::ReplaceFile(path, bytes, options);
-    if (result.error) {
-        throw CommandFailure("cannot write '" + path + "': " + result.error.message());
-    }
-    if (result.way != platform::ReplacementWay::InPlace) return std::nullopt;
+    return options;
+}
+
+CommandFailure CannotWrite(const std::string& path, std::error_code error) {
+    return CommandFailure("cannot write '" + path + "': " + error.message());
+}
+
+std::string WrittenInPlaceNote(const std::string& path) {
     return "'" + path + "' was written in place: its folder takes no new file beside it";
+}
+
+std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
+    const auto result = platform::ReplaceFile(path, bytes, OutputFileOptions());
+    if (result.error) throw CannotWrite(path, result.error);
+    if (result.way != platform::ReplacementWay::InPlace) return std::nullopt;
+    return WrittenInPlaceNote(path);
 }
 
 std::string PngBytes(int width, int height, std::span<const std::uint32_t> pixels) {

@@ -5,6 +5,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
+
+#include "cli/arguments.h"
+#include "platform/file_replacement.h"
 
 // The files that commands write (-o, --in-place, --png, --out), all through the
 // kit's one file replacement.
@@ -17,6 +21,13 @@ namespace lumtrak::cli {
 // show when the file had to be written in place, since its folder takes no new
 // file beside it.
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
+
+// The options of every replacement of an output file.
+platform::ReplacementOptions OutputFileOptions();
+// The failure of an output file that cannot be written, naming it.
+CommandFailure CannotWrite(const std::string& path, std::error_code error);
+// The note of an output file that had to be written in place.
+std::string WrittenInPlaceNote(const std::string& path);
 
 // A picture of width × height pixels 0x??RRGGBB, rows top first, as a PNG
 // file's bytes; a CommandFailure when it cannot be encoded.

@@ -9,17 +9,19 @@
 namespace lumtrak::exporter {
 namespace {
 
-void AppendNumber(std::string& text, double value) {
+// The shortest text that reads back as the same single-precision value, as
+// the scene holds its values.
+void AppendNumber(std::string& text, float value) {
     char digits[32];
     // No "-0" for a mirrored 0.
-    const auto end = std::to_chars(digits, digits + sizeof digits, value == 0 ? 0.0 : value).ptr;
+    const auto end = std::to_chars(digits, digits + sizeof digits, value == 0 ? 0.0f : value).ptr;
     text += ' ';
     text.append(digits, end);
 }
 
-void AppendLine(std::string& text, std::string_view keyword, std::initializer_list<double> values) {
+void AppendLine(std::string& text, std::string_view keyword, std::initializer_list<float> values) {
     text += keyword;
-    for (const double value : values)
+    for (const float value : values)
         AppendNumber(text, value);
     text += '\n';
 }
@@ -58,7 +60,7 @@ std::string ObjText(const SceneSnapshot& snapshot, const SideFiles& sides) {
             }
             // The format counts texture rows from the bottom.
             for (const rm::TextureCoordinates& c : face.coordinates)
-                AppendLine(text, "vt", {c.u, 1.0 - double(c.v)});
+                AppendLine(text, "vt", {c.u, 1.0f - c.v});
         }
         std::optional<std::size_t> material;
         for (const ExportFace& face : part.faces) {
@@ -84,7 +86,7 @@ std::string ObjText(const SceneSnapshot& snapshot, const SideFiles& sides) {
 std::string MtlText(const SceneSnapshot& snapshot, const SideFiles& sides) {
     std::string text = "# Exported by the Lumtrak authoring kit\n";
     for (const ExportMaterial& look : snapshot.materials) {
-        const auto channel = [](std::uint8_t byte) { return byte / 255.0; };
+        const auto channel = [](std::uint8_t byte) { return float(byte) / 255.0f; };
         text += "\nnewmtl " + look.name + "\n";
         AppendLine(text, "Kd",
                    {channel(rm::RedOf(look.colour)), channel(rm::GreenOf(look.colour)),

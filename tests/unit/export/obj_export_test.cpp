@@ -75,8 +75,8 @@ TEST_F(ObjExport, GlassHasItsAlphaAndLampsGlow) {
         "fill 0 5 0 10 5 0 10 5 10 0 5 10 255/40/40 *taillight normal\n");
     const auto result = Export(ExportFormat::Obj, "lamps.obj");
     const std::string& mtl = result.files[1].bytes;
-    EXPECT_EQ(Lines(mtl, "newmtl").size(), 2u);  // one per look
-    EXPECT_EQ(Lines(mtl, "d"), std::vector<std::string>{"0.12549019607843137"});
+    EXPECT_EQ(Lines(mtl, "newmtl").size(), 2u);                         // one per look
+    EXPECT_EQ(Lines(mtl, "d"), std::vector<std::string>{"0.1254902"});  // 0x20 / 255
     EXPECT_EQ(Lines(mtl, "Ke"), std::vector<std::string>{"1 0 0"});
     EXPECT_EQ(Lines(result.files[0].bytes, "usemtl").size(), 2u);
 }
