@@ -47,7 +47,7 @@ int RunExport(const Arguments& arguments) {
     if (written.error) throw CannotWrite(written.failedPath, written.error);
     std::vector<std::string> notes = preview.Notes();
     for (const std::string& path : written.writtenInPlace) {
-        notes.push_back(WrittenInPlaceNote(path));
+        notes.push_back(platform::WrittenInPlaceNote(path));
         WriteNotes({notes.back()});
     }
 

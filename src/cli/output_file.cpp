@@ -15,15 +15,11 @@ CommandFailure CannotWrite(const std::string& path, std::error_code error) {
     return CommandFailure("cannot write '" + path + "': " + error.message());
 }
 
-std::string WrittenInPlaceNote(const std::string& path) {
-    return "'" + path + "' was written in place: its folder takes no new file beside it";
-}
-
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
     const auto result = platform::ReplaceFile(path, bytes, OutputFileOptions());
     if (result.error) throw CannotWrite(path, result.error);
     if (result.way != platform::ReplacementWay::InPlace) return std::nullopt;
-    return WrittenInPlaceNote(path);
+    return platform::WrittenInPlaceNote(path);
 }
 
 std::string PngBytes(int width, int height, std::span<const std::uint32_t> pixels) {

@@ -26,8 +26,6 @@ std::optional<std::string> WriteOutputFile(const std::string& path, std::string_
 platform::ReplacementOptions OutputFileOptions();
 // The failure of an output file that cannot be written, naming it.
 CommandFailure CannotWrite(const std::string& path, std::error_code error);
-// The note of an output file that had to be written in place.
-std::string WrittenInPlaceNote(const std::string& path);
 
 // A picture of width × height pixels 0x??RRGGBB, rows top first, as a PNG
 // file's bytes; a CommandFailure when it cannot be encoded.

@@ -6,6 +6,7 @@
 
 #include "editor/command_target.h"
 #include "editor/document_templates.h"
+#include "editor/undo_steps.h"
 
 namespace lumtrak::editor {
 
@@ -53,6 +54,8 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     void AddView(CLumtrakStockEditorView* view);
     void RemoveView(CLumtrakStockEditorView* view);
     const QList<CLumtrakStockEditorView*>& Views() const { return views_; }
+    // The selections of the undo steps of the text that the views share.
+    UndoSteps& GetUndoSteps() { return undoSteps_; }
 
     bool OnCommand(Command command) override;
     std::optional<CommandState> CommandUpdate(Command command) override;
@@ -77,8 +80,9 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     QString pathName_;
     QString title_;
     QList<CLumtrakStockEditorView*> views_;
-    // Set by changes that the editor's own modified state does not follow
-    // (replacements without undo).
+    UndoSteps undoSteps_;
+    // Set for a text that differs from its file although the editor's own
+    // modified state does not say so.
     bool modified_ = false;
 };
 

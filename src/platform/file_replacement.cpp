@@ -317,6 +317,10 @@ void FileReplacement::Discard() {
     buffer_.clear();
 }
 
+std::string WrittenInPlaceNote(const std::string& path) {
+    return "'" + path + "' was written in place: its folder takes no new file beside it";
+}
+
 ReplacementResult ReplaceFile(const std::string& path, std::string_view bytes,
                               const ReplacementOptions& options) {
     FileReplacement file;

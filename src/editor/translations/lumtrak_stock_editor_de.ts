@@ -78,6 +78,10 @@
             <translation>&amp;Rückgängig	Strg+Z</translation>
         </message>
         <message>
+            <source>&amp;Redo	Ctrl+Y</source>
+            <translation>&amp;Wiederherstellen	Strg+Y</translation>
+        </message>
+        <message>
             <source>Cu&amp;t	Ctrl+X</source>
             <translation>&amp;Ausschneiden	Strg+X</translation>
         </message>
@@ -829,6 +833,10 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>Undo the last action</source>
             <translation>Macht die letzte Aktion rückgängig</translation>
+        </message>
+        <message>
+            <source>Redo the previously undone action</source>
+            <translation>Stellt die zuletzt rückgängig gemachte Aktion wieder her</translation>
         </message>
         <message>
             <source>Cut the selection and put it on the Clipboard</source>

@@ -1,0 +1,27 @@
+#include "editor/undo_steps.h"
+
+namespace lumtrak::editor {
+
+int UndoSteps::Begin(tools::Selection before) {
+    const int token = ++lastToken_;
+    steps_[token] = {before, before};
+    return token;
+}
+
+void UndoSteps::End(int token, tools::Selection after) {
+    if (auto step = steps_.find(token); step != steps_.end()) step->second.after = after;
+}
+
+std::optional<tools::Selection> UndoSteps::Before(int token) const {
+    const auto step = steps_.find(token);
+    if (step == steps_.end()) return std::nullopt;
+    return step->second.before;
+}
+
+std::optional<tools::Selection> UndoSteps::After(int token) const {
+    const auto step = steps_.find(token);
+    if (step == steps_.end()) return std::nullopt;
+    return step->second.after;
+}
+
+}  // namespace lumtrak::editor
