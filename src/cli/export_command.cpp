@@ -4,7 +4,6 @@
 #include "cli/output_file.h"
 #include "cli/scene_session.h"
 #include "export/scene_export.h"
-#include "model/texture_registry.h"
 #include "stockindex/stock_index.h"
 
 namespace lumtrak::cli {
@@ -35,8 +34,7 @@ int RunExport(const Arguments& arguments) {
     ApplyProgramDir(arguments);
 
     const std::string name =
-        exporter::DefinitionName(bytes, selection.start, model::TextureRegistry::Process(),
-                                 stockindex::ProcessIncludeCache());
+        exporter::DefinitionName(bytes, selection.start, stockindex::ProcessIncludeCache());
     CliPreview preview(documentFolder, kDefaultLightHarshness);
     const auto result =
         exporter::ExportDefinition(bytes, selection.start, preview.Environment(), documentFolder,

@@ -88,8 +88,8 @@ std::optional<Destination> AskForDestination(QWidget* parent, const QString& sug
 void CLumtrakStockEditorView::OnExportModel() {
     const std::string_view text = Text();
     const model::Cursor caret = GetSelection().start;
-    const std::string name = exporter::DefinitionName(
-        text, caret, model::TextureRegistry::Process(), stockindex::ProcessIncludeCache());
+    const std::string name =
+        exporter::DefinitionName(text, caret, stockindex::ProcessIncludeCache());
     // The definition's name as the file's, without what a file name cannot hold.
     QString suggested = Characters(name).replace(QLatin1Char('/'), QLatin1Char('_'));
     if (suggested.isEmpty()) suggested = QFileInfo(GetDocument().GetTitle()).completeBaseName();

@@ -54,8 +54,9 @@ ExportResult ExportDefinition(std::string_view text, model::Cursor caret,
 }
 
 std::string DefinitionName(std::string_view text, model::Cursor caret,
-                           model::TextureRegistry& textures, model::IncludeCache& includes) {
+                           model::IncludeCache& includes) {
     platform::RecordingMessageSink unseen;
+    model::TextureRegistry textures;
     model::LoadEnvironment environment{unseen, textures, includes};
     model::StockModel stock;
     model::LoadDefinitionAt(stock, model::DefinitionText(text), {caret, caret}, false, environment);

@@ -49,8 +49,9 @@ ExportResult ExportDefinition(std::string_view text, model::Cursor caret,
                               const ExportRequest& request);
 
 // The name of the definition under caret, as its "name" statement gives it to
-// the 2D preview's caption; read without showing any message.
+// the 2D preview's caption; read without showing any message, and with a
+// texture registry of its own, so that it registers no texture anywhere.
 std::string DefinitionName(std::string_view text, model::Cursor caret,
-                           model::TextureRegistry& textures, model::IncludeCache& includes);
+                           model::IncludeCache& includes);
 
 }  // namespace lumtrak::exporter
