@@ -16,9 +16,20 @@ CommandFailure CannotWrite(const std::string& path, std::error_code error) {
 }
 
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
-    const auto result = platform::ReplaceFile(path, bytes, OutputFileOptions());
-    if (result.error) throw CannotWrite(path, result.error);
-    if (result.way != platform::ReplacementWay::InPlace) return std::nullopt;
+    return WriteOutputFile(path, {bytes});
+}
+
+std::optional<std::string> WriteOutputFile(const std::string& path,
+                                           std::initializer_list<std::string_view> pieces) {
+    platform::FileReplacement file;
+    std::error_code error = file.Open(path, OutputFileOptions());
+    if (!error) {
+        for (const std::string_view piece : pieces)
+            file.Write(piece);
+        error = file.Commit();
+    }
+    if (error) throw CannotWrite(path, error);
+    if (file.Way() != platform::ReplacementWay::InPlace) return std::nullopt;
     return platform::WrittenInPlaceNote(path);
 }
 

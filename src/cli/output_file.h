@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,6 +22,9 @@ namespace lumtrak::cli {
 // show when the file had to be written in place, since its folder takes no new
 // file beside it.
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
+// The same for bytes given as pieces, written in turn.
+std::optional<std::string> WriteOutputFile(const std::string& path,
+                                           std::initializer_list<std::string_view> pieces);
 
 // The options of every replacement of an output file.
 platform::ReplacementOptions OutputFileOptions();

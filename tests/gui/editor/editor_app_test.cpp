@@ -297,14 +297,23 @@ class EditorAppTest : public QObject {
         QVERIFY(shown);
     }
 
-    void theProgramReportsTheKitsVersion() {
-        QProcess editor;
-        editor.start(QStringLiteral(LUMTRAK_EDITOR_EXE), {QStringLiteral("--version")});
-        QVERIFY(editor.waitForFinished(10000));
-        QCOMPARE(editor.exitCode(), 0);
-        const QString printed = QString::fromLocal8Bit(editor.readAllStandardOutput()).trimmed();
-        QVERIFY2(printed.endsWith(QLatin1Char(' ') + QString::fromLatin1(kLumtrakVersion)),
-                 qPrintable(printed));
+    void theProgramReportsTheKitsVersionAndHelpWithoutADisplay() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        const auto run = [&](const QString& option) {
+            QProcess editor;
+            editor.setProcessEnvironment(environment);
+            editor.start(QStringLiteral(LUMTRAK_EDITOR_EXE), {option});
+            [&] { QVERIFY(editor.waitForFinished(10000)); }();
+            [&] { QCOMPARE(editor.exitStatus(), QProcess::NormalExit); }();
+            [&] { QCOMPARE(editor.exitCode(), 0); }();
+            return QString::fromLocal8Bit(editor.readAllStandardOutput()).trimmed();
+        };
+        const QString version = run(QStringLiteral("--version"));
+        QVERIFY2(version.endsWith(QLatin1Char(' ') + QString::fromLatin1(kLumtrakVersion)),
+                 qPrintable(version));
+        QVERIFY(run(QStringLiteral("--help")).contains(QStringLiteral("--program-dir")));
     }
 
     void exitAsksToSaveEachModifiedDocument() {
