@@ -11,8 +11,6 @@
 #include <string>
 
 #include "export/scene_export.h"
-#include "model/texture_registry.h"
-#include "platform/message_sink.h"
 #include "scene_fuzz_folder.h"
 #include "support/gltf_check.h"
 
@@ -44,14 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto input = testing::SplitLoaderFuzzInput({reinterpret_cast<const char*>(data), size});
     const auto& folder = testing::SceneFuzzFolder(input);
 
-    platform::RecordingMessageSink messages;
-    model::TextureRegistry textures;
-    testing::BlockRaster raster;
-    preview3d::SceneEnvironment environment(messages, textures, raster);
-    // Small limits, so that inputs reach them.
-    environment.limits.includes = 300;
-    environment.limits.panels = 3000;
-    environment.limits.includedBytes = 300'000;
+    testing::SceneFuzzEnvironment fuzz;
+    auto& environment = fuzz.environment;
     const auto tick = std::int32_t(size % 97);
 
     using exporter::ExportFormat;

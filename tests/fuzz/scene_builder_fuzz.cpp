@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/texture_registry.h"
 #include "platform/message_sink.h"
 #include "preview3d/animation.h"
 #include "preview3d/preview_engine.h"
@@ -54,15 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto input = testing::SplitLoaderFuzzInput({reinterpret_cast<const char*>(data), size});
     const auto& folder = testing::SceneFuzzFolder(input);
 
-    platform::RecordingMessageSink messages;
-    model::TextureRegistry textures;
-    testing::BlockRaster raster;
-    preview3d::SceneEnvironment environment(messages, textures, raster);
-    // Small limits, so that inputs reach them.
-    environment.limits.includes = 300;
-    environment.limits.panels = 3000;
-    environment.limits.includedBytes = 300'000;
-    preview3d::PreviewEngine engine(textures, 50);
+    testing::SceneFuzzEnvironment fuzz;
+    auto& environment = fuzz.environment;
+    preview3d::PreviewEngine engine(fuzz.textures, 50);
     const std::size_t sceneFrames = engine.Scene().GetChildren().size();
 
     const model::DefinitionText text(input.definition);
@@ -88,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         top.reset();
         if (engine.Scene().GetChildren().size() != sceneFrames) Fail("frames left in the scene");
     }
-    for (const auto& message : messages.messages) {
+    for (const auto& message : fuzz.messages.messages) {
         if (!IsFileMessage(message)) Fail("an unknown message: " + message.text);
     }
     return 0;

@@ -10,7 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "model/texture_registry.h"
+#include "platform/message_sink.h"
 #include "platform/program_folder.h"
+#include "preview3d/scene_environment.h"
 #include "preview3d/text_raster.h"
 #include "rm/bmp_codec.h"
 #include "support/loader_fuzz_input.h"
@@ -38,6 +41,20 @@ inline std::string FuzzTexture(int width, int height) {
     const auto bytes = rm::WriteBmp(image);
     return {bytes.begin(), bytes.end()};
 }
+
+// What a scene is built with: messages kept, a registry of its own, block
+// letters, and small limits, so that inputs reach them.
+struct SceneFuzzEnvironment {
+    SceneFuzzEnvironment() {
+        environment.limits.includes = 300;
+        environment.limits.panels = 3000;
+        environment.limits.includedBytes = 300'000;
+    }
+    platform::RecordingMessageSink messages;
+    model::TextureRegistry textures;
+    BlockRaster raster;
+    preview3d::SceneEnvironment environment{messages, textures, raster};
+};
 
 // The folder, made once and made the program folder; its index and part
 // files those of the input.

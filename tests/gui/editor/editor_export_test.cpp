@@ -3,12 +3,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTranslator>
 #include <QtTest>
 #include <filesystem>
 
 #include "editor/editor_fixture.h"
-#include "editor/editor_translations.h"
+#include "editor/german_translations.h"
 #include "support/gltf_check.h"
 #include "support/modal_windows.h"
 #include "support/temp_folder.h"
@@ -45,16 +44,6 @@ QStringList ExportThroughDialog(EditorUnderTest& editor, const QString& file, in
     editor.Frame().ExecuteCommand(Command::ExportModel);
     return shown;
 }
-
-struct German {
-    German() { InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German)); }
-    ~German() {
-        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-};
 
 }  // namespace
 

@@ -41,6 +41,17 @@ inline std::string HalfKeyedBmp(int width, int height) {
     return {bytes.begin(), bytes.end()};
 }
 
+// v turned by the unit quaternion q (x, y, z, w).
+inline rm::Vector Turned(const std::vector<double>& q, rm::Vector v) {
+    if (q.empty()) return v;
+    const double x = q[0], y = q[1], z = q[2], w = q[3];
+    // v + 2w (q × v) + 2 q × (q × v)
+    const double cx = y * v.z - z * v.y, cy = z * v.x - x * v.z, cz = x * v.y - y * v.x;
+    const double dx = y * cz - z * cy, dy = z * cx - x * cz, dz = x * cy - y * cx;
+    return {float(v.x + 2 * (w * cx + dx)), float(v.y + 2 * (w * cy + dy)),
+            float(v.z + 2 * (w * cz + dz))};
+}
+
 // The scene builder's test scenes, exported.
 class ExportTest : public preview3d::testing::SceneTest {
   protected:

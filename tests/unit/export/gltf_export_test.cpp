@@ -12,17 +12,6 @@ using ::lumtrak::testing::GltfFaults;
 using ::lumtrak::testing::ReadGltfFile;
 using preview3d::ScenePart;
 
-// v turned by the unit quaternion q (x, y, z, w).
-rm::Vector Turned(const std::vector<double>& q, rm::Vector v) {
-    if (q.empty()) return v;
-    const double x = q[0], y = q[1], z = q[2], w = q[3];
-    // v + 2w (q × v) + 2 q × (q × v)
-    const double cx = y * v.z - z * v.y, cy = z * v.x - x * v.z, cz = x * v.y - y * v.x;
-    const double dx = y * cz - z * cy, dy = z * cx - x * cz, dz = x * cy - y * cx;
-    return {float(v.x + 2 * (w * cx + dx)), float(v.y + 2 * (w * cy + dy)),
-            float(v.z + 2 * (w * cz + dz))};
-}
-
 const tinygltf::Primitive& FirstPrimitive(const tinygltf::Model& model, const tinygltf::Node& n) {
     return model.meshes.at(std::size_t(n.mesh)).primitives.at(0);
 }

@@ -12,15 +12,6 @@ namespace {
 
 using ::lumtrak::testing::AccessorValues;
 
-rm::Vector Turned(const std::vector<double>& q, rm::Vector v) {
-    if (q.empty()) return v;
-    const double x = q[0], y = q[1], z = q[2], w = q[3];
-    const double cx = y * v.z - z * v.y, cy = z * v.x - x * v.z, cz = x * v.y - y * v.x;
-    const double dx = y * cz - z * cy, dy = z * cx - x * cz, dz = x * cy - y * cx;
-    return {float(v.x + 2 * (w * cx + dx)), float(v.y + 2 * (w * cy + dy)),
-            float(v.z + 2 * (w * cz + dz))};
-}
-
 // Builds the scene of a glTF model as the engine's frames, faces, materials
 // and textures, under the preview's scene frame. The top node's mirror turns
 // the file's right-handed axes back into the engine's, so it is left out.
