@@ -1,9 +1,9 @@
 // The editor under large texts, under the offscreen platform: opening a 5 MB
 // definition until the window has painted it and answers events again, typing
+#include <benchmark/benchmark.h>
 #include "editor/preview2d_dialog.h"
 #include "editor/recovery_keeper.h"
 #include "platform/program_folder.h"
-#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>

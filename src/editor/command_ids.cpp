@@ -40,6 +40,7 @@ constexpr std::pair<Command, const char*> kNames[] = {
     {Command::NavigateForward, "navigateForward"},
     {Command::CompleteName, "completeName"},
     {Command::ViewParts, "viewParts"},
+    {Command::ExportModel, "exportModel"},
     {Command::FileNew, "fileNew"},
     {Command::FileOpen, "fileOpen"},
     {Command::FileClose, "fileClose"},

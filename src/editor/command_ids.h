@@ -42,6 +42,9 @@ enum class Command : int {
     DividePanels = 32815,
     ListRequiredFiles = 32819,
 
+    // File
+    ExportModel = 32840,
+
     // Working across parts
     GoToPart = 32900,
     FindPartUses = 32901,

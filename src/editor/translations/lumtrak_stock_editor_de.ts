@@ -46,6 +46,10 @@
             <translation>Speichern &amp;unter...</translation>
         </message>
         <message>
+            <source>&amp;Export 3D Model...</source>
+            <translation>3D-Modell e&amp;xportieren...</translation>
+        </message>
+        <message>
             <source>&amp;Print...	Ctrl+P</source>
             <translation>&amp;Drucken...	Strg+P</translation>
         </message>
@@ -855,6 +859,10 @@ Den Text unter einem anderen Namen speichern?</translation>
             <translation>Ändert den Drucker und die Druckoptionen</translation>
         </message>
         <message>
+            <source>Write the 3D model of the definition under the caret for other 3D tools</source>
+            <translation>Schreibt das 3D-Modell der Definition an der Schreibmarke für andere 3D-Programme</translation>
+        </message>
+        <message>
             <source>Open this document</source>
             <translation>Öffnet dieses Dokument</translation>
         </message>
@@ -1098,6 +1106,35 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>include budget spent: further includes placed nothing (a load places at most %1 includes and %2 panels, and reads at most %3 bytes of included definitions)</source>
             <translation>Einbindungsbudget erschöpft: weitere Einbindungen platzieren nichts (ein Ladevorgang platziert höchstens %1 Einbindungen und %2 Flächen und liest höchstens %3 Bytes eingebundener Definitionen)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExportModel</name>
+        <message>
+            <source>Export 3D Model</source>
+            <translation>3D-Modell exportieren</translation>
+        </message>
+        <message>
+            <source>Exported %1 parts, %2 faces and %3 textures to %4</source>
+            <translation>%1 Teile, %2 Flächen und %3 Texturen nach %4 exportiert</translation>
+        </message>
+        <message>
+            <source>The 3D model could not be written to %1:
+%2.</source>
+            <translation>Das 3D-Modell konnte nicht nach %1 geschrieben werden:
+%2.</translation>
+        </message>
+        <message>
+            <source>glTF 2.0, one binary file (*.glb)</source>
+            <translation>glTF 2.0, eine Binärdatei (*.glb)</translation>
+        </message>
+        <message>
+            <source>glTF 2.0 with its files beside it (*.gltf)</source>
+            <translation>glTF 2.0 mit seinen Dateien daneben (*.gltf)</translation>
+        </message>
+        <message>
+            <source>Wavefront OBJ with its materials (*.obj)</source>
+            <translation>Wavefront OBJ mit seinen Materialien (*.obj)</translation>
         </message>
     </context>
     <context>
@@ -1424,6 +1461,56 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>Nothing to complete here.</source>
             <translation>Hier gibt es nichts zu ergänzen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommandLine</name>
+        <message>
+            <source>The program folder, in which "Stock Index", the stock folders and "Textures" are found (default: $LUMTRAK_PROGRAM_DIR, else the folder of this program when it holds a "Stock Index", else the simulator's folder as asked for once).</source>
+            <translation>Der Programmordner, in dem "Stock Index", die Fahrzeugordner und "Textures" liegen (Vorgabe: $LUMTRAK_PROGRAM_DIR, sonst der Ordner dieses Programms, wenn er einen "Stock Index" enthält, sonst der einmal erfragte Ordner des Simulators).</translation>
+        </message>
+        <message>
+            <source>Start an editor of its own instead of handing the files to the one that runs.</source>
+            <translation>Einen eigenen Editor starten, statt die Dateien dem laufenden zu übergeben.</translation>
+        </message>
+        <message>
+            <source>Lumtrak Stock Editor: edits stock (.stk), scenery (.stc) and signal (.sig) definitions.
+Files named on the command line open with the type of their extension; when an editor
+runs already, it opens them instead.</source>
+            <translation>Lumtrak Stock Editor: bearbeitet Fahrzeug- (.stk), Szenerie- (.stc) und Signaldefinitionen (.sig).
+Auf der Befehlszeile genannte Dateien öffnen sich mit dem Typ ihrer Endung; läuft
+schon ein Editor, öffnet er sie.</translation>
+        </message>
+        <message>
+            <source>Definitions to open.</source>
+            <translation>Zu öffnende Definitionen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::ProgramFolderDialog</name>
+        <message>
+            <source>Simulator Folder</source>
+            <translation>Simulatorordner</translation>
+        </message>
+        <message>
+            <source>Lumtrak Stock Editor finds "Stock Index", the stock folders and "Textures" in the folder of the Lumtrak simulator. Where is the simulator installed?</source>
+            <translation>Lumtrak Stock Editor findet "Stock Index", die Fahrzeugordner und "Textures" im Ordner des Lumtrak-Simulators. Wo ist der Simulator installiert?</translation>
+        </message>
+        <message>
+            <source>&amp;Folder:</source>
+            <translation>&amp;Ordner:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse...</source>
+            <translation>&amp;Durchsuchen...</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
         </message>
     </context>
 </TS>

@@ -30,10 +30,12 @@
 #include "editor/editor_fixture.h"
 #include "editor/editor_translations.h"
 #include "editor/find_replace_dialog.h"
+#include "editor/german_translations.h"
 #include "editor/menus.h"
 #include "editor/new_type_dialog.h"
 #include "editor/part_uses_dock.h"
 #include "editor/parts_dock.h"
+#include "editor/program_folder_dialog.h"
 #include "editor/program_texts.h"
 #include "editor/recovery_dialog.h"
 #include "editor/required_files_dialog.h"
@@ -83,17 +85,6 @@ bool SameInBothLanguages(const QString& text) {
     return number || kSame.contains(text);
 }
 
-// German for a locale-aware run; the translators go with the object.
-struct German {
-    German() { InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German)); }
-    ~German() {
-        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-};
-
 // Everything a window shows in words, in the order of its controls: its
 // title, labels, buttons, group titles, list entries, actions and column heads.
 QStringList ShownTexts(QWidget& window) {
@@ -140,6 +131,7 @@ std::vector<std::pair<const char*, WindowMaker>> EditorWindows() {
         {"required files", [] { return std::make_unique<CRequiredFilesDialog>(); }},
         {"about", [] { return std::make_unique<AboutDialog>(); }},
         {"new", [] { return std::make_unique<NewTypeDialog>(); }},
+        {"simulator folder", [] { return std::make_unique<ProgramFolderDialog>(); }},
         {"find", [] { return std::make_unique<FindReplaceDialog>(nullptr); }},
         {"recovery",
          [] {
