@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <string_view>
 
 #include "editor/command_target.h"
 #include "editor/document_templates.h"
@@ -34,6 +35,9 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     void OnNewDocument();
     // Loads the file's bytes into the views; reports a failure and returns false.
     bool OnOpenDocument(const QString& path);
+    // Loads a text that a recovery copy kept: the document counts as modified,
+    // with path (empty for a document never saved) as its file.
+    void OnRecoverDocument(const QString& path, std::string_view text);
     // Writes the text to path through the kit's file replacement (a temporary
     // file beside it, renamed over it; written in place, with a note on the
     // status bar, where the folder takes no new file); reports a failure and
@@ -64,6 +68,8 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     // The title, the modified state or the number of views changed.
     void captionChanged();
     void lastViewClosed(CLumtrakStockEditorDoc* document);
+    // The text changed, in whichever view.
+    void textChanged();
 
   private:
     friend struct DocumentCommands;

@@ -223,11 +223,11 @@ void CLumtrakStockEditorView::EditAsOneStep(const std::function<void()>& edit) {
             // The token goes last into the group, and only when the text
             // changed: a group with nothing else in it would be an undo step
             // that does nothing.
-            if (view.changes_ != changesBefore) {
+            const bool changed = view.changes_ != changesBefore;
+            if (changed)
                 view.SendScintilla(SCI_ADDUNDOACTION, static_cast<unsigned long>(token), 0l);
-            }
             view.SendScintilla(SCI_ENDUNDOACTION);
-            steps.End(token, view.GetSelection());
+            steps.End(token, changed ? std::optional(view.GetSelection()) : std::nullopt);
             view.inStep_ = false;
         }
     } step(*this);

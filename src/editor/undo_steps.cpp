@@ -8,8 +8,14 @@ int UndoSteps::Begin(tools::Selection before) {
     return token;
 }
 
-void UndoSteps::End(int token, tools::Selection after) {
-    if (auto step = steps_.find(token); step != steps_.end()) step->second.after = after;
+void UndoSteps::End(int token, std::optional<tools::Selection> after) {
+    const auto step = steps_.find(token);
+    if (step == steps_.end()) return;
+    if (after) {
+        step->second.after = *after;
+    } else {
+        steps_.erase(step);
+    }
 }
 
 std::optional<tools::Selection> UndoSteps::Before(int token) const {

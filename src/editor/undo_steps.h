@@ -15,8 +15,9 @@ class UndoSteps {
   public:
     // A new step that starts from selection before; its token.
     int Begin(tools::Selection before);
-    // The selection that the step left.
-    void End(int token, tools::Selection after);
+    // The selection that the step left; nothing for a step that changed no
+    // text, which the undo history does not hold.
+    void End(int token, std::optional<tools::Selection> after);
 
     // The selection before the step, to show after undoing it.
     std::optional<tools::Selection> Before(int token) const;
