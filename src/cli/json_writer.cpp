@@ -121,10 +121,10 @@ bool JsonWriter::PutPlainString(std::string_view bytes, std::string_view suffix)
     if (bytes.size() > 256) return false;
     char* at = Room(bytes.size() + 2 + suffix.size());
     *at++ = '"';
-    std::memcpy(at, bytes.data(), bytes.size());
+    if (!bytes.empty()) std::memcpy(at, bytes.data(), bytes.size());
     at += bytes.size();
     *at++ = '"';
-    std::memcpy(at, suffix.data(), suffix.size());
+    if (!suffix.empty()) std::memcpy(at, suffix.data(), suffix.size());
     size_ += bytes.size() + 2 + suffix.size();
     return true;
 }

@@ -59,6 +59,7 @@ class JsonWriter {
         ++size_;
     }
     void Put(std::string_view bytes) {
+        if (bytes.empty()) return;
         if (capacity_ - size_ >= bytes.size()) {
             std::memcpy(bytes_.get() + size_, bytes.data(), bytes.size());
             size_ += bytes.size();
