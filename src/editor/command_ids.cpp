@@ -34,6 +34,7 @@ constexpr std::pair<Command, const char*> kNames[] = {
     {Command::RebuildStockIndex, "rebuildStockIndex"},
     {Command::DividePanels, "dividePanels"},
     {Command::ListRequiredFiles, "listRequiredFiles"},
+    {Command::ExportModel, "exportModel"},
     {Command::FileNew, "fileNew"},
     {Command::FileOpen, "fileOpen"},
     {Command::FileClose, "fileClose"},

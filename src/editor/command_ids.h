@@ -42,6 +42,9 @@ enum class Command : int {
     DividePanels = 32815,
     ListRequiredFiles = 32819,
 
+    // File
+    ExportModel = 32840,
+
     // The framework's
     FileNew = 0xE100,
     FileOpen = 0xE101,
