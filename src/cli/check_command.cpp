@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "cli/cli_messages.h"
 #include "cli/command.h"
 #include "cli/common_options.h"
@@ -28,10 +30,13 @@ std::vector<Input> NamedInputs(const std::vector<std::string>& files) {
     return inputs;
 }
 
-// The definition files of the package; one that cannot be read is noted.
-std::vector<Input> PackageInputs(std::vector<std::string>& notes) {
+// The definition files of the package, named as below the program folder as
+// it was given; one that cannot be read is noted.
+std::vector<Input> PackageInputs(const Arguments& arguments, std::vector<std::string>& notes) {
+    const std::string folder = platform::ProgramFolder();
+    const std::filesystem::path shownFolder = arguments.Value("--program-dir").value_or(folder);
     std::vector<Input> inputs;
-    for (const std::string& path : diagnostics::PackageDefinitionFiles(platform::ProgramFolder())) {
+    for (const std::string& path : diagnostics::PackageDefinitionFiles(folder)) {
         std::error_code error;
         auto bytes = platform::ReadWholeFile(path, &error);
         if (!bytes) {
@@ -40,7 +45,9 @@ std::vector<Input> PackageInputs(std::vector<std::string>& notes) {
         }
         Input& input = inputs.emplace_back();
         input.bytes = std::move(*bytes);
-        input.checked.file = input.checked.path = path;
+        input.checked.path = path;
+        const auto below = std::filesystem::path(path).lexically_relative(folder);
+        input.checked.file = (shownFolder / below).lexically_normal().string();
     }
     return inputs;
 }
@@ -67,7 +74,7 @@ int RunCheck(const Arguments& arguments) {
     std::vector<Input> inputs = NamedInputs(arguments.Files());
     ApplyProgramDir(arguments);
     std::vector<std::string> notes;
-    if (arguments.Files().empty()) inputs = PackageInputs(notes);
+    if (arguments.Files().empty()) inputs = PackageInputs(arguments, notes);
 
     CliMessageSink messages;
     diagnostics::Checker checker(stockindex::ProcessIncludeCache(), messages);
@@ -108,13 +115,12 @@ Command CheckCommand() {
     return {
         "check",
         "[FILE...] [--program-dir DIR] [--json] [--sel A:B | --caret N]",
-        "report what the previews cannot use, or show otherwise than meant, in each definition "
-        "of each FILE (without FILE: of every definition file under the program folder's stock "
-        "folders); exit status 1 when an error or warning is reported",
+        "report what the previews cannot use or show otherwise than meant in each definition of "
+        "each FILE, or of the whole package",
         {ProgramDirOption(),
          {"--json", false, "print the problems, messages and notes as one JSON object"},
-         {"--sel", true, "only the definition under the selection's start, A:B"},
-         {"--caret", true, "only the definition under byte N"}},
+         SelectionOption(),
+         CaretOption()},
         FileArgument::Any,
         &RunCheck,
     };

@@ -57,8 +57,12 @@ std::vector<model::Cursor> DefinitionStarts(std::string_view text) {
     return starts;
 }
 
-Checker::Checker(model::IncludeCache& includes, platform::MessageSink& messages)
-    : includes_(includes), messages_(messages), engine_(std::make_unique<Engine>()) {}
+Checker::Checker(model::IncludeCache& includes, platform::MessageSink& messages,
+                 model::LoadLimits limits)
+    : includes_(includes),
+      messages_(messages),
+      limits_(limits),
+      engine_(std::make_unique<Engine>()) {}
 
 Checker::~Checker() = default;
 
@@ -70,6 +74,7 @@ CheckResult Checker::Check(const CheckedText& checked, std::optional<model::Curs
     textures.SetLoader(&engine_->loader);
     textures.SetDocumentFolder(documentFolder);
     model::LoadEnvironment environment(messages_, textures, includes_);
+    environment.limits = limits_;
     environment.textureFolder = documentFolder;
     environment.texturesBesideParts = true;
 

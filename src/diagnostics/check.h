@@ -40,7 +40,8 @@ class Checker {
     // Includes are read through includes; the messages that the loads show
     // (a part's file that cannot be opened, a fill that overruns the text) go
     // to messages.
-    Checker(model::IncludeCache& includes, platform::MessageSink& messages);
+    Checker(model::IncludeCache& includes, platform::MessageSink& messages,
+            model::LoadLimits limits = {});
     ~Checker();
     Checker(const Checker&) = delete;
     Checker& operator=(const Checker&) = delete;
@@ -55,6 +56,7 @@ class Checker {
 
     model::IncludeCache& includes_;
     platform::MessageSink& messages_;
+    model::LoadLimits limits_;
     std::unique_ptr<Engine> engine_;
 };
 

@@ -52,7 +52,7 @@ class LineTokens {
         while (pos < end_) {
             const char c = text_[pos];
             if (IsSpaceOrTab(c)) {
-                pos = Run(pos, IsSpaceOrTab, TokenKind::Blank);
+                pos = Run(pos, IsSpaceOrTab, commentTail_ ? TokenKind::Comment : TokenKind::Blank);
             } else if (model::IsCommentStart(text_, pos)) {
                 pos = CommentFrom(pos);
             } else if (const Statement statement = model::StatementWordAt(text_, pos);
@@ -318,9 +318,10 @@ class LineTokens {
     // over up to a side tag, which is read, or a comment.
     Stop Outline(Cursor pos) {
         pos = LastValue(pos);
-        while (pos < end_ && !model::IsCommentStart(text_, pos) && text_[pos] != '[')
+        while (pos < end_ && !model::IsCommentStart(text_, pos) && text_[pos] != '[') {
+            Emit(pos + 1, IsSpaceOrTab(text_[pos]) ? TokenKind::Blank : TokenKind::Plain);
             ++pos;
-        Emit(pos, TokenKind::Plain);
+        }
         if (pos < end_ && text_[pos] == '[') return {SideTag(pos), false};
         return {pos, true};
     }
