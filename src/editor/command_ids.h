@@ -42,6 +42,10 @@ enum class Command : int {
     DividePanels = 32815,
     ListRequiredFiles = 32819,
 
+    // View
+    ViewProblems = 32840,
+    ViewSyntaxColouring = 32841,
+
     // The framework's
     FileNew = 0xE100,
     FileOpen = 0xE101,

@@ -15,6 +15,7 @@
 #include "editor/new_type_dialog.h"
 #include "editor/single_instance.h"
 #include "platform/program_folder.h"
+#include "editor/syntax_colouring.h"
 #include "platform/settings_values.h"
 
 namespace lumtrak::editor {
@@ -73,6 +74,7 @@ CLumtrakStockEditorApp::StartUp CLumtrakStockEditorApp::InitInstance(
         platform::SetProgramFolderOverride(commandLine.programFolder.toStdString());
     }
     lightHarshness_ = platform::ReadIntegerSetting(settings_, "Editor", "LightHarshness", 50);
+    SyntaxColouring::Setting().Read(settings_);
     recentFiles_.Read(settings_);
 
     // Files named on the command line go to an editor that runs already.

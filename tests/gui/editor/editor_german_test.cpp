@@ -16,6 +16,7 @@
 #include "editor/about_dialog.h"
 #include "editor/camera_control_dialog.h"
 #include "editor/command_prompts.h"
+#include "editor/problems_dock.h"
 #include "editor/custom_material_dialog.h"
 #include "editor/d3d_preview.h"
 #include "editor/dialogs/cylinder_dialog.h"
@@ -135,6 +136,7 @@ std::vector<std::pair<const char*, WindowMaker>> EditorWindows() {
         {"find", [] { return std::make_unique<FindReplaceDialog>(nullptr); }},
         {"2D preview", [] { return std::make_unique<CPreview2DDlg>(); }},
         {"3D preview", [] { return std::make_unique<D3DPreview>(); }},
+        {"problems", [] { return std::make_unique<ProblemsDock>(); }},
         {"camera", [make3D] { return std::make_unique<CameraControlDialog>(*make3D()); }},
         {"material", [make3D] { return std::make_unique<CustomMaterialDialog>(*make3D()); }},
     };
