@@ -29,7 +29,8 @@ using namespace lumtrak;
 const std::filesystem::path& WorkloadFile() {
     static const std::filesystem::path file = [] {
         const std::string& text = bench::SharedWorkloadText();
-        std::filesystem::path path = std::filesystem::path(platform::ProgramFolder()) / "Workload.stk";
+        std::filesystem::path path =
+            std::filesystem::path(platform::ProgramFolder()) / "Workload.stk";
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }();

@@ -51,7 +51,8 @@ struct Checker::Engine {
 std::vector<model::Cursor> DefinitionStarts(std::string_view text) {
     std::vector<model::Cursor> starts{0};
     const model::DefinitionText definitions(text);
-    for (std::size_t p = text.find('[', 1); p != std::string_view::npos; p = text.find('[', p + 1)) {
+    for (std::size_t p = text.find('[', 1); p != std::string_view::npos;
+         p = text.find('[', p + 1)) {
         if (model::StartsWithIgnoringCase(definitions, p, "[end]")) starts.push_back(p + 5);
     }
     return starts;

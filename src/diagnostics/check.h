@@ -27,7 +27,7 @@ struct CheckedText {
 };
 
 struct CheckResult {
-    std::vector<Problem> problems;  // by position, each once
+    std::vector<Problem> problems;   // by position, each once
     std::vector<std::string> notes;  // what the loads had to tell besides
 };
 

@@ -92,8 +92,9 @@ std::string Problem::Text() const {
 
 std::string ProblemLine(const Problem& problem) {
     return problem.file + ":" + std::to_string(problem.line) + ":" +
-           std::to_string(problem.column) + ": " + std::string(SeverityName(problem.GetSeverity())) +
-           ": " + problem.Text() + " [" + std::string(problem.CodeName()) + "]";
+           std::to_string(problem.column) + ": " +
+           std::string(SeverityName(problem.GetSeverity())) + ": " + problem.Text() + " [" +
+           std::string(problem.CodeName()) + "]";
 }
 
 void SortProblems(std::vector<Problem>& problems) {

@@ -215,9 +215,8 @@ void ProblemCollector::AddLeftOutPanels() {
     if (firstLeftOut_ == nullptr) return;
     // The panel at that address that was added last: the memory of a panel
     // freed before may serve a later one.
-    const auto found = std::find_if(panels_.rbegin(), panels_.rend(), [&](const PanelPlace& p) {
-        return p.panel == firstLeftOut_;
-    });
+    const auto found = std::find_if(panels_.rbegin(), panels_.rend(),
+                                    [&](const PanelPlace& p) { return p.panel == firstLeftOut_; });
     if (found == panels_.rend()) return;
     Place place{found->start, found->end, std::nullopt};
     if (found->part != kNoPart) {

@@ -128,7 +128,8 @@ class LineTokens {
         while (emitted_ < end) {
             const Cursor pos = emitted_;
             const char c = text_[pos];
-            if (IsDigit(c) || ((c == '-' || c == '+') && pos + 1 < end && IsDigit(text_[pos + 1]))) {
+            if (IsDigit(c) ||
+                ((c == '-' || c == '+') && pos + 1 < end && IsDigit(text_[pos + 1]))) {
                 Cursor digits = pos + 1;
                 while (digits < end && IsDigit(text_[digits]))
                     ++digits;
@@ -229,8 +230,7 @@ class LineTokens {
             case Statement::Number: {
                 const Cursor text = Fields(Field(wordEnd), 1);
                 return {TextUntil(
-                            text,
-                            [](char c) { return c == '\0' || c == '#' || c == '['; },
+                            text, [](char c) { return c == '\0' || c == '#' || c == '['; },
                             TokenKind::PropertyText),
                         true};
             }
@@ -242,8 +242,9 @@ class LineTokens {
             case Statement::Description:
             case Statement::Sound:
             case Statement::Unit:
-                return {TextUntil(LooseBlanks(wordEnd), model::IsBelowBlank, TokenKind::PropertyText),
-                        true};
+                return {
+                    TextUntil(LooseBlanks(wordEnd), model::IsBelowBlank, TokenKind::PropertyText),
+                    true};
             case Statement::Wheelbase:
             case Statement::Length:
             case Statement::BrakeRate:
@@ -294,8 +295,8 @@ class LineTokens {
             } else if (c == '*') {
                 pos += model::MaterialTextLength(text_, pos);
                 Emit(pos, TokenKind::Material);
-            } else if (IsDigit(c) || ((c == '-' || c == '+') && pos + 1 < end_ &&
-                                      IsDigit(text_[pos + 1]))) {
+            } else if (IsDigit(c) ||
+                       ((c == '-' || c == '+') && pos + 1 < end_ && IsDigit(text_[pos + 1]))) {
                 Cursor digits = pos + 1;
                 while (digits < end_ && IsDigit(text_[digits]))
                     ++digits;

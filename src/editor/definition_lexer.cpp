@@ -38,10 +38,9 @@ const Palette kDark{QColor(0x1E, 0x1E, 0x1E),
                      QColor(0xF4, 0x47, 0x47)}};
 
 constexpr const char* kDescriptions[] = {
-    "Plain text",     "Blank",        "Statement word",  "Number",          "Separator",
-    "Comment",        "Texture name", "Side tag",        "Material",        "Modifier",
-    "Alias name",     "Alias",        "Definition name", "Part name",       "Property text",
-    "End",            "Not coloured",
+    "Plain text",      "Blank",     "Statement word", "Number",   "Separator",    "Comment",
+    "Texture name",    "Side tag",  "Material",       "Modifier", "Alias name",   "Alias",
+    "Definition name", "Part name", "Property text",  "End",      "Not coloured",
 };
 static_assert(std::size(kDescriptions) == diagnostics::kTokenKinds + 1);
 
@@ -85,10 +84,10 @@ DefinitionLexer::Range DefinitionLexer::VisibleRange() const {
     const long firstShown = view->SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE);
     const long shown = view->SendScintilla(Sci::SCI_LINESONSCREEN);
     const long lines = view->SendScintilla(Sci::SCI_GETLINECOUNT);
-    const long first = std::max(
-        0L, view->SendScintilla(Sci::SCI_DOCLINEFROMVISIBLE, firstShown) - kLinesAround);
-    const long last = view->SendScintilla(Sci::SCI_DOCLINEFROMVISIBLE, firstShown + shown + 1) +
-                      kLinesAround + 1;
+    const long first =
+        std::max(0L, view->SendScintilla(Sci::SCI_DOCLINEFROMVISIBLE, firstShown) - kLinesAround);
+    const long last =
+        view->SendScintilla(Sci::SCI_DOCLINEFROMVISIBLE, firstShown + shown + 1) + kLinesAround + 1;
     const long length = view->SendScintilla(Sci::SCI_GETLENGTH);
     return {view->SendScintilla(Sci::SCI_POSITIONFROMLINE, first),
             last >= lines ? length : view->SendScintilla(Sci::SCI_POSITIONFROMLINE, last)};
@@ -152,7 +151,8 @@ void DefinitionLexer::ColourVisibleLines() {
     // Runs of lines in view that were styled but not coloured.
     long runStart = -1;
     for (long line = firstLine; line <= lastLine + 1; ++line) {
-        const long at = line <= lastLine ? view->SendScintilla(Sci::SCI_POSITIONFROMLINE, line) : -1;
+        const long at =
+            line <= lastLine ? view->SendScintilla(Sci::SCI_POSITIONFROMLINE, line) : -1;
         const bool uncoloured = at >= 0 && at < visible.end && at < styled &&
                                 view->SendScintilla(Sci::SCI_GETSTYLEAT, at) == kUncolouredStyle;
         if (uncoloured && runStart < 0) runStart = at;

@@ -14,8 +14,8 @@
 #include "editor/main_frame.h"
 #include "editor/new_type_dialog.h"
 #include "editor/single_instance.h"
-#include "platform/program_folder.h"
 #include "editor/syntax_colouring.h"
+#include "platform/program_folder.h"
 #include "platform/settings_values.h"
 
 namespace lumtrak::editor {

@@ -40,8 +40,7 @@ struct MainFrameCommands {
         {Command::ViewToolbar, &F::OnViewToolbar, &F::OnUpdateViewToolbar},
         {Command::ViewStatusBar, &F::OnViewStatusBar, &F::OnUpdateViewStatusBar},
         {Command::ViewProblems, &F::OnViewProblems, &F::OnUpdateViewProblems},
-        {Command::ViewSyntaxColouring, &F::OnViewSyntaxColouring,
-         &F::OnUpdateViewSyntaxColouring},
+        {Command::ViewSyntaxColouring, &F::OnViewSyntaxColouring, &F::OnUpdateViewSyntaxColouring},
         {Command::NextPane, &F::OnNextPane, &F::OnUpdateNeedWindow},
         {Command::PreviousPane, &F::OnPreviousPane, &F::OnUpdateNeedWindow},
     };

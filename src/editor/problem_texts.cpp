@@ -60,11 +60,10 @@ QString SeverityText(diagnostics::Severity severity) {
 }
 
 QIcon SeverityIcon(diagnostics::Severity severity) {
-    const QStyle::StandardPixmap pixmap = severity == diagnostics::Severity::Error
-                                              ? QStyle::SP_MessageBoxCritical
-                                          : severity == diagnostics::Severity::Warning
-                                              ? QStyle::SP_MessageBoxWarning
-                                              : QStyle::SP_MessageBoxInformation;
+    const QStyle::StandardPixmap pixmap =
+        severity == diagnostics::Severity::Error     ? QStyle::SP_MessageBoxCritical
+        : severity == diagnostics::Severity::Warning ? QStyle::SP_MessageBoxWarning
+                                                     : QStyle::SP_MessageBoxInformation;
     return QApplication::style()->standardIcon(pixmap);
 }
 

@@ -25,8 +25,7 @@ void ProblemsModel::Show(const ViewProblems* problems) {
 }
 
 const diagnostics::Problem* ProblemsModel::ProblemAt(int row) const {
-    return row >= 0 && std::size_t(row) < problems_.size() ? &problems_[std::size_t(row)]
-                                                            : nullptr;
+    return row >= 0 && std::size_t(row) < problems_.size() ? &problems_[std::size_t(row)] : nullptr;
 }
 
 int ProblemsModel::rowCount(const QModelIndex& parent) const {

@@ -32,16 +32,15 @@ int IndicatorOf(diagnostics::Severity severity) {
 std::pair<std::size_t, std::size_t> UnderlineOf(const diagnostics::Problem& problem,
                                                 std::size_t length) {
     const std::size_t start = std::min(problem.offset, length > 0 ? length - 1 : 0);
-    const std::size_t end = std::min(length, problem.offset + std::max<std::size_t>(problem.length, 1));
+    const std::size_t end =
+        std::min(length, problem.offset + std::max<std::size_t>(problem.length, 1));
     return {start, std::max(end, std::min(start + 1, length))};
 }
 
 }  // namespace
 
 ViewProblems::ViewProblems(CLumtrakStockEditorView& view)
-    : QObject(&view),
-      view_(view),
-      checker_(stockindex::ProcessIncludeCache(), messages_) {
+    : QObject(&view), view_(view), checker_(stockindex::ProcessIncludeCache(), messages_) {
     setObjectName(QStringLiteral("viewProblems"));
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMilliseconds);
@@ -109,8 +108,8 @@ void ViewProblems::ShowTip(int position, int x, int y) {
         if (at >= start && at < end) texts << ProblemText(problem);
     }
     if (texts.isEmpty()) return;
-    QToolTip::showText(view_.viewport()->mapToGlobal(QPoint(x, y)),
-                       texts.join(QLatin1Char('\n')), view_.viewport());
+    QToolTip::showText(view_.viewport()->mapToGlobal(QPoint(x, y)), texts.join(QLatin1Char('\n')),
+                       view_.viewport());
 }
 
 void ViewProblems::GoTo(const diagnostics::Problem& problem) {

@@ -205,7 +205,8 @@ IncludeOutcome ResolveInclude(StockModel& model, std::string_view name, std::int
             }
             outcome = LoadIncluded(model, fileSource, *found, sides, offX, offY, offZ, turned,
                                    environment);
-            if (environment.texturesBesideParts) std::swap(textureFolder, environment.textureFolder);
+            if (environment.texturesBesideParts)
+                std::swap(textureFolder, environment.textureFolder);
             return outcome;
         }
     }

@@ -142,7 +142,8 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             const Cursor start = cursor_;
             model_.name = CollectToLineEnd(text_, cursor_);
             const std::string& name = model_.name;
-            if (problems_ != nullptr && !name.empty() && (name.back() == ' ' || name.back() == '\t')) {
+            if (problems_ != nullptr && !name.empty() &&
+                (name.back() == ' ' || name.back() == '\t')) {
                 problems_->Found(Finding::NameEndsInBlank, text_, start, cursor_, name);
             }
             break;
@@ -489,9 +490,9 @@ void DefinitionReader::ReportWrap(Cursor at, std::int32_t placed) {
 
 void DefinitionReader::ReportCabOnFirstLine() {
     if (ToLowerAscii(text_[cursor_]) != 'c' || !statements_.CabOnFirstLine(cursor_)) return;
-    const Cursor end = cursor_ + StatementWord(text_[cursor_ + 3] == '2' ? Statement::Cab2
-                                                                         : Statement::Cab)
-                                     .size();
+    const Cursor end =
+        cursor_ +
+        StatementWord(text_[cursor_ + 3] == '2' ? Statement::Cab2 : Statement::Cab).size();
     problems_->Found(Finding::CabFirstLine, text_, cursor_, end, {});
 }
 

@@ -135,7 +135,8 @@ IsoOffset IsoProject(std::int32_t u, std::int32_t v) {
 }
 
 void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, std::int32_t cy,
-                  std::int32_t p, std::int32_t q, std::int32_t frame, model::ProblemSink* problems) {
+                  std::int32_t p, std::int32_t q, std::int32_t frame,
+                  model::ProblemSink* problems) {
     const Projector projector{cx, cy, p, q, ScaleFor(model.wheelbase, model.length)};
     for (model::Panel* panel = model.mainList.get(); panel != nullptr; panel = panel->next.get()) {
         // A full pool takes no more records: what follows is not drawn, and

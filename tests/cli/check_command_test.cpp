@@ -44,7 +44,8 @@ TEST(CheckCommand, WritesOneLinePerProblemAndExitsWithOneForErrorsAndWarnings) {
 TEST(CheckCommand, ChecksSeveralFilesInOrderAndOnlyTheDefinitionUnderTheCaret) {
     TempFolder folder;
     const std::string b = folder.Write("b.stk", "include 0 0 0 x\n");
-    const std::string a = folder.Write("a.stk", "name A\ninclude 0 0 0 y\n[end]\ninclude 0 0 0 z\n");
+    const std::string a =
+        folder.Write("a.stk", "name A\ninclude 0 0 0 y\n[end]\ninclude 0 0 0 z\n");
     const auto both = RunStock({"check", b, a, "-"}, "rubbish\n");
     EXPECT_EQ(both.exitCode, 1);
     EXPECT_THAT(both.out, StartsWith("-:1:1: note: "));
@@ -53,8 +54,7 @@ TEST(CheckCommand, ChecksSeveralFilesInOrderAndOnlyTheDefinitionUnderTheCaret) {
     EXPECT_LT(both.out.find(a + ":4:15"), both.out.find(b + ":1:15"));
 
     const auto second = RunStock({"check", a, "--caret", "30"});
-    EXPECT_EQ(second.out, a +
-                              ":4:15: error: part 'z' is defined neither in this text nor in "
+    EXPECT_EQ(second.out, a + ":4:15: error: part 'z' is defined neither in this text nor in "
                               "\"Stock Index\": nothing is placed [include-not-found]\n");
 }
 

@@ -70,7 +70,8 @@ class EditorProblemsTest : public QObject {
 
     void aSampleLineIsColouredAsTheLoaderReadsIt() {
         const std::string text =
-            "name Test\r\nfill 1 2 3 4/5/6 7 8 9 10 11 12 \"a.bmp\" 1 1 1 .body [Left] *Glass # x\r\n";
+            "name Test\r\nfill 1 2 3 4/5/6 7 8 9 10 11 12 \"a.bmp\" 1 1 1 .body [Left] *Glass # "
+            "x\r\n";
         EditorWith with(text);
         CLumtrakStockEditorView& view = with.View();
         view.repaint();
@@ -169,13 +170,14 @@ class EditorProblemsTest : public QObject {
         QCOMPARE(with.Dock().CountLabel().text(), QStringLiteral("Problems: 1"));
         // The name is underlined, and the underline tells the problem.
         const long name = long(view.Text().find("nosuch"));
-        QCOMPARE(view.SendScintilla(Sci::SCI_INDICATORVALUEAT,
-                                    static_cast<unsigned long>(ViewProblems::kErrorIndicator), name),
-                 1L);
-        QCOMPARE(view.SendScintilla(Sci::SCI_INDICATORVALUEAT,
-                                    static_cast<unsigned long>(ViewProblems::kErrorIndicator),
-                                    name - 2),
-                 0L);
+        QCOMPARE(
+            view.SendScintilla(Sci::SCI_INDICATORVALUEAT,
+                               static_cast<unsigned long>(ViewProblems::kErrorIndicator), name),
+            1L);
+        QCOMPARE(
+            view.SendScintilla(Sci::SCI_INDICATORVALUEAT,
+                               static_cast<unsigned long>(ViewProblems::kErrorIndicator), name - 2),
+            0L);
         emit view.SCN_DWELLSTART(int(name) + 1, 10, 10);
         QCOMPARE(QToolTip::text(),
                  model.data(model.index(0, ProblemsModel::kText), Qt::DisplayRole).toString());
@@ -189,7 +191,8 @@ class EditorProblemsTest : public QObject {
     }
 
     void aDoubleClickOrEnterPutsTheCaretAtTheProblem() {
-        const std::string text = "name Go\r\nfill 1 2 3\r\n\r\n  stray words\r\ninclude 0 0 0 x\r\n";
+        const std::string text =
+            "name Go\r\nfill 1 2 3\r\n\r\n  stray words\r\ninclude 0 0 0 x\r\n";
         EditorWith with(text);
         CLumtrakStockEditorView& view = with.View();
         with.Problems().Refresh();

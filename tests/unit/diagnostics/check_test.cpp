@@ -29,8 +29,9 @@ TEST_F(CheckTest, IncludesWhosePartIsFoundNowhereAreErrorsAtTheirNames) {
     EXPECT_EQ(problems[0].GetSeverity(), Severity::Error);
     EXPECT_EQ(problems[0].offset, 14u);
     EXPECT_EQ(problems[0].length, 7u);
-    EXPECT_EQ(problems[0].Text(), "part 'Nowhere' is defined neither in this text nor in "
-                                  "\"Stock Index\": nothing is placed");
+    EXPECT_EQ(problems[0].Text(),
+              "part 'Nowhere' is defined neither in this text nor in "
+              "\"Stock Index\": nothing is placed");
 }
 
 TEST_F(CheckTest, AnIndexEntryWhoseFileCannotBeReadMakesTheIncludeUnreadable) {
@@ -41,15 +42,16 @@ TEST_F(CheckTest, AnIndexEntryWhoseFileCannotBeReadMakesTheIncludeUnreadable) {
 }
 
 TEST_F(CheckTest, ProblemsOfAPartFoundThroughTheIndexAreReportedAtTheIncludeOnce) {
-    programFolder.Write("Stock/Parts/bogie.stk",
-                        "name Bogie\r\n" + kCorners + "\"none.bmp\" 1 1 1\r\n" + kCorners +
-                            "\"none.bmp\" 1 1 1\r\n"
-                            "include 0 0 0 axle\r\n"
-                            "[end]\r\n");
+    programFolder.Write("Stock/Parts/bogie.stk", "name Bogie\r\n" + kCorners +
+                                                     "\"none.bmp\" 1 1 1\r\n" + kCorners +
+                                                     "\"none.bmp\" 1 1 1\r\n"
+                                                     "include 0 0 0 axle\r\n"
+                                                     "[end]\r\n");
     WriteIndex({{"Bogie", "Stock/Parts/bogie.stk"}});
-    const auto problems = Check("name Loco\r\n"
-                                "include 0 0 0 bogie\r\n"
-                                "[end]\r\n");
+    const auto problems = Check(
+        "name Loco\r\n"
+        "include 0 0 0 bogie\r\n"
+        "[end]\r\n");
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0].CodeName(), "include-not-found");
     EXPECT_EQ(problems[0].line, 2u);
@@ -124,11 +126,12 @@ TEST_F(CheckTest, TexturesAreLookedForWhereThe3DPreviewLooksForThem) {
 }
 
 TEST_F(CheckTest, AColourAliasReferenceMustFollowItsColourStatement) {
-    EXPECT_THAT(Places(kCorners + ".body\n" +                       // before the statement
-                       "colour Body 10/20/30\n" + kCorners +        //
-                       ".BODY\n" + kCorners + ".bodywork [Left]\n"  // no alias of that name
-                       ),
-                ElementsAre(W{1, 34, "colour-alias-not-found"}, W{4, 34, "colour-alias-not-found"}));
+    EXPECT_THAT(
+        Places(kCorners + ".body\n" +                       // before the statement
+               "colour Body 10/20/30\n" + kCorners +        //
+               ".BODY\n" + kCorners + ".bodywork [Left]\n"  // no alias of that name
+               ),
+        ElementsAre(W{1, 34, "colour-alias-not-found"}, W{4, 34, "colour-alias-not-found"}));
     EXPECT_EQ(Check(kCorners + ".body\n")[0].arguments, std::vector<std::string>{".body"});
 }
 
@@ -145,10 +148,11 @@ TEST_F(CheckTest, ACabOnTheFirstLineOfItsTextCountsForNothing) {
 TEST_F(CheckTest, CoordinatesThatDoNotFitSixteenBitsWrap) {
     programFolder.Write("Stock/p.stk", "name P\nfill 0 0 0 0 1 1 0 2 2 0 3 3\n[end]\n");
     WriteIndex({{"P", "Stock/p.stk"}});
-    const auto problems = Check("fill 300000 0 0 10 0 0 10 0 10 0 0 10\n"
-                                "rect 0 0 0 0 0 0 0 0 0 0 0 -200000 1 1 1\n"
-                                "cab 0 0 99999\n"
-                                "include 150000 0 0 p\n");
+    const auto problems = Check(
+        "fill 300000 0 0 10 0 0 10 0 10 0 0 10\n"
+        "rect 0 0 0 0 0 0 0 0 0 0 0 -200000 1 1 1\n"
+        "cab 0 0 99999\n"
+        "include 150000 0 0 p\n");
     ASSERT_EQ(problems.size(), 4u);
     EXPECT_EQ(problems[0].column, 6u);
     EXPECT_EQ(problems[0].length, 6u);
