@@ -47,8 +47,10 @@ void WriteMessagesAndNotes(JsonWriter& json, const CliMessageSink& messages,
 }
 
 void PrintJsonObject(JsonWriter& json) {
-    json.EndObject();
-    WriteStdout(json.Text() + "\n");
+    json.EndObject().Raw("\n");
+    json.Flush();
+    // A writer without an output holds the whole document.
+    if (!json.Text().empty()) WriteStdout(json.Text());
 }
 
 void FinishJsonOutput(JsonWriter& json, const CliMessageSink& messages,

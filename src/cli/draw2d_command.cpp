@@ -126,7 +126,7 @@ int RunDraw2d(const Arguments& arguments) {
         }
     }
 
-    JsonWriter json;
+    JsonWriter json(&WriteStdout);
     json.BeginObject();
     json.Key("name").String(name);
     WriteRecords(json, canvas.Records());

@@ -38,10 +38,11 @@ int RunUpdate(const Arguments& arguments) {
     ApplyProgramDir(arguments);
     CliMessageSink messages;
     CliStatusSink status(false);
-    if (!stockindex::UpdateStockIndex(document, documentPath, platform::ProgramFolder(), messages,
-                                      status)) {
-        throw CommandFailure("the stock index was not written");
-    }
+    std::vector<std::string> notes;
+    const bool written = stockindex::UpdateStockIndex(
+        document, documentPath, platform::ProgramFolder(), messages, status, notes);
+    WriteNotes(notes);
+    if (!written) throw CommandFailure("the stock index was not written");
     return 0;
 }
 

@@ -1,12 +1,61 @@
 #include "cli/json_writer.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace lumtrak::cli {
+namespace {
+
+// The bytes written as they are inside a JSON string: printable ASCII other
+// than the quote and the backslash.
+constexpr std::array<bool, 256> kPlainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int byte = 0x20; byte < 0x80; ++byte)
+        plain[std::size_t(byte)] = byte != '"' && byte != '\\';
+    return plain;
+}();
+
+void AppendEscaped(std::string& out, unsigned char byte) {
+    switch (byte) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (byte < 0x20) {
+                constexpr char kHex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += kHex[byte >> 4];
+                out += kHex[byte & 0xF];
+            } else {
+                out += char(0xC0 | (byte >> 6));
+                out += char(0x80 | (byte & 0x3F));
+            }
+    }
+}
+
+}  // namespace
+
+void JsonWriter::Flush() {
+    if (output_ == nullptr || out_.empty()) return;
+    output_(out_);
+    out_.clear();
+}
 
 void JsonWriter::BeforeValue() {
+    MaybeFlush();
     if (afterKey_) {
         afterKey_ = false;
         return;
@@ -45,21 +94,31 @@ JsonWriter& JsonWriter::EndArray() {
 
 JsonWriter& JsonWriter::Key(std::string_view key) {
     BeforeValue();
-    WriteString(key);
-    out_ += ':';
+    out_ += '"';
+    WriteStringBytes(key);
+    out_ += "\":";
     afterKey_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::String(std::string_view bytes) {
+    return String({bytes});
+}
+
+JsonWriter& JsonWriter::String(std::initializer_list<std::string_view> pieces) {
     BeforeValue();
-    WriteString(bytes);
+    out_ += '"';
+    for (const std::string_view piece : pieces)
+        WriteStringBytes(piece);
+    out_ += '"';
     return *this;
 }
 
 JsonWriter& JsonWriter::Int(std::int64_t value) {
     BeforeValue();
-    out_ += std::to_string(value);
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out_.append(digits, result.ptr);
     return *this;
 }
 
@@ -87,40 +146,34 @@ JsonWriter& JsonWriter::Null() {
     return *this;
 }
 
-void JsonWriter::WriteString(std::string_view bytes) {
-    out_ += '"';
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (byte) {
-            case '"':
-                out_ += "\\\"";
-                break;
-            case '\\':
-                out_ += "\\\\";
-                break;
-            case '\n':
-                out_ += "\\n";
-                break;
-            case '\r':
-                out_ += "\\r";
-                break;
-            case '\t':
-                out_ += "\\t";
-                break;
-            default:
-                if (byte < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-                    out_ += escape;
-                } else if (byte < 0x80) {
-                    out_ += c;
-                } else {
-                    out_ += char(0xC0 | (byte >> 6));
-                    out_ += char(0x80 | (byte & 0x3F));
-                }
-        }
+JsonWriter& JsonWriter::Raw(std::string_view bytes) {
+    out_ += bytes;
+    return *this;
+}
+
+void JsonWriter::AppendPlain(const char* bytes, std::size_t count) {
+    // With an output, a long run goes on in pieces rather than grow the buffer.
+    while (count > 0) {
+        const std::size_t room =
+            output_ != nullptr && out_.size() < kPiece ? kPiece - out_.size() : count;
+        const std::size_t taken = count < room ? count : room;
+        out_.append(bytes, taken);
+        bytes += taken;
+        count -= taken;
+        MaybeFlush();
     }
-    out_ += '"';
+}
+
+void JsonWriter::WriteStringBytes(std::string_view bytes) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (kPlainBytes[byte]) continue;
+        AppendPlain(bytes.data() + start, i - start);
+        AppendEscaped(out_, byte);
+        start = i + 1;
+    }
+    AppendPlain(bytes.data() + start, bytes.size() - start);
 }
 
 }  // namespace lumtrak::cli

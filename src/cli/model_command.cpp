@@ -22,7 +22,7 @@ int RunModel(const Arguments& arguments) {
                             arguments.Has("--highlight"), environment);
     WriteNotes(environment.notes);
 
-    JsonWriter json;
+    JsonWriter json(&WriteStdout);
     json.BeginObject();
     WriteModelMembers(json, stock, textures);
     FinishJsonOutput(json, messages, environment.notes);

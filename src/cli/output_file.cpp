@@ -7,15 +7,24 @@
 namespace lumtrak::cli {
 
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
+    return WriteOutputFile(path, {bytes});
+}
+
+std::optional<std::string> WriteOutputFile(const std::string& path,
+                                           std::initializer_list<std::string_view> pieces) {
     platform::ReplacementOptions options;
     // A FIFO named on the command line is there to be read by someone.
     options.mayWaitForReader = true;
-    const auto result = platform::ReplaceFile(path, bytes, options);
-    if (result.error) {
-        throw CommandFailure("cannot write '" + path + "': " + result.error.message());
+    platform::FileReplacement file;
+    std::error_code error = file.Open(path, options);
+    if (!error) {
+        for (const std::string_view piece : pieces)
+            file.Write(piece);
+        error = file.Commit();
     }
-    if (result.way != platform::ReplacementWay::InPlace) return std::nullopt;
-    return "'" + path + "' was written in place: its folder takes no new file beside it";
+    if (error) throw CommandFailure("cannot write '" + path + "': " + error.message());
+    if (file.Way() != platform::ReplacementWay::InPlace) return std::nullopt;
+    return platform::WrittenInPlaceNote(path);
 }
 
 std::string PngBytes(int width, int height, std::span<const std::uint32_t> pixels) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,6 +18,9 @@ namespace lumtrak::cli {
 // show when the file had to be written in place, since its folder takes no new
 // file beside it.
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
+// The same for bytes given as pieces, written in turn.
+std::optional<std::string> WriteOutputFile(const std::string& path,
+                                           std::initializer_list<std::string_view> pieces);
 
 // A picture of width × height pixels 0x??RRGGBB, rows top first, as a PNG
 // file's bytes; a CommandFailure when it cannot be encoded.

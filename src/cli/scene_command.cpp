@@ -26,7 +26,7 @@ int RunScene(const Arguments& arguments) {
     if (tick) session.PlaceForTick(*tick);
     WriteNotes(preview.Notes());
 
-    JsonWriter json;
+    JsonWriter json(&WriteStdout);
     json.BeginObject();
     json.Key("animated").Bool(session.Engine()->IsAnimated());
     json.Key("top");

@@ -16,12 +16,12 @@ std::vector<OptionSpec> CommonToolOptions() {
             {"--json", false, "print {\"text\", \"selection\", \"messages\", \"result\"}"}};
 }
 
-void PrintJson(const tools::TextBuffer& buffer, const ToolOutcome& outcome,
+void PrintJson(const tools::RewrittenText& text, const ToolOutcome& outcome,
                const CliMessageSink& messages, const std::vector<std::string>& notes) {
-    JsonWriter json;
+    JsonWriter json(&WriteStdout);
     json.BeginObject();
-    json.Key("text").String(buffer.Text());
-    const auto selection = buffer.GetSelection();
+    json.Key("text").String({text.before, text.replacement, text.after});
+    const auto selection = text.selection;
     json.Key("selection").BeginArray();
     json.Int(static_cast<std::int64_t>(selection.start));
     json.Int(static_cast<std::int64_t>(selection.end)).EndArray();
@@ -45,26 +45,32 @@ int RunTool(const ToolCommandDefinition& definition, const Arguments& arguments)
     }
     const ToolRun run = definition.prepare(arguments);
 
-    std::string bytes = ReadDefinitionFile(arguments.File());
-    const auto selection = ClampSelection(requested, bytes.size());
-    tools::MemoryTextBuffer buffer(std::move(bytes), {selection.start, selection.end});
-    const ToolOutcome outcome = run(buffer.Text(), buffer.GetSelection());
+    const std::string bytes = ReadDefinitionFile(arguments.File());
+    const ToolOutcome outcome =
+        run(bytes, tools::ClampSelection({requested.start, requested.end}, bytes.size()));
     CliMessageSink messages;
-    tools::CommitRewrite(buffer, outcome.rewrite, messages);
+    for (const auto& message : outcome.rewrite.messages)
+        messages.Show(message.caption, message.text);
+    // The text with the rewrite, written out piece by piece: the only copy of
+    // the selected bytes is the tool's result.
+    const tools::RewrittenText text = tools::Rewritten(bytes, outcome.rewrite);
 
     const bool textWritten = arguments.Has("-o") || arguments.Has("--in-place");
     std::vector<std::string> notes;
     if (textWritten) {
         const std::string path = arguments.Value("-o").value_or(arguments.File());
-        if (auto note = WriteOutputFile(path, buffer.Text())) notes.push_back(std::move(*note));
+        if (auto note = WriteOutputFile(path, {text.before, text.replacement, text.after})) {
+            notes.push_back(std::move(*note));
+        }
     }
     WriteNotes(notes);
     if (arguments.Has("--json")) {
-        PrintJson(buffer, outcome, messages, notes);
+        PrintJson(text, outcome, messages, notes);
     } else if (!outcome.report.empty()) {
         WriteStdout(outcome.report);
     } else if (!textWritten) {
-        WriteStdout(buffer.Text());
+        for (const std::string_view piece : {text.before, text.replacement, text.after})
+            WriteStdout(piece);
     }
     return 0;
 }

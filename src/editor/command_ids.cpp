@@ -54,6 +54,7 @@ constexpr std::pair<Command, const char*> kNames[] = {
     {Command::EditPaste, "editPaste"},
     {Command::EditReplace, "editReplace"},
     {Command::EditUndo, "editUndo"},
+    {Command::EditRedo, "editRedo"},
     {Command::WindowNew, "windowNew"},
     {Command::WindowArrange, "windowArrange"},
     {Command::WindowCascade, "windowCascade"},

@@ -65,6 +65,7 @@ enum class Command : int {
     EditPaste = 0xE125,
     EditReplace = 0xE129,
     EditUndo = 0xE12B,
+    EditRedo = 0xE12C,
     WindowNew = 0xE130,
     WindowArrange = 0xE131,
     WindowCascade = 0xE132,

@@ -23,6 +23,7 @@ constexpr std::pair<Command, const char*> kPrompts[] = {
     {C::FileMru4, QT_TRANSLATE_NOOP("Prompt", "Open this document")},
     {C::AppExit, QT_TRANSLATE_NOOP("Prompt", "Quit the application; prompts to save documents")},
     {C::EditUndo, QT_TRANSLATE_NOOP("Prompt", "Undo the last action")},
+    {C::EditRedo, QT_TRANSLATE_NOOP("Prompt", "Redo the previously undone action")},
     {C::EditCut, QT_TRANSLATE_NOOP("Prompt", "Cut the selection and put it on the Clipboard")},
     {C::EditCopy, QT_TRANSLATE_NOOP("Prompt", "Copy the selection and put it on the Clipboard")},
     {C::EditPaste, QT_TRANSLATE_NOOP("Prompt", "Insert Clipboard contents")},

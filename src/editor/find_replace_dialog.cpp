@@ -140,10 +140,13 @@ void FindReplaceDialog::OnReplace() {
         close();
         return;
     }
-    if (!ReplaceAndFindNext(*view_, OptionsOf(*findWhat_, *matchCase_, *wholeWord_, *up_, true),
-                            qtshell::EncodeWindows1252(replaceWith_->text()))) {
-        NotFound();
-    }
+    bool found = false;
+    view_->EditAsOneStep([&] {
+        found =
+            ReplaceAndFindNext(*view_, OptionsOf(*findWhat_, *matchCase_, *wholeWord_, *up_, true),
+                               qtshell::EncodeWindows1252(replaceWith_->text()));
+    });
+    if (!found) NotFound();
 }
 
 void FindReplaceDialog::OnReplaceAll() {
@@ -151,10 +154,12 @@ void FindReplaceDialog::OnReplaceAll() {
         close();
         return;
     }
-    if (ReplaceAll(*view_, OptionsOf(*findWhat_, *matchCase_, *wholeWord_, *up_, true),
-                   qtshell::EncodeWindows1252(replaceWith_->text())) == 0) {
-        NotFound();
-    }
+    int replaced = 0;
+    view_->EditAsOneStep([&] {
+        replaced = ReplaceAll(*view_, OptionsOf(*findWhat_, *matchCase_, *wholeWord_, *up_, true),
+                              qtshell::EncodeWindows1252(replaceWith_->text()));
+    });
+    if (replaced == 0) NotFound();
 }
 
 void FindReplaceDialog::NotFound() {

@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciprinter.h>
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -13,6 +14,8 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/new_type_dialog.h"
+#include "editor/recovery_dialog.h"
+#include "editor/recovery_keeper.h"
 #include "editor/single_instance.h"
 #include "editor/syntax_colouring.h"
 #include "platform/program_folder.h"
@@ -94,14 +97,17 @@ CLumtrakStockEditorApp::StartUp CLumtrakStockEditorApp::InitInstance(
 
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     if (!mainFrame_->LoadFrame()) return StartUp::Failed;
+    StartRecovery();
+    const bool recovered = OfferLeftCopies();
 
     if (commandLine.files.isEmpty()) {
-        OnFileNew();
+        if (!recovered) OnFileNew();
     } else {
         bool opened = false;
         for (const QString& file : commandLine.files)
             opened = OpenDocumentFile(file) != nullptr || opened;
-        if (!opened) return StartUp::Failed;
+        // Recovered documents keep the editor going, whatever else failed.
+        if (!opened && !recovered) return StartUp::Failed;
     }
     mainFrame_->show();
     return StartUp::Running;
@@ -132,9 +138,7 @@ CLumtrakStockEditorDoc* CLumtrakStockEditorApp::OpenDocumentFile(const QString& 
         return open;
     }
     auto* document = new CLumtrakStockEditorDoc(*this, TemplateForPath(path));
-    documents_.append(document);
-    connect(document, &CLumtrakStockEditorDoc::lastViewClosed, this,
-            &CLumtrakStockEditorApp::OnDocumentClosed);
+    AddDocument(document);
     // The window has its caption before it shows maximized: a maximized window
     // gives the main window its caption only as it maximizes, when the main
     // window is not up yet at start-up.
@@ -150,9 +154,7 @@ CLumtrakStockEditorDoc* CLumtrakStockEditorApp::OpenDocumentFile(const QString& 
 CLumtrakStockEditorDoc* CLumtrakStockEditorApp::OpenNewDocument(
     const DocumentTemplate& documentTemplate) {
     auto* document = new CLumtrakStockEditorDoc(*this, documentTemplate);
-    documents_.append(document);
-    connect(document, &CLumtrakStockEditorDoc::lastViewClosed, this,
-            &CLumtrakStockEditorApp::OnDocumentClosed);
+    AddDocument(document);
     document->OnNewDocument();
     CreateNewFrame(*document, nullptr);
     return document;
@@ -241,6 +243,82 @@ void CLumtrakStockEditorApp::OpenRecentFile(std::size_t index) {
         recentFiles_.Write(settings_);
         emit recentFilesChanged();
     }
+}
+
+void CLumtrakStockEditorApp::AddDocument(CLumtrakStockEditorDoc* document) {
+    documents_.append(document);
+    connect(document, &CLumtrakStockEditorDoc::lastViewClosed, this,
+            &CLumtrakStockEditorApp::OnDocumentClosed);
+    if (recovery_) recovery_->Watch(*document);
+}
+
+void CLumtrakStockEditorApp::StartRecovery() {
+    const std::string folder = recovery::DefaultRecoveryFolder();
+    std::error_code error;
+    std::unique_ptr<recovery::RecoveryFolder> opened =
+        recovery::RecoveryFolder::Open(folder, error);
+    if (!opened) {
+        mainFrame_->SetMessageText(tr("No recovery copies can be kept in %1: %2.")
+                                       .arg(QFile::decodeName(QByteArray::fromStdString(folder)),
+                                            QString::fromStdString(error.message())));
+        return;
+    }
+    recovery_ =
+        std::make_unique<RecoveryKeeper>(std::move(opened), RecoveryDelays::FromEnvironment());
+    connect(recovery_.get(), &RecoveryKeeper::copyNotWritten, mainFrame_.get(),
+            [this](const QString& title, const QString& reason) {
+                mainFrame_->SetMessageText(
+                    tr("The recovery copy of %1 could not be written: %2.").arg(title, reason));
+            });
+}
+
+bool CLumtrakStockEditorApp::OfferLeftCopies() {
+    if (!recovery_) return false;
+    recovery::RecoveryFolder& folder = recovery_->Folder();
+    const std::vector<recovery::LeftCopy> left = folder.ClaimLeftCopies();
+    bool recovered = false;
+    if (!left.empty()) {
+        mainFrame_->show();
+        RecoveryDialog dialog(left, mainFrame_.get());
+        dialog.exec();
+        for (const recovery::LeftCopy& copy : left) {
+            switch (dialog.Chosen()) {
+                case RecoveryDialog::Choice::Recover:
+                    // A copy that is not whole is not to be trusted: it stays.
+                    if (copy.reading.condition != recovery::CopyCondition::Whole) break;
+                    RecoverDocument(copy);
+                    recovered = true;
+                    break;
+                case RecoveryDialog::Choice::Discard:
+                    folder.Discard(copy);
+                    break;
+                case RecoveryDialog::Choice::Later:
+                    break;
+            }
+        }
+    }
+    folder.ReleaseClaims();
+    return recovered;
+}
+
+void CLumtrakStockEditorApp::RecoverDocument(const recovery::LeftCopy& copy) {
+    const recovery::CopyHeader& header = copy.reading.header;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(header.path));
+    const auto templates = RegisteredTemplates();
+    const auto kept = std::find_if(templates.begin(), templates.end(), [&](const auto& candidate) {
+        return candidate.resource == header.kind;
+    });
+    auto* document =
+        new CLumtrakStockEditorDoc(*this, kept != templates.end() ? *kept : TemplateForPath(path));
+    AddDocument(document);
+    if (path.isEmpty()) {
+        document->OnNewDocument();
+    } else {
+        document->SetTitle(QFileInfo(path).fileName());
+    }
+    CreateNewFrame(*document, nullptr);
+    document->OnRecoverDocument(path, copy.reading.text);
+    recovery_->Adopt(*document, copy);
 }
 
 void CLumtrakStockEditorApp::OnDocumentClosed(CLumtrakStockEditorDoc* document) {

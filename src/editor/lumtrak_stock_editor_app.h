@@ -15,6 +15,10 @@
 #include "platform/recent_file_list.h"
 #include "platform/settings_store.h"
 
+namespace lumtrak::recovery {
+struct LeftCopy;
+}
+
 class QsciPrinter;
 
 namespace lumtrak::editor {
@@ -23,6 +27,7 @@ class CChildFrame;
 class CLumtrakStockEditorDoc;
 class CLumtrakStockEditorView;
 class CMainFrame;
+class RecoveryKeeper;
 class SingleInstance;
 
 // What the command line asks for.
@@ -64,6 +69,9 @@ class CLumtrakStockEditorApp : public QObject, public CommandTarget {
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     const QList<CLumtrakStockEditorDoc*>& Documents() const { return documents_; }
     QsciPrinter& Printer();
+    // Keeps the recovery copies of the modified documents; none when the
+    // recovery folder cannot be had.
+    RecoveryKeeper* Recovery() const { return recovery_.get(); }
 
     // Opens path with the type of its extension, or brings its window forward
     // when it is open already; nothing when it cannot be read.
@@ -107,6 +115,12 @@ class CLumtrakStockEditorApp : public QObject, public CommandTarget {
     void OnRecentFile3() { OpenRecentFile(2); }
     void OnRecentFile4() { OpenRecentFile(3); }
     void OnDocumentClosed(CLumtrakStockEditorDoc* document);
+    void AddDocument(CLumtrakStockEditorDoc* document);
+    void StartRecovery();
+    // Offers the copies that runs that ended left behind; true when it opened
+    // documents from them.
+    bool OfferLeftCopies();
+    void RecoverDocument(const recovery::LeftCopy& copy);
     CLumtrakStockEditorDoc* FindOpenDocument(const QString& path) const;
     void OpenHandedOverFiles(const QStringList& files);
     std::optional<std::size_t> AskForNewType();
@@ -119,6 +133,7 @@ class CLumtrakStockEditorApp : public QObject, public CommandTarget {
     std::unique_ptr<SingleInstance> singleInstance_;
     std::unique_ptr<QsciPrinter> printer_;
     QList<CLumtrakStockEditorDoc*> documents_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     std::map<int, int> untitledCounts_;
     NewTypeChooser chooseNewType_;
 };

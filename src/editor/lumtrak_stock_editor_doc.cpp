@@ -62,6 +62,12 @@ bool CLumtrakStockEditorDoc::OnOpenDocument(const QString& path) {
     return true;
 }
 
+void CLumtrakStockEditorDoc::OnRecoverDocument(const QString& path, std::string_view text) {
+    if (!views_.isEmpty()) views_.front()->LoadText(text);
+    if (!path.isEmpty()) SetPathName(path);
+    SetModifiedFlag(true);
+}
+
 bool CLumtrakStockEditorDoc::OnSaveDocument(const QString& path) {
     const std::string_view text = views_.isEmpty() ? std::string_view() : views_.front()->Text();
     const auto result = platform::ReplaceFile(QFile::encodeName(path).toStdString(), text);
@@ -158,6 +164,8 @@ void CLumtrakStockEditorDoc::AddView(CLumtrakStockEditorView* view) {
     views_.append(view);
     connect(view, &CLumtrakStockEditorView::modificationChanged, this,
             &CLumtrakStockEditorDoc::captionChanged);
+    connect(view, &CLumtrakStockEditorView::textChanged, this,
+            &CLumtrakStockEditorDoc::textChanged);
     emit captionChanged();
 }
 

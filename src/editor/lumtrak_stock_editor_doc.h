@@ -3,9 +3,11 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <string_view>
 
 #include "editor/command_target.h"
 #include "editor/document_templates.h"
+#include "editor/undo_steps.h"
 
 namespace lumtrak::editor {
 
@@ -33,6 +35,9 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     void OnNewDocument();
     // Loads the file's bytes into the views; reports a failure and returns false.
     bool OnOpenDocument(const QString& path);
+    // Loads a text that a recovery copy kept: the document counts as modified,
+    // with path (empty for a document never saved) as its file.
+    void OnRecoverDocument(const QString& path, std::string_view text);
     // Writes the text to path through the kit's file replacement (a temporary
     // file beside it, renamed over it; written in place, with a note on the
     // status bar, where the folder takes no new file); reports a failure and
@@ -53,6 +58,8 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     void AddView(CLumtrakStockEditorView* view);
     void RemoveView(CLumtrakStockEditorView* view);
     const QList<CLumtrakStockEditorView*>& Views() const { return views_; }
+    // The selections of the undo steps of the text that the views share.
+    UndoSteps& GetUndoSteps() { return undoSteps_; }
 
     bool OnCommand(Command command) override;
     std::optional<CommandState> CommandUpdate(Command command) override;
@@ -63,6 +70,8 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     // The text was written to the file.
     void saved();
     void lastViewClosed(CLumtrakStockEditorDoc* document);
+    // The text changed, in whichever view.
+    void textChanged();
 
   private:
     friend struct DocumentCommands;
@@ -79,8 +88,9 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
     QString pathName_;
     QString title_;
     QList<CLumtrakStockEditorView*> views_;
-    // Set by changes that the editor's own modified state does not follow
-    // (replacements without undo).
+    UndoSteps undoSteps_;
+    // Set for a text that differs from its file although the editor's own
+    // modified state does not say so.
     bool modified_ = false;
 };
 

@@ -47,6 +47,7 @@ struct ViewCommands {
         {Command::RebuildStockIndex, &V::OnRebuildStockIndex},
         {Command::ListRequiredFiles, &V::OnListRequiredFiles},
         {Command::EditUndo, &V::OnEditUndo, &V::OnUpdateEditUndo},
+        {Command::EditRedo, &V::OnEditRedo, &V::OnUpdateEditRedo},
         {Command::EditCut, &V::OnEditCut, &V::OnUpdateNeedSelection},
         {Command::EditCopy, &V::OnEditCopy, &V::OnUpdateNeedSelection},
         {Command::EditPaste, &V::OnEditPaste, &V::OnUpdateEditPaste},
@@ -117,10 +118,10 @@ CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& documen
     setSelectionForegroundColor(palette().color(QPalette::Active, QPalette::HighlightedText));
     setEolMode(EolWindows);
     PrepareByteCells(*this);
-    // Copy, cut, paste and undo reach the view as commands, through the main
-    // window's accelerators, as they do from the menus and the toolbar.
+    // Copy, cut, paste, undo and redo reach the view as commands, through the
+    // main window's accelerators, as they do from the menus and the toolbar.
     for (auto command : {QsciCommand::SelectionCopy, QsciCommand::SelectionCut, QsciCommand::Paste,
-                         QsciCommand::Undo}) {
+                         QsciCommand::Undo, QsciCommand::Redo}) {
         QsciCommand* bound = standardCommands()->find(command);
         bound->setKey(0);
         bound->setAlternateKey(0);
@@ -133,6 +134,10 @@ CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& documen
             &CLumtrakStockEditorView::commandStatesMayChange);
     connect(this, &QsciScintilla::textChanged, this,
             &CLumtrakStockEditorView::commandStatesMayChange);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char*, int, int, int, int, int, int token, int) {
+                OnModified(type, token);
+            });
     document_.AddView(this);
 }
 
@@ -154,6 +159,7 @@ void CLumtrakStockEditorView::LoadText(std::string_view bytes) {
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.data());
     SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
+    document_.GetUndoSteps().Clear();
     SendScintilla(SCI_SETSAVEPOINT);
     SendScintilla(SCI_GOTOPOS, 0ul);
     setEolMode(EolModeOf(model::LineEndForNewLines(bytes)));
@@ -192,19 +198,77 @@ void CLumtrakStockEditorView::SetSelection(tools::Selection selection) {
 void CLumtrakStockEditorView::ReplaceSelection(std::string_view replacement) {
     // The whole result in one replacement: every change costs the editor work
     // on the whole text, so a result put in line by line took minutes.
-    const tools::Selection selection = GetSelection();
-    SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
-    SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
-    SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(replacement.size()),
-                  replacement.empty() ? "" : replacement.data());
-    SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(selection.start + replacement.size()));
-    // The change is not recorded, and Undo would replay the edits before it
-    // onto the new text and corrupt it, so the history goes. That also puts
-    // the editor's save point here; the document keeps its own modified mark.
-    SendScintilla(SCI_EMPTYUNDOBUFFER);
-    document_.SetModifiedFlag(true);
+    EditAsOneStep([&] {
+        const tools::Selection selection = GetSelection();
+        SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
+        SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
+        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(replacement.size()),
+                      replacement.empty() ? "" : replacement.data());
+        SendScintilla(SCI_GOTOPOS,
+                      static_cast<unsigned long>(selection.start + replacement.size()));
+    });
+}
+
+void CLumtrakStockEditorView::EditAsOneStep(const std::function<void()>& edit) {
+    if (inStep_) return edit();
+    struct Step {
+        CLumtrakStockEditorView& view;
+        UndoSteps& steps;
+        const int token;
+        const unsigned long changesBefore;
+        explicit Step(CLumtrakStockEditorView& v)
+            : view(v),
+              steps(v.document_.GetUndoSteps()),
+              token(steps.Begin(v.GetSelection())),
+              changesBefore(v.changes_) {
+            view.inStep_ = true;
+            view.SendScintilla(SCI_BEGINUNDOACTION);
+        }
+        ~Step() {
+            // The token goes last into the group, and only when the text
+            // changed: a group with nothing else in it would be an undo step
+            // that does nothing.
+            const bool changed = view.changes_ != changesBefore;
+            if (changed)
+                view.SendScintilla(SCI_ADDUNDOACTION, static_cast<unsigned long>(token), 0l);
+            view.SendScintilla(SCI_ENDUNDOACTION);
+            steps.End(token, changed ? std::optional(view.GetSelection()) : std::nullopt);
+            view.inStep_ = false;
+        }
+    } step(*this);
+    edit();
+}
+
+void CLumtrakStockEditorView::OnModified(int type, int token) {
+    if (type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) ++changes_;
+    if (!(type & SC_MOD_CONTAINER)) return;
+    const UndoSteps& steps = document_.GetUndoSteps();
+    if (type & SC_PERFORMED_UNDO) stepSelection_ = steps.Before(token);
+    if (type & SC_PERFORMED_REDO) stepSelection_ = steps.After(token);
+}
+
+void CLumtrakStockEditorView::UndoOrRedo(bool redo) {
+    stepSelection_.reset();
+    const unsigned long changesBefore = changes_;
+    if (redo) {
+        QsciScintilla::redo();
+    } else {
+        QsciScintilla::undo();
+    }
+    // The editor leaves only a caret behind; a step had its selection.
+    if (const std::optional<tools::Selection> selection = std::exchange(stepSelection_, {}))
+        SetSelection(*selection);
+    if (changes_ == changesBefore) return;
+    RepaintPreview();
+    m_bTextChanged = true;
+}
+
+void CLumtrakStockEditorView::undo() {
+    UndoOrRedo(false);
+}
+
+void CLumtrakStockEditorView::redo() {
+    UndoOrRedo(true);
 }
 
 void CLumtrakStockEditorView::RepaintPreview() {
@@ -307,7 +371,7 @@ void CLumtrakStockEditorView::cut() {
     const tools::Selection selection = GetSelection();
     if (selection.start == selection.end) return;
     copy();
-    SendScintilla(SCI_CLEAR);
+    EditAsOneStep([this] { SendScintilla(SCI_CLEAR); });
 }
 
 void CLumtrakStockEditorView::paste() {
@@ -322,13 +386,7 @@ void CLumtrakStockEditorView::paste() {
         bytes = model::WithLineEnds(std::string_view(text.constData(), std::size_t(text.size())),
                                     NewLineEnd());
     }
-    const tools::Selection selection = GetSelection();
-    SendScintilla(SCI_BEGINUNDOACTION);
-    SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
-    SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.c_str());
-    SendScintilla(SCI_ENDUNDOACTION);
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(selection.start + bytes.size()));
+    ReplaceSelection(bytes);
 }
 
 void CLumtrakStockEditorView::OnEditUndo() {
@@ -337,6 +395,14 @@ void CLumtrakStockEditorView::OnEditUndo() {
 
 void CLumtrakStockEditorView::OnUpdateEditUndo(CommandState& state) {
     state.enabled = isUndoAvailable();
+}
+
+void CLumtrakStockEditorView::OnEditRedo() {
+    redo();
+}
+
+void CLumtrakStockEditorView::OnUpdateEditRedo(CommandState& state) {
+    state.enabled = isRedoAvailable();
 }
 
 void CLumtrakStockEditorView::OnEditCut() {

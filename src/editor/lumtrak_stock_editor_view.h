@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -48,11 +49,14 @@ class CLumtrakStockEditorView : public QsciScintilla,
     // Selects [start, end) (clamped to the text) and scrolls the caret into view.
     void SetSelection(tools::Selection selection) override;
     // Replaces the selection (inserts at the caret when it is empty) in one
-    // operation, without an undo record; the caret stands after the inserted
-    // text with nothing selected. The change cannot be undone: the undo history
-    // is emptied, and the document counts as modified. Every editing tool puts
-    // its result back through this.
+    // operation, one undo step; the caret stands after the inserted text with
+    // nothing selected. Every editing tool puts its result back through this.
     void ReplaceSelection(std::string_view replacement) override;
+    // Makes the changes of edit one undo step: Undo puts back the text and the
+    // selection from before it, Redo the text and the selection after it.
+    // Steps inside a step are part of it; an edit that changes nothing is no
+    // step.
+    void EditAsOneStep(const std::function<void()>& edit);
     // Invalidates the 2D preview window, which then redraws from the text.
     void RepaintPreview() override;
 
@@ -73,6 +77,10 @@ class CLumtrakStockEditorView : public QsciScintilla,
     void copy() override;
     void cut() override;
     void paste() override;
+    // Undo and Redo of a step put its selection back too; the previews learn
+    // of the change as they learn of typing.
+    void undo() override;
+    void redo() override;
 
     CPreview2DDlg* m_pPreview2D = nullptr;
     D3DPreview* m_pD3DPreview = nullptr;
@@ -126,6 +134,8 @@ class CLumtrakStockEditorView : public QsciScintilla,
 
     void OnEditUndo();
     void OnUpdateEditUndo(CommandState& state);
+    void OnEditRedo();
+    void OnUpdateEditRedo(CommandState& state);
     void OnEditCut();
     void OnEditCopy();
     void OnUpdateNeedSelection(CommandState& state);
@@ -159,8 +169,18 @@ class CLumtrakStockEditorView : public QsciScintilla,
     // Types text that the editor's own 8-bit input would lose (characters of
     // Windows-1252 above 0xFF, such as the euro sign); false when text has none.
     bool TypeWindows1252(const QString& text);
+    // Notes the text changes and the undo steps that the editor reports.
+    void OnModified(int type, int token);
+    // Runs the editor's undo, or its redo, then shows the selection of the
+    // step that it went through.
+    void UndoOrRedo(bool redo);
 
     CLumtrakStockEditorDoc& document_;
+    // Changes of the text since the view was made.
+    unsigned long changes_ = 0;
+    bool inStep_ = false;
+    // The selection of the step that the running undo or redo went through.
+    std::optional<tools::Selection> stepSelection_;
 };
 
 }  // namespace lumtrak::editor

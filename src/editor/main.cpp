@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QLocale>
 #include <cstdio>
+#include <string_view>
 
 #include "editor/editor_translations.h"
 #include "editor/lumtrak_stock_editor_app.h"
@@ -11,42 +12,85 @@
 #include "platform/settings_store.h"
 #include "qtshell/qt_settings_store.h"
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(
-        QString::fromLatin1(lumtrak::platform::kEditorSettingsApplication));
-    QApplication::setOrganizationName(
-        QString::fromLatin1(lumtrak::platform::kSettingsOrganisation));
-    QApplication::setApplicationVersion(QString::fromLatin1(kLumtrakVersion));
-    lumtrak::editor::InstallTranslations(application, QLocale());
+namespace {
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lumtrak Stock Editor: edits stock (.stk), scenery (.stc) and signal (.sig) definitions.\n"
-        "Files named on the command line open with the type of their extension; when an editor\n"
-        "runs already, it opens them instead."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption programDir(
+// The editor's options, described to a parser.
+struct EditorOptions {
+    QCommandLineOption programDir{
         QStringLiteral("program-dir"),
         QStringLiteral("The program folder, in which \"Stock Index\", the stock folders and "
                        "\"Textures\" are found (default: $LUMTRAK_PROGRAM_DIR, else the folder "
                        "of this program)."),
-        QStringLiteral("DIR"));
-    parser.addOption(programDir);
-    const QCommandLineOption newInstance(
+        QStringLiteral("DIR")};
+    QCommandLineOption newInstance{
         QStringLiteral("new-instance"),
         QStringLiteral("Start an editor of its own instead of handing the files to the one that "
-                       "runs."));
-    parser.addOption(newInstance);
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Definitions to open."),
-                                 QStringLiteral("[FILE...]"));
+                       "runs.")};
+
+    explicit EditorOptions(QCommandLineParser& parser) {
+        parser.setApplicationDescription(QStringLiteral(
+            "Lumtrak Stock Editor: edits stock (.stk), scenery (.stc) and signal (.sig) "
+            "definitions.\n"
+            "Files named on the command line open with the type of their extension; when an "
+            "editor\nruns already, it opens them instead."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(programDir);
+        parser.addOption(newInstance);
+        parser.addPositionalArgument(QStringLiteral("files"),
+                                     QStringLiteral("Definitions to open."),
+                                     QStringLiteral("[FILE...]"));
+    }
+};
+
+// Shows the help or the version and exits, when the parsed line asks for one.
+void AnswerHelpOrVersion(QCommandLineParser& parser) {
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+}
+
+// Whether the command line asks for the help or the version, which are given
+// without starting the windows, so that they need no display.
+bool AsksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--") return false;
+        for (const std::string_view option : {"-h", "-?", "--help", "-v", "--version"}) {
+            if (argument == option) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(
+        QString::fromLatin1(lumtrak::platform::kEditorSettingsApplication));
+    QCoreApplication::setOrganizationName(
+        QString::fromLatin1(lumtrak::platform::kSettingsOrganisation));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kLumtrakVersion));
+    // The help and the version need no display, so they are answered before
+    // the windows start. A line that does not parse without them (it may hold
+    // the windows' own options) is left to the parse below.
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        QCommandLineParser parser;
+        const EditorOptions options(parser);
+        if (parser.parse(QCoreApplication::arguments())) AnswerHelpOrVersion(parser);
+    }
+
+    QApplication application(argc, argv);
+    lumtrak::editor::InstallTranslations(application, QLocale());
+    QCommandLineParser parser;
+    const EditorOptions options(parser);
     if (!parser.parse(QApplication::arguments())) {
         std::fprintf(stderr, "lumtrak-stock-editor: %s\n", qPrintable(parser.errorText()));
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    AnswerHelpOrVersion(parser);
+    const QCommandLineOption& programDir = options.programDir;
+    const QCommandLineOption& newInstance = options.newInstance;
 
     lumtrak::qtshell::QtSettingsStore settings(
         QString::fromLatin1(lumtrak::platform::kSettingsOrganisation),

@@ -40,6 +40,7 @@ MenuDefinition EditMenu() {
     return {QT_TRANSLATE_NOOP("Menu", "&Edit"),
             {
                 {C::EditUndo, QT_TRANSLATE_NOOP("Menu", "&Undo\tCtrl+Z")},
+                {C::EditRedo, QT_TRANSLATE_NOOP("Menu", "&Redo\tCtrl+Y")},
                 {C::None, nullptr},
                 {C::EditCut, QT_TRANSLATE_NOOP("Menu", "Cu&t\tCtrl+X")},
                 {C::EditCopy, QT_TRANSLATE_NOOP("Menu", "&Copy\tCtrl+C")},
@@ -195,6 +196,8 @@ std::vector<Accelerator> AcceleratorResource() {
         {C::EditCut, QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
         {C::EditUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {C::EditUndo, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {C::EditRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {C::EditRedo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         {C::RefreshPreview, QKeySequence(Qt::Key_F5)},
         {C::NextPane, QKeySequence(Qt::Key_F6)},
         {C::PreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6)},

@@ -55,9 +55,14 @@ void CLumtrakStockEditorView::OnUpdateStockIndex() {
     StatusBarSink status(qobject_cast<CMainFrame*>(window()));
     MessageBoxSink messages(window());
     const QByteArray path = QFile::encodeName(GetDocument().GetPathName());
+    std::vector<std::string> notes;
     stockindex::UpdateStockIndex(Text(),
                                  std::string_view(path.constData(), std::size_t(path.size())),
-                                 platform::ProgramFolder(), messages, status);
+                                 platform::ProgramFolder(), messages, status, notes);
+    std::string text;
+    for (const std::string& note : notes)
+        text += (text.empty() ? "" : "; ") + note;
+    if (!text.empty()) status.ShowStatus(text);
 }
 
 void CLumtrakStockEditorView::OnRebuildStockIndex() {

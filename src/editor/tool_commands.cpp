@@ -58,7 +58,8 @@ void RunTool(CLumtrakStockEditorView& view, Command command, std::size_t bytes,
     // A message of the tool comes before the text changes, without the wait cursor.
     if (!result.messages.empty()) progress.End();
     MessageBoxSink messages(view.window());
-    tools::CommitRewrite(view, result, messages);
+    // Undo puts back the text and the selection from before the command.
+    view.EditAsOneStep([&] { tools::CommitRewrite(view, result, messages); });
 }
 
 void Run(CLumtrakStockEditorView& view, Command command, ToolWithoutParameters tool) {

@@ -243,9 +243,16 @@ std::error_code FileReplacement::Open(const std::string& path, const Replacement
 
 void FileReplacement::Write(std::string_view bytes) {
     if (handle_ < 0 || failure_) return;
-    buffer_.append(bytes);
     // Content written in place is held whole until Commit, so that a
-    // replacement that fails on the way leaves the old file untouched.
+    // replacement that fails on the way leaves the old file untouched. Other
+    // content is written as the buffer fills, and a large piece straight from
+    // where it is, without a copy.
+    if (way_ != ReplacementWay::InPlace && bytes.size() >= kBufferSize) {
+        if (!buffer_.empty()) failure_ = Flush();
+        if (!failure_) failure_ = WriteAll(handle_, bytes);
+        return;
+    }
+    buffer_.append(bytes);
     if (way_ != ReplacementWay::InPlace && buffer_.size() >= kBufferSize) failure_ = Flush();
 }
 
@@ -315,6 +322,10 @@ void FileReplacement::Discard() {
     }
     temporaryName_.clear();
     buffer_.clear();
+}
+
+std::string WrittenInPlaceNote(const std::string& path) {
+    return "'" + path + "' was written in place: its folder takes no new file beside it";
 }
 
 ReplacementResult ReplaceFile(const std::string& path, std::string_view bytes,

@@ -112,6 +112,10 @@ struct ReplacementResult {
     ReplacementWay way = ReplacementWay::Renamed;
 };
 
+// The note that tells that the file at path was written in place, since its
+// folder takes no new file beside it.
+std::string WrittenInPlaceNote(const std::string& path);
+
 // Replaces the file at path with bytes, as FileReplacement does.
 ReplacementResult ReplaceFile(const std::string& path, std::string_view bytes,
                               const ReplacementOptions& options = {});

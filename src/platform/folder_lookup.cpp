@@ -1,15 +1,17 @@
 #include "platform/folder_lookup.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "platform/ascii.h"
+#include "platform/folder_listing.h"
+#include "platform/last_error.h"
 #include "platform/whole_file.h"
 
 namespace lumtrak::platform {
@@ -29,21 +31,30 @@ std::vector<std::string> Components(std::string_view path) {
     return components;
 }
 
-FileDescriptor OpenFolderAt(int at, const std::string& path, std::error_code& error) {
-    FileDescriptor folder(::openat(at, path.c_str(), kFolderFlags));
-    if (folder.IsOpen()) {
-        error.clear();
-    } else {
-        error = {errno, std::generic_category()};
-    }
-    return folder;
-}
-
 bool IsMissing(const std::error_code& error) {
     return error == std::errc::no_such_file_or_directory;
 }
 
 }  // namespace
+
+FileDescriptor OpenFolderAt(int at, const std::string& path, std::error_code& error) {
+    FileDescriptor folder(::openat(at, path.c_str(), kFolderFlags));
+    if (folder.IsOpen()) {
+        error.clear();
+    } else {
+        error = LastError();
+    }
+    return folder;
+}
+
+FileDescriptor OpenFolderPath(const std::string& path) {
+    std::error_code ignored;
+    return OpenFolderAt(AT_FDCWD, path, ignored);
+}
+
+FileDescriptor OpenWithoutReading(int folder, const std::string& name) {
+    return FileDescriptor(::openat(folder, name.c_str(), O_PATH | O_CLOEXEC));
+}
 
 Folder Folder::Start() {
     Folder folder;
@@ -53,8 +64,7 @@ Folder Folder::Start() {
 
 Folder Folder::Open(const std::string& path) {
     if (path.empty()) return {};
-    std::error_code ignored;
-    return Folder(OpenFolderAt(AT_FDCWD, path, ignored));
+    return Folder(OpenFolderPath(path));
 }
 
 int Folder::Descriptor() const {
@@ -67,20 +77,11 @@ const FolderLookup::Listing* FolderLookup::ListingOf(int folder) {
     const FolderKey key{info.st_dev, info.st_ino};
     if (const auto found = listings_.find(key); found != listings_.end()) return &found->second;
 
-    // fdopendir takes the descriptor it reads, so it gets one of its own.
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(nullptr, &::closedir);
-    const int own = ::openat(folder, ".", kFolderFlags);
-    if (own < 0) return nullptr;
-    dir.reset(::fdopendir(own));
-    if (!dir) {
-        FileDescriptor(own).Reset();
-        return nullptr;
-    }
+    const auto names = FolderNamesAt(folder);
+    if (!names) return nullptr;
     Listing& listing = listings_[key];
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string name = entry->d_name;
+    for (const std::string& name : *names)
         listing.try_emplace(ToLowerAscii(name), name);
-    }
     return &listing;
 }
 
@@ -161,6 +162,14 @@ std::optional<std::string> RealPathOf(int descriptor) {
     }
     if (path.empty() || path.front() != '/') return std::nullopt;
     return path;
+}
+
+std::optional<std::string> RealPathOf(int descriptor, const std::string& reachedBy) {
+    if (auto real = RealPathOf(descriptor)) return real;
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(reachedBy.c_str(), nullptr),
+                                                         &std::free);
+    if (!resolved) return std::nullopt;
+    return std::string(resolved.get());
 }
 
 }  // namespace lumtrak::platform

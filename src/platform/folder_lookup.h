@@ -75,7 +75,18 @@ class FolderLookup {
 };
 
 // The absolute path, without links, of the file or folder that descriptor has
-// open; nothing when the system cannot tell.
+// open; nothing when the system cannot tell. With the path it was reached by,
+// that path resolved when the system cannot tell from the descriptor.
 std::optional<std::string> RealPathOf(int descriptor);
+std::optional<std::string> RealPathOf(int descriptor, const std::string& reachedBy);
+
+// The folder at path in the folder open as at, opened for reading its entries;
+// error tells why when it is not opened.
+FileDescriptor OpenFolderAt(int at, const std::string& path, std::error_code& error);
+// The folder at path (a relative path: in the start folder), or none.
+FileDescriptor OpenFolderPath(const std::string& path);
+// The entry name of the folder open as folder, opened only to say where it
+// lies, never to read it: a FIFO behind a link cannot block it.
+FileDescriptor OpenWithoutReading(int folder, const std::string& name);
 
 }  // namespace lumtrak::platform

@@ -9,6 +9,7 @@
 
 #include "platform/file_replacement.h"
 #include "platform/ini_text.h"
+#include "platform/last_error.h"
 #include "platform/whole_file.h"
 
 namespace lumtrak::platform {
@@ -29,7 +30,7 @@ std::error_code MakeFolderOf(const std::string& path) {
          slash = path.find('/', slash + 1)) {
         const std::string folder = path.substr(0, slash);
         if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
-            return {errno, std::generic_category()};
+            return LastError();
         }
     }
     return {};

@@ -10,4 +10,9 @@ PathParts SplitPath(std::string_view path) {
     return {std::move(folder), std::string(NameOf(path))};
 }
 
+std::string WithTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
 }  // namespace lumtrak::platform

@@ -26,6 +26,9 @@ struct PathParts {
 };
 PathParts SplitPath(std::string_view path);
 
+// The folder with a '/' at its end.
+std::string WithTrailingSlash(std::string folder);
+
 static_assert(FolderPrefixOf("a/b/c") == "a/b/" && NameOf("a/b/c") == "c");
 static_assert(FolderPrefixOf("c").empty() && NameOf("c") == "c");
 static_assert(FolderPrefixOf("/c") == "/" && NameOf("a/").empty());

@@ -10,11 +10,6 @@
 namespace lumtrak::setup {
 namespace fs = std::filesystem;
 
-std::string WithTrailingSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
-
 std::string AbsoluteFolder(const std::string& folder) {
     if (!folder.empty() && folder.front() == '/') return WithTrailingSlash(folder);
     std::error_code error;

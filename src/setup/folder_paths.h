@@ -5,11 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/path_parts.h"
+
 // Folder helpers of the installation. It works on absolute paths throughout, so
 // that it never needs to change the process's current folder.
 namespace lumtrak::setup {
 
-std::string WithTrailingSlash(std::string folder);
+using platform::WithTrailingSlash;
 
 // The folder as an absolute path ending in "/"; a relative one is taken against
 // the current folder.

@@ -8,11 +8,16 @@ NewIndexFile::NewIndexFile(const std::string& programFolder, platform::MessageSi
     if (!created_) ReportFailure();
 }
 
-bool NewIndexFile::Commit() {
+bool NewIndexFile::Commit(std::vector<std::string>& notes) {
     if (!created_) return false;
-    if (!file_.Commit()) return true;
-    ReportFailure();
-    return false;
+    if (file_.Commit()) {
+        ReportFailure();
+        return false;
+    }
+    if (file_.Way() == platform::ReplacementWay::InPlace) {
+        notes.push_back(platform::WrittenInPlaceNote(indexPath_));
+    }
+    return true;
 }
 
 void NewIndexFile::ReportFailure() {

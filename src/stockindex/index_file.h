@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_replacement.h"
 #include "platform/message_sink.h"
@@ -28,10 +29,9 @@ class NewIndexFile {
     IndexWriter& Writer() { return writer_; }
 
     // Replaces the index; shows "Can't write file" and gives false when the
-    // new index could not be written or renamed.
-    bool Commit();
-    // Whether the index was written over in place, its folder taking no new file.
-    bool WrittenInPlace() const { return file_.Way() == platform::ReplacementWay::InPlace; }
+    // new index could not be written or renamed. An index that had to be
+    // written over in place, its folder taking no new file, adds a note.
+    bool Commit(std::vector<std::string>& notes);
 
   private:
     class FileWriter : public IndexWriter {

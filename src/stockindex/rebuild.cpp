@@ -45,7 +45,7 @@ bool RebuildStockIndex(const std::string& programFolder, platform::MessageSink& 
         const std::string path = (folder == "/" ? "" : folder) + "/" + std::string(tree);
         if (const auto found = platform::FindPathIgnoringCase(path)) scan.ScanTree(*found);
     }
-    if (!index.Commit()) return false;
+    if (!index.Commit(notes)) return false;
     status.ShowStatus(kRebuildComplete);
     return true;
 }

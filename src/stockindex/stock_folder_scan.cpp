@@ -1,17 +1,13 @@
 #include "stockindex/stock_folder_scan.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 
 #include "model/characters.h"
+#include "platform/file_lookup.h"
+#include "platform/folder_listing.h"
 #include "platform/folder_lookup.h"
+#include "platform/path_parts.h"
 #include "stockindex/definition_file_names.h"
 
 namespace lumtrak::stockindex {
@@ -27,7 +23,6 @@ namespace {
 using platform::FileDescriptor;
 
 constexpr std::string_view kStockExtension = ".stk";
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 // Far larger than any definition file: a larger one is not read into memory.
 constexpr std::size_t kLargestFile = std::size_t{256} << 20;
 
@@ -43,23 +38,8 @@ bool IsStockFile(const std::string& name, bool folder) {
                kStockExtension);
 }
 
-std::string_view LastComponent(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 std::string Join(const std::string& folder, const std::string& name) {
     return folder.ends_with('/') ? folder + name : folder + '/' + name;
-}
-
-// Where what descriptor has open really lies; the path it was reached by when
-// the system cannot tell that.
-std::optional<std::string> RealPath(int descriptor, const std::string& path) {
-    if (auto real = platform::RealPathOf(descriptor)) return real;
-    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
-                                                         &std::free);
-    if (!resolved) return std::nullopt;
-    return std::string(resolved.get());
 }
 
 bool IsWithin(const std::string& path, const std::string& folder) {
@@ -79,9 +59,9 @@ StockFolderScan::StockFolderScan(std::string programFolder, IndexWriter& out,
       notes_(notes) {}
 
 void StockFolderScan::ScanTree(const std::string& path) {
-    FileDescriptor tree(::open(path.c_str(), kFolderFlags));
+    FileDescriptor tree = platform::OpenFolderPath(path);
     if (!tree.IsOpen()) return;
-    const auto real = RealPath(tree.Get(), path);
+    const auto real = platform::RealPathOf(tree.Get(), path);
     if (!real || !IsWithin(*real, programFolder_)) {
         notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
         return;
@@ -91,36 +71,17 @@ void StockFolderScan::ScanTree(const std::string& path) {
 
 std::vector<StockFolderScan::Entry> StockFolderScan::ListEntries(int folder) {
     std::vector<Entry> entries;
-    const int own = ::openat(folder, ".", kFolderFlags);
-    if (own < 0) return entries;
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::fdopendir(own), &::closedir);
-    if (!dir) {
-        FileDescriptor(own).Reset();
-        return entries;
+    const auto listed = platform::ListFolderAt(folder);
+    if (!listed) return entries;
+    for (const platform::FolderEntry& found : *listed) {
+        entries.push_back(
+            {found.name, found.kind == platform::FolderEntry::Kind::Folder, found.link});
     }
-    while (const dirent* found = ::readdir(dir.get())) {
-        Entry entry{found->d_name};
-        if (entry.name == "." || entry.name == "..") continue;
-        entry.folder = found->d_type == DT_DIR;
-        if (found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) {
-            struct stat info {};
-            if (::fstatat(folder, found->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
-                entry.link = S_ISLNK(info.st_mode);
-                entry.folder = S_ISDIR(info.st_mode);
-            }
-            if (entry.link && ::fstatat(folder, found->d_name, &info, 0) == 0) {
-                entry.folder = S_ISDIR(info.st_mode);
-            }
-        }
-        entries.push_back(std::move(entry));
-    }
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry& a, const Entry& b) { return a.name < b.name; });
     return entries;
 }
 
 bool StockFolderScan::IndexableName(const std::string& path) {
-    if (LastComponent(path).find_first_of("\r\n\t") == std::string_view::npos) return true;
+    if (platform::NameOf(path).find_first_of("\r\n\t") == std::string_view::npos) return true;
     notes_.push_back("'" + path +
                      "' skipped: the index cannot hold a name with a line break or a tab");
     return false;
@@ -129,19 +90,17 @@ bool StockFolderScan::IndexableName(const std::string& path) {
 bool StockFolderScan::LeadsIntoProgramFolder(int folder, const std::string& name,
                                              const std::string& path) {
     // O_PATH opens without reading, so a FIFO behind the link cannot block it.
-    const FileDescriptor target(::openat(folder, name.c_str(), O_PATH | O_CLOEXEC));
+    const FileDescriptor target = platform::OpenWithoutReading(folder, name);
     if (!target.IsOpen()) return true;  // a dangling link is reported when it is read
-    const auto real = RealPath(target.Get(), path);
+    const auto real = platform::RealPathOf(target.Get(), path);
     if (real && IsWithin(*real, programFolder_)) return true;
     notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
     return false;
 }
 
 bool StockFolderScan::FirstVisit(int folder, const std::string& path, bool throughLink) {
-    struct stat info {};
-    if (::fstat(folder, &info) != 0 || walked_.insert({info.st_dev, info.st_ino}).second) {
-        return true;
-    }
+    const auto identity = platform::IdentifyOpenFile(folder);
+    if (!identity || walked_.insert({identity->device, identity->inode}).second) return true;
     notes_.push_back(throughLink
                          ? "link '" + path + "' skipped: the folder it leads to is indexed already"
                          : "'" + path + "' skipped: its folder is indexed already through a link");
@@ -152,7 +111,7 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
     status_.ShowStatus(path);
     if (!isTree) {
         out_.Line(kNodeLine);
-        out_.Line(LastComponent(path));
+        out_.Line(platform::NameOf(path));
     }
 
     const std::vector<Entry> entries = ListEntries(folder.Get());
@@ -161,7 +120,8 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
         const std::string subPath = Join(path, entry.name);
         if (!IndexableName(subPath)) continue;
         if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, subPath)) continue;
-        FileDescriptor sub(::openat(folder.Get(), entry.name.c_str(), kFolderFlags));
+        std::error_code ignored;
+        FileDescriptor sub = platform::OpenFolderAt(folder.Get(), entry.name, ignored);
         if (sub.IsOpen() && FirstVisit(sub.Get(), subPath, entry.link)) {
             ScanFolder(std::move(sub), subPath, false);
         }

@@ -117,7 +117,7 @@ void CopyPreviousIndex(std::string_view previous, std::string_view nameList, Ind
 
 bool UpdateStockIndex(std::string_view document, std::string_view documentPath,
                       const std::string& programFolder, platform::MessageSink& messages,
-                      platform::StatusSink& status) {
+                      platform::StatusSink& status, std::vector<std::string>& notes) {
     platform::BusyScope busy(status);
     NewIndexFile index(programFolder, messages);
     if (!index.Created()) return false;
@@ -131,7 +131,7 @@ bool UpdateStockIndex(std::string_view document, std::string_view documentPath,
     platform::OpenMappedFile(index.IndexPath(), previous, false, quiet);
     CopyPreviousIndex(previous.Content(), block.nameList, index.Writer());
     platform::CloseMappedFile(previous);
-    return index.Commit();
+    return index.Commit(notes);
 }
 
 }  // namespace lumtrak::stockindex

@@ -40,9 +40,10 @@ void CopyPreviousIndex(std::string_view previous, std::string_view nameList, Ind
 // update block. An index that cannot be read counts as empty. The new index is
 // written beside the old one and renamed over it; when that fails, the old one
 // stays and "Can't write file" is shown. Shows the wait cursor while it runs.
-// Gives whether the index was written.
+// Gives whether the index was written; an index written over in place, its
+// folder taking no new file, is told of in notes.
 bool UpdateStockIndex(std::string_view document, std::string_view documentPath,
                       const std::string& programFolder, platform::MessageSink& messages,
-                      platform::StatusSink& status);
+                      platform::StatusSink& status, std::vector<std::string>& notes);
 
 }  // namespace lumtrak::stockindex

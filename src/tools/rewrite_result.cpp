@@ -49,4 +49,16 @@ std::string ApplyRewrite(std::string_view text, const RewriteResult& result) {
     return out;
 }
 
+RewrittenText Rewritten(std::string_view text, const RewriteResult& result) {
+    RewrittenText rewritten{text, {}, {}, {}};
+    if (result.replaces) {
+        const Selection range = ClampSelection(result.range, text.size());
+        rewritten.before = text.substr(0, range.start);
+        rewritten.replacement = result.replacement;
+        rewritten.after = text.substr(range.end);
+    }
+    rewritten.selection = ClampSelection(result.selectionAfter, rewritten.Size());
+    return rewritten;
+}
+
 }  // namespace lumtrak::tools

@@ -40,4 +40,18 @@ void CommitRewrite(TextBuffer& buffer, const RewriteResult& result,
 // The text after a result is applied to it (tests and checks).
 std::string ApplyRewrite(std::string_view text, const RewriteResult& result);
 
+// The text as CommitRewrite leaves a buffer that holds it, as the three pieces
+// it is made of (the bytes before the replaced range, the replacement, the
+// bytes after it), so that it can be written out without being put together;
+// and the selection left behind.
+struct RewrittenText {
+    std::string_view before;
+    std::string_view replacement;
+    std::string_view after;
+    Selection selection;
+
+    std::size_t Size() const { return before.size() + replacement.size() + after.size(); }
+};
+RewrittenText Rewritten(std::string_view text, const RewriteResult& result);
+
 }  // namespace lumtrak::tools

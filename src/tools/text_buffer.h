@@ -30,7 +30,8 @@ class TextBuffer {
     // Selects [start, end) and scrolls the caret into view.
     virtual void SetSelection(Selection selection) = 0;
     // Replaces the selection (inserts at the caret when it is empty); afterwards the caret
-    // stands after the inserted text and nothing is selected. The change cannot be undone.
+    // stands after the inserted text and nothing is selected. (The editor makes it one undo
+    // step.)
     virtual void ReplaceSelection(std::string_view replacement) = 0;
     // The 2D preview must repaint from the new text.
     virtual void RepaintPreview() = 0;

@@ -119,6 +119,33 @@ TEST(FileReplacement, AWritableFileInAFolderThatTakesNoNewFileIsWrittenInPlaceWi
     EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
+TEST(FileReplacement, AnIndexInAProgramFolderThatTakesNoNewFileIsWrittenInPlaceWithANote) {
+    TempFolder temp;
+    ::chmod(temp.Path().c_str(), 0755);
+    const std::string program = temp / "program";
+    const std::string index = temp.Write("program/Stock Index", "Old\t/old.stk\r\n");
+    const std::string stock = temp.Write("program/Stock/a.stk", "name A\r\n");
+    if (::geteuid() == 0) {
+        ::chown(program.c_str(), kNobody, kNobody);
+        ::chown(index.c_str(), kNobody, kNobody);
+    }
+    ::chmod(program.c_str(), 0555);
+    const std::string note =
+        "note: '" + index + "' was written in place: its folder takes no new file beside it\n";
+    auto result = RunStockAsOrdinaryUser({"index", "rebuild", "--program-dir", program});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, note);
+    EXPECT_EQ(ReadFileBytes(index), "A\t" + stock + "\r\n");
+    result = RunStockAsOrdinaryUser(
+        {"index", "update", stock, "--document-path", "/d/a.stk", "--program-dir", program});
+    ::chmod(program.c_str(), 0755);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, note);
+    EXPECT_EQ(ReadFileBytes(index),
+              "#####\r\nNODE\r\nUpdate\r\nA\t/d/a.stk\r\nEnd NODE\r\n#####\r\n");
+    EXPECT_EQ(EntriesIn(program), 2u);
+}
+
 TEST(FileReplacement, ARebuildThroughALinkedIndexKeepsTheLinkAndTheMode) {
     TempFolder program;
     program.Write("Stock/a.stk", "name A\r\n");

@@ -78,6 +78,10 @@
             <translation>&amp;Rückgängig	Strg+Z</translation>
         </message>
         <message>
+            <source>&amp;Redo	Ctrl+Y</source>
+            <translation>&amp;Wiederherstellen	Strg+Y</translation>
+        </message>
+        <message>
             <source>Cu&amp;t	Ctrl+X</source>
             <translation>&amp;Ausschneiden	Strg+X</translation>
         </message>
@@ -374,6 +378,14 @@
     </context>
     <context>
         <name>lumtrak::editor::CLumtrakStockEditorApp</name>
+        <message>
+            <source>No recovery copies can be kept in %1: %2.</source>
+            <translation>In %1 können keine Wiederherstellungskopien aufbewahrt werden: %2.</translation>
+        </message>
+        <message>
+            <source>The recovery copy of %1 could not be written: %2.</source>
+            <translation>Die Wiederherstellungskopie von %1 konnte nicht geschrieben werden: %2.</translation>
+        </message>
         <message>
             <source>Open</source>
             <translation>Öffnen</translation>
@@ -837,6 +849,10 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>Undo the last action</source>
             <translation>Macht die letzte Aktion rückgängig</translation>
+        </message>
+        <message>
+            <source>Redo the previously undone action</source>
+            <translation>Stellt die zuletzt rückgängig gemachte Aktion wieder her</translation>
         </message>
         <message>
             <source>Cut the selection and put it on the Clipboard</source>
@@ -1323,6 +1339,77 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>Note</source>
             <translation>Hinweis</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::RecoveryDialog</name>
+        <message>
+            <source>Recover Documents</source>
+            <translation>Dokumente wiederherstellen</translation>
+        </message>
+        <message>
+            <source>Lumtrak Stock Editor ended without saving these documents. Recovery copies of them were kept:</source>
+            <translation>Lumtrak Stock Editor wurde beendet, ohne diese Dokumente zu speichern. Von ihnen wurden Wiederherstellungskopien aufbewahrt:</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Größe</translation>
+        </message>
+        <message>
+            <source>Condition</source>
+            <translation>Zustand</translation>
+        </message>
+        <message>
+            <source>%1 bytes</source>
+            <translation>%1 Bytes</translation>
+        </message>
+        <message>
+            <source>%1 (never saved)</source>
+            <translation>%1 (nie gespeichert)</translation>
+        </message>
+        <message>
+            <source>intact</source>
+            <translation>unversehrt</translation>
+        </message>
+        <message>
+            <source>damaged: its checksum does not match</source>
+            <translation>beschädigt: Prüfsumme stimmt nicht</translation>
+        </message>
+        <message>
+            <source>damaged: incomplete</source>
+            <translation>beschädigt: unvollständig</translation>
+        </message>
+        <message>
+            <source>written by a later version</source>
+            <translation>von einer neueren Version geschrieben</translation>
+        </message>
+        <message>
+            <source>not a recovery copy</source>
+            <translation>keine Wiederherstellungskopie</translation>
+        </message>
+        <message>
+            <source>A copy that is not intact cannot be recovered: Recover leaves it in place, Discard deletes it.</source>
+            <translation>Eine Kopie, die nicht unversehrt ist, kann nicht wiederhergestellt werden: Wiederherstellen lässt sie liegen, Verwerfen löscht sie.</translation>
+        </message>
+        <message>
+            <source>&amp;Recover</source>
+            <translation>&amp;Wiederherstellen</translation>
+        </message>
+        <message>
+            <source>&amp;Discard</source>
+            <translation>&amp;Verwerfen</translation>
+        </message>
+        <message>
+            <source>&amp;Later</source>
+            <translation>&amp;Später</translation>
         </message>
     </context>
 </TS>

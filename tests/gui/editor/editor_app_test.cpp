@@ -204,8 +204,8 @@ class EditorAppTest : public QObject {
             QStringList expectedFile = kFileWithDocument;
             expectedFile.removeAll(QStringLiteral("Recent File"));
             QCOMPARE(file, expectedFile);
-            QCOMPARE(MenuItems(frame, "Edit"),
-                     (QStringList{"Undo", "Cut", "Copy", "Paste", "Find...", "Replace..."}));
+            QCOMPARE(MenuItems(frame, "Edit"), (QStringList{"Undo", "Redo", "Cut", "Copy", "Paste",
+                                                            "Find...", "Replace..."}));
             QCOMPARE(MenuItems(frame, "View"), (QStringList{"Toolbar", "Status Bar"}));
             QCOMPARE(MenuItems(frame, "Preview"), expected[i].preview);
             QCOMPARE(MenuItems(frame, "Window"),
@@ -251,6 +251,7 @@ class EditorAppTest : public QObject {
         QCOMPARE(keys("editPaste"), (QStringList{"Ctrl+V", "Shift+Ins"}));
         QCOMPARE(keys("editCut"), (QStringList{"Ctrl+X", "Shift+Del"}));
         QCOMPARE(keys("editUndo"), (QStringList{"Ctrl+Z", "Alt+Backspace"}));
+        QCOMPARE(keys("editRedo"), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
         QCOMPARE(keys("refreshPreview"), QStringList{"F5"});
         QCOMPARE(keys("nextPane"), QStringList{"F6"});
         QCOMPARE(keys("previousPane"), QStringList{"Shift+F6"});
@@ -267,6 +268,8 @@ class EditorAppTest : public QObject {
                                     "Fenster", "Transformationen", "Werkzeuge", "Hilfe"};
         QCOMPARE(MenuTitles(editor.Frame()), titles);
         QCOMPARE(MenuItems(editor.Frame(), "Datei")[0], QStringLiteral("Neu"));
+        QCOMPARE(MenuItems(editor.Frame(), "Bearbeiten").mid(0, 2),
+                 (QStringList{"Rückgängig", "Wiederherstellen"}));
         // The scenery and signal menus too.
         editor.app.OpenDocumentFile(Q(temp / "a.stc"));
         QCOMPARE(MenuTitles(editor.Frame()), titles);
@@ -293,14 +296,23 @@ class EditorAppTest : public QObject {
         QVERIFY(shown);
     }
 
-    void theProgramReportsTheKitsVersion() {
-        QProcess editor;
-        editor.start(QStringLiteral(LUMTRAK_EDITOR_EXE), {QStringLiteral("--version")});
-        QVERIFY(editor.waitForFinished(10000));
-        QCOMPARE(editor.exitCode(), 0);
-        const QString printed = QString::fromLocal8Bit(editor.readAllStandardOutput()).trimmed();
-        QVERIFY2(printed.endsWith(QLatin1Char(' ') + QString::fromLatin1(kLumtrakVersion)),
-                 qPrintable(printed));
+    void theProgramReportsTheKitsVersionAndHelpWithoutADisplay() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        const auto run = [&](const QString& option) {
+            QProcess editor;
+            editor.setProcessEnvironment(environment);
+            editor.start(QStringLiteral(LUMTRAK_EDITOR_EXE), {option});
+            [&] { QVERIFY(editor.waitForFinished(10000)); }();
+            [&] { QCOMPARE(editor.exitStatus(), QProcess::NormalExit); }();
+            [&] { QCOMPARE(editor.exitCode(), 0); }();
+            return QString::fromLocal8Bit(editor.readAllStandardOutput()).trimmed();
+        };
+        const QString version = run(QStringLiteral("--version"));
+        QVERIFY2(version.endsWith(QLatin1Char(' ') + QString::fromLatin1(kLumtrakVersion)),
+                 qPrintable(version));
+        QVERIFY(run(QStringLiteral("--help")).contains(QStringLiteral("--program-dir")));
     }
 
     void exitAsksToSaveEachModifiedDocument() {

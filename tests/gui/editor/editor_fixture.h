@@ -95,3 +95,12 @@ inline std::string_view AsBytes(const QByteArray& bytes) {
 }
 
 }  // namespace lumtrak::editor
+
+namespace lumtrak::tools {
+
+// How QCOMPARE shows a selection that differs.
+inline char* toString(const Selection& selection) {
+    return qstrdup(QStringLiteral("[%1, %2)").arg(selection.start).arg(selection.end).toUtf8());
+}
+
+}  // namespace lumtrak::tools

@@ -33,6 +33,7 @@
 #include "editor/new_type_dialog.h"
 #include "editor/problems_dock.h"
 #include "editor/program_texts.h"
+#include "editor/recovery_dialog.h"
 #include "editor/required_files_dialog.h"
 #include "model/definition_reader.h"
 #include "model/load_environment.h"
@@ -134,6 +135,12 @@ std::vector<std::pair<const char*, WindowMaker>> EditorWindows() {
         {"about", [] { return std::make_unique<AboutDialog>(); }},
         {"new", [] { return std::make_unique<NewTypeDialog>(); }},
         {"find", [] { return std::make_unique<FindReplaceDialog>(nullptr); }},
+        {"recovery",
+         [] {
+             recovery::LeftCopy damaged;
+             damaged.reading.condition = recovery::CopyCondition::ChecksumMismatch;
+             return std::make_unique<RecoveryDialog>(std::vector<recovery::LeftCopy>{damaged});
+         }},
         {"2D preview", [] { return std::make_unique<CPreview2DDlg>(); }},
         {"3D preview", [] { return std::make_unique<D3DPreview>(); }},
         {"problems", [] { return std::make_unique<ProblemsDock>(); }},

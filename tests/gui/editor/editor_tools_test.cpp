@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTranslator>
 #include <QtTest>
+#include <functional>
 
 #include "editor/dialogs/cylinder_dialog.h"
 #include "editor/dialogs/dialog_controls.h"
@@ -382,7 +383,7 @@ class EditorToolsTest : public QObject {
             QCOMPARE(changes.insertions, 1);
             QCOMPARE(changes.deletions, 1);
             QVERIFY(!tool.View().m_bTextChanged);
-            QVERIFY(!tool.View().isUndoAvailable());
+            QVERIFY(tool.View().isUndoAvailable());
             QVERIFY(tool.editor.Document().IsModified());
             QTRY_VERIFY(tool.preview->paints > 0);
         }
@@ -510,8 +511,126 @@ class EditorToolsTest : public QObject {
             QVERIFY2(tool.View().Text() != kStock, CommandName(c.command));
             QCOMPARE(tool.View().GetSelection(), result.selectionAfter);
             QVERIFY(!tool.View().m_bTextChanged);
-            QVERIFY(!tool.View().isUndoAvailable());
+            QVERIFY(tool.View().isUndoAvailable());
             QTRY_VERIFY(tool.preview->paints > 0);
+        }
+    }
+
+    void everyToolIsOneUndoStepThatPutsBackTheBytesAndTheSelection() {
+        const tools::Selection body = FirstPanels();
+        const std::size_t wheel = kStock.find("wheel");
+        const struct {
+            Command command;
+            tools::Selection selection;
+            std::function<void()> answerDialog;
+        } cases[] = {
+            {Command::Shift, body,
+             [] {
+                 WhenModalOpens<CShiftDialog>([](CShiftDialog* dialog) {
+                     SetField(dialog, CShiftDialog::kW, "10");
+                     Check(dialog, CShiftDialog::kLeaveOriginal);
+                     ClickOk(dialog);
+                 });
+             }},
+            {Command::Reflect, body,
+             [] {
+                 WhenModalOpens<CReflectDialog>([](CReflectDialog* dialog) {
+                     Check(dialog, CReflectDialog::kReflectW);
+                     ClickOk(dialog);
+                 });
+             }},
+            {Command::Stretch, body,
+             [] {
+                 WhenModalOpens<CStretchDialog>([](CStretchDialog* dialog) {
+                     SetField(dialog, CStretchDialog::kH, "300");
+                     Check(dialog, CStretchDialog::kStretchH);
+                     ClickOk(dialog);
+                 });
+             }},
+            {Command::ImperialToMetric, body, nullptr},
+            {Command::MetricToImperial, body, nullptr},
+            {Command::ReversePanel, WholeOf(kStock), nullptr},
+            {Command::Rotate90Left, body, nullptr},
+            {Command::Rotate90Right, body, nullptr},
+            {Command::RotatePanelVerticesLeft, body, nullptr},
+            {Command::RotatePanelVerticesRight, body, nullptr},
+            {Command::MatrixTransformation, body,
+             [] {
+                 WhenModalOpens<CMatrixTransformDialog>([](CMatrixTransformDialog* dialog) {
+                     SetField(dialog, CMatrixTransformDialog::kM12, "-1");
+                     SetField(dialog, CMatrixTransformDialog::kM21, "1");
+                     SetField(dialog, CMatrixTransformDialog::kM33, "1");
+                     ClickOk(dialog);
+                 });
+             }},
+            {Command::Cylinders,
+             {wheel, wheel},
+             [] {
+                 WhenModalOpens<CCylinderDialog>([](CCylinderDialog* dialog) {
+                     SetField(dialog, CCylinderDialog::kEndBH, "100");
+                     SetField(dialog, CCylinderDialog::kEndARadius, "10");
+                     SetField(dialog, CCylinderDialog::kSteps, "4");
+                     Check(dialog, CCylinderDialog::kMantle);
+                     ClickOk(dialog);
+                 });
+             }},
+            {Command::DividePanels, WholeOf(kStock),
+             [] {
+                 WhenModalOpens<CDividePanelDialog>([](CDividePanelDialog* dialog) {
+                     SetField(dialog, CDividePanelDialog::kW, "40");
+                     Check(dialog, CDividePanelDialog::kWidth);
+                     ClickOk(dialog);
+                 });
+             }},
+            {Command::CutOut, {kStock.find("fill 0/0/0"), wheel}, nullptr},
+            {Command::SetD3DOnly, {0, 0}, nullptr},
+            {Command::AutoQ, {5, 5}, nullptr},
+            {Command::CountPanels,
+             {5, 5},
+             [] { WhenModalOpens<CPanelCountDialog>([](CPanelCountDialog* d) { ClickOk(d); }); }},
+        };
+        QCOMPARE(std::size(cases), 17u);
+        for (const auto& c : cases) {
+            const char* name = CommandName(c.command);
+            ToolEditor tool(kStock);
+            CLumtrakStockEditorView& view = tool.View();
+            CMainFrame& frame = tool.editor.Frame();
+            view.SetSelection({kStock.size(), kStock.size()});
+            QTest::keyClicks(&view, QStringLiteral("typed"));
+            const std::string typed(view.Text());
+            view.SetSelection(c.selection);
+            if (c.answerDialog) c.answerDialog();
+            tool.Run(c.command);
+            const std::string rewritten(view.Text());
+            const tools::Selection left = view.GetSelection();
+            view.m_bTextChanged = false;
+            tool.preview->paints = 0;
+
+            frame.ExecuteCommand(Command::EditUndo);
+            if (c.command == Command::CountPanels) {
+                // It changes no text and is no step: Undo takes back the typing.
+                QCOMPARE(rewritten, typed);
+                QCOMPARE(view.Text(), kStock);
+                continue;
+            }
+            QVERIFY2(rewritten != typed, name);
+            QVERIFY2(view.Text() == typed, name);
+            QCOMPARE(view.GetSelection(), c.selection);
+            QVERIFY(view.m_bTextChanged);
+            QTRY_VERIFY(tool.preview->paints > 0);
+
+            frame.UpdateCommandStates();
+            QVERIFY(MenuAction(frame, "Edit", "editRedo")->isEnabled());
+            frame.ExecuteCommand(Command::EditRedo);
+            QVERIFY2(view.Text() == rewritten, name);
+            QCOMPARE(view.GetSelection(), left);
+            QVERIFY(tool.editor.Document().IsModified());
+
+            // The typing before the tool is one step further back.
+            frame.ExecuteCommand(Command::EditUndo);
+            frame.ExecuteCommand(Command::EditUndo);
+            QVERIFY2(view.Text() == kStock, name);
+            QVERIFY(!tool.editor.Document().IsModified());
         }
     }
 

@@ -6,16 +6,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
 #include <filesystem>
 
 #include "editor/d3d_preview.h"
 #include "editor/editor_fixture.h"
+#include "editor/find_replace_dialog.h"
 #include "editor/preview2d_dialog.h"
 #include "editor/text_search.h"
 #include "qtshell/windows1252.h"
@@ -240,11 +243,12 @@ class EditorViewTest : public QObject {
         QTRY_VERIFY(preview->paints > 0);
     }
 
-    void theTextBufferWorksInBytesAndItsReplacementsCannotBeUndone() {
+    void theTextBufferWorksInBytesAndEachReplacementIsOneUndoStep() {
         EditorUnderTest editor(std::size_t(0));
         editor.Start();
         CLumtrakStockEditorView& view = editor.View();
-        view.LoadText("\xA3\x80\r\nfill \0 1/2/3\r\n"s);
+        const std::string loaded = "\xA3\x80\r\nfill \0 1/2/3\r\n"s;
+        view.LoadText(loaded);
         view.SetSelection({4, 9});
         QCOMPARE(view.GetSelection().start, 4u);
         QCOMPARE(view.GetSelection().end, 9u);
@@ -254,19 +258,88 @@ class EditorViewTest : public QObject {
         view.SetSelection({view.Text().size(), view.Text().size()});
         QTest::keyClicks(&view, QStringLiteral("typed"));
         QVERIFY(view.isUndoAvailable());
+        const std::string typed(view.Text());
         view.SetSelection({4, 8});
         view.ReplaceSelection("Fill\0\xFF"s);
+        const std::string replaced(view.Text());
         QCOMPARE(view.Text(), std::string_view("\xA3\x80\r\nFill\0\xFF \0 1/2/3\r\ntyped"s));
-        QCOMPARE(view.GetSelection().start, 10u);
-        QCOMPARE(view.GetSelection().end, 10u);
-        QVERIFY(!view.isUndoAvailable());
+        QCOMPARE(view.GetSelection(), (tools::Selection{10, 10}));
         QVERIFY(editor.Document().IsModified());
         editor.Frame().UpdateCommandStates();
-        QVERIFY(!editor.Frame().StateOf(Command::EditUndo).enabled);
+        QVERIFY(editor.Frame().StateOf(Command::EditUndo).enabled);
+        QVERIFY(!editor.Frame().StateOf(Command::EditRedo).enabled);
 
-        view.SetSelection({0, 0});
+        // Undo gives back the bytes and the selection; Redo the replacement.
+        editor.Frame().ExecuteCommand(Command::EditUndo);
+        QCOMPARE(view.Text(), std::string_view(typed));
+        QCOMPARE(view.GetSelection(), (tools::Selection{4, 8}));
+        QVERIFY(editor.Frame().StateOf(Command::EditRedo).enabled);
+        editor.Frame().ExecuteCommand(Command::EditRedo);
+        QCOMPARE(view.Text(), std::string_view(replaced));
+        QCOMPARE(view.GetSelection(), (tools::Selection{10, 10}));
+        // The typing before it stays in the history, down to the loaded text.
+        view.undo();
+        view.undo();
+        QCOMPARE(view.Text(), std::string_view(loaded));
+        QVERIFY(!view.isUndoAvailable());
+        QVERIFY(!editor.Document().IsModified());
+
+        // A replacement that changes nothing is no step.
+        view.SetSelection({3, 3});
         view.ReplaceSelection("");
-        QCOMPARE(view.Text().size(), 25u);
+        QCOMPARE(view.Text(), std::string_view(loaded));
+        QVERIFY(!view.isUndoAvailable());
+    }
+
+    void undoOfEveryEditPutsBackTheSelectionInTheWindowThatUndoes() {
+        EditorUnderTest editor(std::size_t(0));
+        editor.Start();
+        CLumtrakStockEditorView& first = editor.View();
+        const std::string_view text = "fill 1/2/3\r\nrect 4/5/6\r\nline 7/8/9\r\n";
+        first.LoadText(text);
+        auto* preview = new CountingPreview;
+        first.m_pPreview2D = preview;
+        preview->show();
+        QTRY_VERIFY(preview->paints > 0);
+
+        // Cut, then paste somewhere else: each comes back with its selection.
+        first.SetSelection({12, 24});
+        first.cut();
+        first.SetSelection({0, 4});
+        first.paste();
+        const std::string pasted(first.Text());
+        QCOMPARE(pasted, "rect 4/5/6\r\n 1/2/3\r\nline 7/8/9\r\n"s);
+        first.m_bTextChanged = false;
+        preview->paints = 0;
+        first.undo();
+        QCOMPARE(first.GetSelection(), (tools::Selection{0, 4}));
+        QVERIFY(first.m_bTextChanged);  // the 3D preview rebuilds when it is next activated
+        QTRY_VERIFY(preview->paints > 0);
+        first.undo();
+        QCOMPARE(first.Text(), text);
+        QCOMPARE(first.GetSelection(), (tools::Selection{12, 24}));
+        first.redo();
+        first.redo();
+        QCOMPARE(first.Text(), std::string_view(pasted));
+        QCOMPARE(first.GetSelection(), (tools::Selection{12, 12}));
+
+        // Replace All from its dialog, undone in another window of the document.
+        first.SetSelection({2, 3});
+        editor.Frame().ExecuteCommand(Command::EditReplace);
+        auto* dialog = editor.Frame().findChild<FindReplaceDialog*>();
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>("findWhat")->setText(QStringLiteral("/"));
+        dialog->findChild<QLineEdit*>("replaceWith")->setText(QStringLiteral(";"));
+        dialog->findChild<QPushButton*>("replaceAll")->click();
+        dialog->close();
+        QCOMPARE(std::count(first.Text().begin(), first.Text().end(), ';'), 6);
+        editor.Frame().ExecuteCommand(Command::WindowNew);
+        CLumtrakStockEditorView& second = editor.View();
+        QVERIFY(&second != &first);
+        second.SetSelection({0, 0});
+        editor.Frame().ExecuteCommand(Command::EditUndo);
+        QCOMPARE(second.Text(), std::string_view(pasted));
+        QCOMPARE(second.GetSelection(), (tools::Selection{2, 3}));
     }
 
     void anEditingToolRewritesTheViewAsItRewritesAMemoryBuffer() {
@@ -294,7 +367,6 @@ class EditorViewTest : public QObject {
         QCOMPARE(view.Text(), memory.Text());
         QVERIFY(view.GetSelection() == memory.GetSelection());
         QVERIFY(view.Text().find("Fill 3/6/9 ") != std::string_view::npos);
-        QVERIFY(!view.isUndoAvailable());
         QVERIFY(!view.m_bTextChanged);
         QVERIFY(editor.Document().IsModified());
         QTRY_VERIFY(preview->paints > 0);

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <functional>
 
+#include "support/user_folders.h"
+
 // Modal windows in GUI tests: a check that fails while a modal window is open
 // must not leave the test waiting in that window's event loop forever.
 namespace lumtrak::testing {
@@ -59,13 +61,15 @@ class ModalWatchdog : public QObject {
 
 }  // namespace lumtrak::testing
 
-// QTEST_MAIN for the kit's GUI tests, with a ModalWatchdog for the whole run.
-#define LUMTRAK_GUI_TEST_MAIN(TestObject)         \
-    int main(int argc, char* argv[]) {            \
-        QApplication app(argc, argv);             \
-        app.setAttribute(Qt::AA_Use96Dpi, true);  \
-        lumtrak::testing::ModalWatchdog watchdog; \
-        TestObject test;                          \
-        QTEST_SET_MAIN_SOURCE_PATH                \
-        return QTest::qExec(&test, argc, argv);   \
+// QTEST_MAIN for the kit's GUI tests, with a ModalWatchdog for the whole run,
+// and the user's folders of the run's own.
+#define LUMTRAK_GUI_TEST_MAIN(TestObject)                  \
+    int main(int argc, char* argv[]) {                     \
+        lumtrak::testing::IsolatedUserFolders userFolders; \
+        QApplication app(argc, argv);                      \
+        app.setAttribute(Qt::AA_Use96Dpi, true);           \
+        lumtrak::testing::ModalWatchdog watchdog;          \
+        TestObject test;                                   \
+        QTEST_SET_MAIN_SOURCE_PATH                         \
+        return QTest::qExec(&test, argc, argv);            \
     }

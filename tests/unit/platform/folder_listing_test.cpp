@@ -24,8 +24,9 @@ TEST(FolderListing, ListsEntriesInByteOrderWithWhatLinksPointTo) {
     EXPECT_THAT(
         *ListFolder(folder.Path().string()),
         ElementsAre(FolderEntry{"B.stk", Kind::File}, FolderEntry{"a", Kind::Folder},
-                    FolderEntry{"b.stk", Kind::File}, FolderEntry{"broken", Kind::Other},
-                    FolderEntry{"link", Kind::Folder}, FolderEntry{"\xC3\xA9.stk", Kind::File}));
+                    FolderEntry{"b.stk", Kind::File}, FolderEntry{"broken", Kind::Other, true},
+                    FolderEntry{"link", Kind::Folder, true},
+                    FolderEntry{"\xC3\xA9.stk", Kind::File}));
     EXPECT_EQ(ListFolder(folder / "missing"), std::nullopt);
 }
 

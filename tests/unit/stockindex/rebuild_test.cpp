@@ -235,7 +235,7 @@ TEST_F(StockIndexTest, TwoRebuildsAtOnceEachInstallAWholeIndex) {
     ASSERT_TRUE(Rebuild());
     EXPECT_EQ(Index(), whole);
     first.Writer().Write(whole.substr(whole.size() / 2));
-    ASSERT_TRUE(first.Commit());
+    ASSERT_TRUE(first.Commit(notes));
     EXPECT_EQ(Index(), whole);
     EXPECT_TRUE(messages.messages.empty());
 }

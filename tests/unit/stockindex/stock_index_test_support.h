@@ -18,7 +18,7 @@ class StockIndexTest : public ::testing::Test {
   protected:
     bool Rebuild() { return RebuildStockIndex(Folder(), messages, status, notes); }
     bool Update(std::string_view document, std::string_view documentPath) {
-        return UpdateStockIndex(document, documentPath, Folder(), messages, status);
+        return UpdateStockIndex(document, documentPath, Folder(), messages, status, notes);
     }
 
     std::string Index() const { return testing::ReadFileBytes(program.Path() / "Stock Index"); }
