@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace lumtrak::diagnostics {
@@ -12,16 +11,20 @@ namespace {
 using namespace std::string_literals;
 
 using K = TokenKind;
-using Piece = std::pair<std::string, TokenKind>;
 
-// Each token as its text and kind, blanks left out.
-std::vector<Piece> Pieces(const std::string& text) {
-    std::vector<Piece> pieces;
+// Each token but the blanks as a letter for its kind and its text in brackets:
+// "k[fill] n[1]".
+std::string Marked(const std::string& text) {
+    static constexpr char kLetters[] = "pbknsctgmoardPxe";
+    static_assert(sizeof kLetters == kTokenKinds + 1);
+    std::string marked;
     for (const Token& token : Tokenize(text)) {
-        if (token.kind != K::Blank)
-            pieces.emplace_back(text.substr(token.offset, token.length), token.kind);
+        if (token.kind == K::Blank) continue;
+        if (!marked.empty()) marked += ' ';
+        marked += kLetters[std::size_t(token.kind)];
+        marked += "[" + text.substr(token.offset, token.length) + "]";
     }
-    return pieces;
+    return marked;
 }
 
 // The kind of every byte.
@@ -35,102 +38,37 @@ std::vector<TokenKind> Kinds(const std::string& text, const std::vector<Token>& 
 }
 
 TEST(TokensTest, AFillLineTakesItsCornersAndEachItemOfItsTail) {
-    EXPECT_EQ(Pieces("fill -45 30 0 45/30/0 45,30,90 -45:30:90 200/100/50 \"wood.bmp\" 1 2 3 "
-                     "[Left] *Glass $ .body double # ok"),
-              (std::vector<Piece>{{"fill", K::Keyword},
-                                  {"-45", K::Number},
-                                  {"30", K::Number},
-                                  {"0", K::Number},
-                                  {"45", K::Number},
-                                  {"/", K::Separator},
-                                  {"30", K::Number},
-                                  {"/", K::Separator},
-                                  {"0", K::Number},
-                                  {"45", K::Number},
-                                  {",", K::Separator},
-                                  {"30", K::Number},
-                                  {",", K::Separator},
-                                  {"90", K::Number},
-                                  {"-45", K::Number},
-                                  {":", K::Separator},
-                                  {"30", K::Number},
-                                  {":", K::Separator},
-                                  {"90", K::Number},
-                                  {"200", K::Number},
-                                  {"/", K::Separator},
-                                  {"100", K::Number},
-                                  {"/", K::Separator},
-                                  {"50", K::Number},
-                                  {"\"wood.bmp\"", K::TextureName},
-                                  {"1", K::Number},
-                                  {"2", K::Number},
-                                  {"3", K::Number},
-                                  {"[Left]", K::SideTag},
-                                  {"*Glass", K::Material},
-                                  {"$", K::Modifier},
-                                  {".body", K::AliasReference},
-                                  {"double", K::Modifier},
-                                  {"# ok", K::Comment}}));
+    EXPECT_EQ(Marked("fill -45 30 0 45/30/0 45,30,90 -45:30:90 200/100/50"),
+              "k[fill] n[-45] n[30] n[0] n[45] s[/] n[30] s[/] n[0] n[45] s[,] n[30] s[,] n[90] "
+              "n[-45] s[:] n[30] s[:] n[90] n[200] s[/] n[100] s[/] n[50]");
+    EXPECT_EQ(Marked("fill 1 2 3 4 5 6 7 8 9 10 11 12 \"wood.bmp\" 1 2 3 [Left] *Glass $ .body "
+                     "double # ok"),
+              "k[fill] n[1] n[2] n[3] n[4] n[5] n[6] n[7] n[8] n[9] n[10] n[11] n[12] "
+              "t[\"wood.bmp\"] n[1] n[2] n[3] g[[Left]] m[*Glass] o[$] r[.body] o[double] c[# ok]");
 }
 
 TEST(TokensTest, StatementWordsAreFoundAsTheLoaderFindsThem) {
     // Prefix words in any case; the "te" inside "state" is a statement.
-    EXPECT_EQ(Pieces("FILLET 1"),
-              (std::vector<Piece>{{"FILL", K::Keyword}, {"ET", K::Plain}, {"1", K::Number}}));
-    EXPECT_EQ(Pieces("state 5"),
-              (std::vector<Piece>{{"sta", K::Plain}, {"te", K::Keyword}, {"5", K::Number}}));
+    EXPECT_EQ(Marked("FILLET 1"), "k[FILL] p[ET] n[1]");
+    EXPECT_EQ(Marked("state 5"), "p[sta] k[te] n[5]");
     // "{fill" loses its f: the byte after a brace is passed over.
-    EXPECT_EQ(Pieces("{fill"), (std::vector<Piece>{{"{", K::Keyword}, {"fill", K::Plain}}));
+    EXPECT_EQ(Marked("{fill"), "k[{] p[fill]");
     // A statement word in the comment after panel data takes effect.
-    EXPECT_EQ(Pieces("rect 0 0 0 0 0 0 0 0 0 0 0 0 1 2 3 # renamed"),
-              (std::vector<Piece>{{"rect", K::Keyword},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"0", K::Number},
-                                  {"1", K::Number},
-                                  {"2", K::Number},
-                                  {"3", K::Number},
-                                  {"# re", K::Comment},
-                                  {"name", K::Keyword},
-                                  {"d", K::DefinitionName}}));
+    EXPECT_EQ(Marked("rect 0 0 0 1 1 1 2 2 2 3 3 3 7 8 9 # renamed"),
+              "k[rect] n[0] n[0] n[0] n[1] n[1] n[1] n[2] n[2] n[2] n[3] n[3] n[3] n[7] n[8] "
+              "n[9] c[# re] k[name] d[d]");
     // A comment that the scan reaches is passed over whole.
-    EXPECT_EQ(Pieces("// name x"), (std::vector<Piece>{{"// name x", K::Comment}}));
-    EXPECT_EQ(Pieces("[END]x"), (std::vector<Piece>{{"[END]", K::End}, {"x", K::Plain}}));
+    EXPECT_EQ(Marked("// name x"), "c[// name x]");
+    EXPECT_EQ(Marked("[END]x"), "e[[END]] p[x]");
 }
 
 TEST(TokensTest, NamesAliasesAndPropertiesHaveKindsOfTheirOwn) {
-    EXPECT_EQ(Pieces("name Class 47 # diesel"),
-              (std::vector<Piece>{{"name", K::Keyword}, {"Class 47 # diesel", K::DefinitionName}}));
-    EXPECT_EQ(Pieces("include 0 150 0 [Left] Class 40 bogie # front"),
-              (std::vector<Piece>{{"include", K::Keyword},
-                                  {"0", K::Number},
-                                  {"150", K::Number},
-                                  {"0", K::Number},
-                                  {"[Left]", K::SideTag},
-                                  {"Class 40 bogie", K::PartName},
-                                  {"# front", K::Comment}}));
-    EXPECT_EQ(Pieces("colour Body 10/20/30"), (std::vector<Piece>{{"colour", K::Keyword},
-                                                                  {"Body", K::AliasName},
-                                                                  {"10", K::Number},
-                                                                  {"/", K::Separator},
-                                                                  {"20", K::Number},
-                                                                  {"/", K::Separator},
-                                                                  {"30", K::Number}}));
-    EXPECT_EQ(Pieces("weight 40 tonnes"),
-              (std::vector<Piece>{
-                  {"weight", K::Keyword}, {"40", K::Number}, {" tonnes", K::PropertyText}}));
-    EXPECT_EQ(Pieces("number 47 D%05d"),
-              (std::vector<Piece>{
-                  {"number", K::Keyword}, {"47", K::Number}, {"D%05d", K::PropertyText}}));
+    EXPECT_EQ(Marked("name Class 47 # diesel"), "k[name] d[Class 47 # diesel]");
+    EXPECT_EQ(Marked("include 0 150 0 [Left] Class 40 bogie # front"),
+              "k[include] n[0] n[150] n[0] g[[Left]] P[Class 40 bogie] c[# front]");
+    EXPECT_EQ(Marked("colour Body 10/20/30"), "k[colour] a[Body] n[10] s[/] n[20] s[/] n[30]");
+    EXPECT_EQ(Marked("weight 40 tonnes"), "k[weight] n[40] x[ tonnes]");
+    EXPECT_EQ(Marked("number 47 D%05d"), "k[number] n[47] x[D%05d]");
 }
 
 TEST(TokensTest, TokensTileAnyBytesAndRestartAtEveryLineStart) {
