@@ -33,6 +33,7 @@ Command RequiredFilesCommand();
 Command SceneCommand();
 Command Render3dCommand();
 Command CheckCommand();
+Command ExportCommand();
 
 // The editing tools (tool_command.h).
 Command ShiftCommand();

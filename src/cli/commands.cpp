@@ -9,6 +9,7 @@ const std::vector<Command>& Commands() {
         SceneCommand(),
         Render3dCommand(),
         CheckCommand(),
+        ExportCommand(),
         InstallCommand(),
         ShiftCommand(),
         ReflectCommand(),

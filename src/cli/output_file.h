@@ -6,6 +6,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
+
+#include "cli/arguments.h"
+#include "platform/file_replacement.h"
 
 // The files that commands write (-o, --in-place, --png, --out), all through the
 // kit's one file replacement.
@@ -21,6 +25,11 @@ std::optional<std::string> WriteOutputFile(const std::string& path, std::string_
 // The same for bytes given as pieces, written in turn.
 std::optional<std::string> WriteOutputFile(const std::string& path,
                                            std::initializer_list<std::string_view> pieces);
+
+// The options of every replacement of an output file.
+platform::ReplacementOptions OutputFileOptions();
+// The failure of an output file that cannot be written, naming it.
+CommandFailure CannotWrite(const std::string& path, std::error_code error);
 
 // A picture of width × height pixels 0x??RRGGBB, rows top first, as a PNG
 // file's bytes; a CommandFailure when it cannot be encoded.

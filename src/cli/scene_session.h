@@ -32,6 +32,7 @@ class CliPreview {
 
     preview3d::PreviewSession& Session() { return session_; }
     CliMessageSink& Messages() { return messages_; }
+    preview3d::SceneEnvironment& Environment() { return environment_; }
     const std::vector<std::string>& Notes() const { return environment_.notes; }
 
   private:

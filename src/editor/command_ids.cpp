@@ -36,6 +36,7 @@ constexpr std::pair<Command, const char*> kNames[] = {
     {Command::ListRequiredFiles, "listRequiredFiles"},
     {Command::ViewProblems, "viewProblems"},
     {Command::ViewSyntaxColouring, "viewSyntaxColouring"},
+    {Command::ExportModel, "exportModel"},
     {Command::FileNew, "fileNew"},
     {Command::FileOpen, "fileOpen"},
     {Command::FileClose, "fileClose"},

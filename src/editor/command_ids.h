@@ -42,9 +42,12 @@ enum class Command : int {
     DividePanels = 32815,
     ListRequiredFiles = 32819,
 
+    // File
+    ExportModel = 32840,
+
     // View
-    ViewProblems = 32840,
-    ViewSyntaxColouring = 32841,
+    ViewProblems = 32841,
+    ViewSyntaxColouring = 32842,
 
     // The framework's
     FileNew = 0xE100,

@@ -42,6 +42,7 @@ struct ViewCommands {
         {Command::ShowAxis, &V::OnShowAxis, &V::OnUpdateShowAxis},
         {Command::D3DPreview, &V::OnD3DPreview, &V::OnUpdateD3DPreview},
         {Command::RefreshPreview, &V::OnRefreshPreview},
+        {Command::ExportModel, &V::OnExportModel},
         // The stock index.
         {Command::UpdateStockIndex, &V::OnUpdateStockIndex},
         {Command::RebuildStockIndex, &V::OnRebuildStockIndex},

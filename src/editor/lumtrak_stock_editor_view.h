@@ -132,6 +132,9 @@ class CLumtrakStockEditorView : public QsciScintilla,
     void OnUpdateD3DPreview(CommandState& state);
     void OnRefreshPreview();
 
+    // File > Export 3D Model... (export_model_command.cpp).
+    void OnExportModel();
+
     void OnEditUndo();
     void OnUpdateEditUndo(CommandState& state);
     void OnEditRedo();

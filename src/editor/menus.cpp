@@ -19,6 +19,7 @@ MenuDefinition FileMenu(bool withDocument) {
                          {C::FileClose, QT_TRANSLATE_NOOP("Menu", "&Close")},
                          {C::FileSave, QT_TRANSLATE_NOOP("Menu", "&Save\tCtrl+S")},
                          {C::FileSaveAs, QT_TRANSLATE_NOOP("Menu", "Save &As...")},
+                         {C::ExportModel, QT_TRANSLATE_NOOP("Menu", "&Export 3D Model...")},
                          {C::None, nullptr},
                          {C::FilePrint, QT_TRANSLATE_NOOP("Menu", "&Print...\tCtrl+P")},
                          {C::FilePrintPreview, QT_TRANSLATE_NOOP("Menu", "Print Pre&view")},

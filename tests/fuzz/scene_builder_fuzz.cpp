@@ -5,25 +5,17 @@
 // its budget, leave at most one note, show only the mapped-file reader's
 // messages, nest no deeper than the include limit, and leave the scene frame
 // as it found it when the tree goes.
-#include <sys/stat.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include "model/texture_registry.h"
 #include "platform/message_sink.h"
-#include "platform/program_folder.h"
 #include "preview3d/animation.h"
 #include "preview3d/preview_engine.h"
 #include "preview3d/scene_builder.h"
-#include "preview3d/text_raster.h"
-#include "rm/bmp_codec.h"
-#include "support/loader_fuzz_input.h"
-#include "support/temp_folder.h"
+#include "scene_fuzz_folder.h"
 
 namespace {
 
@@ -32,42 +24,6 @@ using namespace lumtrak;
 void Fail(const std::string& why) {
     std::fprintf(stderr, "scene builder fuzz: %s\n", why.c_str());
     std::abort();
-}
-
-// A raster that paints a block for each character, as a font would paint ink.
-class BlockRaster final : public preview3d::TextRaster {
-  public:
-    preview3d::MonoBitmap PaintText(std::string_view text, int width, int height) override {
-        preview3d::MonoBitmap bitmap;
-        bitmap.width = width;
-        bitmap.height = height;
-        bitmap.bits.assign(std::size_t(width) * std::size_t(height), 0);
-        for (std::size_t i = 0; i < text.size() && i < std::size_t(width); ++i)
-            bitmap.bits[i] = 1;
-        return bitmap;
-    }
-};
-
-std::string Texture(int width, int height) {
-    rm::Image image = rm::MakePalettisedImage(width, height);
-    image.palette.assign(256, 0x404040);
-    const auto bytes = rm::WriteBmp(image);
-    return {bytes.begin(), bytes.end()};
-}
-
-const testing::TempFolder& ProgramFolder() {
-    static const testing::TempFolder folder;
-    static const bool made = [] {
-        ::mkfifo((folder.Path() / "pipe.stk").c_str(), 0600);
-        std::filesystem::create_directory(folder.Path() / "dir.stk");
-        folder.Write("empty.stk", "");
-        folder.Write("Textures/t#.bmp", Texture(8, 4));
-        folder.Write("Textures/d$.bmp", Texture(2, 2));
-        platform::SetProgramFolderOverride(folder.Path().string());
-        return true;
-    }();
-    (void)made;
-    return folder;
 }
 
 bool IsFileMessage(const platform::Message& message) {
@@ -95,23 +51,11 @@ void Walk(const preview3d::ScenePart& part, const preview3d::ScenePart& top, std
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto input = testing::SplitLoaderFuzzInput({reinterpret_cast<const char*>(data), size});
-    const auto& folder = ProgramFolder();
-    folder.Write("Stock Index", input.stockIndex +
-                                    "\r\na\ta.stk\r\nb\tb.stk\r\nc\tc.stk\r\npipe\tpipe.stk\r\n"
-                                    "dir\tdir.stk\r\nempty\tempty.stk\r\nnone\tnone.stk\r\n");
-    for (std::size_t i = 0; i < std::size(testing::kLoaderPartFiles); ++i) {
-        folder.Write(testing::kLoaderPartFiles[i], i < input.parts.size() ? input.parts[i] : "");
-    }
+    const auto& folder = testing::SceneFuzzFolder(input);
 
-    platform::RecordingMessageSink messages;
-    model::TextureRegistry textures;
-    BlockRaster raster;
-    preview3d::SceneEnvironment environment(messages, textures, raster);
-    // Small limits, so that inputs reach them.
-    environment.limits.includes = 300;
-    environment.limits.panels = 3000;
-    environment.limits.includedBytes = 300'000;
-    preview3d::PreviewEngine engine(textures, 50);
+    testing::SceneFuzzEnvironment fuzz;
+    auto& environment = fuzz.environment;
+    preview3d::PreviewEngine engine(fuzz.textures, 50);
     const std::size_t sceneFrames = engine.Scene().GetChildren().size();
 
     const model::DefinitionText text(input.definition);
@@ -137,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         top.reset();
         if (engine.Scene().GetChildren().size() != sceneFrames) Fail("frames left in the scene");
     }
-    for (const auto& message : messages.messages) {
+    for (const auto& message : fuzz.messages.messages) {
         if (!IsFileMessage(message)) Fail("an unknown message: " + message.text);
     }
     return 0;

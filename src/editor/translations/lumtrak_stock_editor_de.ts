@@ -46,6 +46,10 @@
             <translation>Speichern &amp;unter...</translation>
         </message>
         <message>
+            <source>&amp;Export 3D Model...</source>
+            <translation>3D-Modell e&amp;xportieren...</translation>
+        </message>
+        <message>
             <source>&amp;Print...	Ctrl+P</source>
             <translation>&amp;Drucken...	Strg+P</translation>
         </message>
@@ -839,6 +843,10 @@ Den Text unter einem anderen Namen speichern?</translation>
             <translation>Ändert den Drucker und die Druckoptionen</translation>
         </message>
         <message>
+            <source>Write the 3D model of the definition under the caret for other 3D tools</source>
+            <translation>Schreibt das 3D-Modell der Definition an der Schreibmarke für andere 3D-Programme</translation>
+        </message>
+        <message>
             <source>Open this document</source>
             <translation>Öffnet dieses Dokument</translation>
         </message>
@@ -1066,6 +1074,35 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>include budget spent: further includes placed nothing (a load places at most %1 includes and %2 panels, and reads at most %3 bytes of included definitions)</source>
             <translation>Einbindungsbudget erschöpft: weitere Einbindungen platzieren nichts (ein Ladevorgang platziert höchstens %1 Einbindungen und %2 Flächen und liest höchstens %3 Bytes eingebundener Definitionen)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExportModel</name>
+        <message>
+            <source>Export 3D Model</source>
+            <translation>3D-Modell exportieren</translation>
+        </message>
+        <message>
+            <source>Exported %1 parts, %2 faces and %3 textures to %4</source>
+            <translation>%1 Teile, %2 Flächen und %3 Texturen nach %4 exportiert</translation>
+        </message>
+        <message>
+            <source>The 3D model could not be written to %1:
+%2.</source>
+            <translation>Das 3D-Modell konnte nicht nach %1 geschrieben werden:
+%2.</translation>
+        </message>
+        <message>
+            <source>glTF 2.0, one binary file (*.glb)</source>
+            <translation>glTF 2.0, eine Binärdatei (*.glb)</translation>
+        </message>
+        <message>
+            <source>glTF 2.0 with its files beside it (*.gltf)</source>
+            <translation>glTF 2.0 mit seinen Dateien daneben (*.gltf)</translation>
+        </message>
+        <message>
+            <source>Wavefront OBJ with its materials (*.obj)</source>
+            <translation>Wavefront OBJ mit seinen Materialien (*.obj)</translation>
         </message>
     </context>
     <context>

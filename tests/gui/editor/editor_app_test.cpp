@@ -27,8 +27,9 @@ using testing::WhenModalOpens;
 
 namespace {
 
-const QStringList kFileWithDocument = {"New",         "Open...",  "Close",         "Save",
-                                       "Save As...",  "Print...", "Print Preview", "Print Setup...",
+const QStringList kFileWithDocument = {"New",         "Open...",       "Close",
+                                       "Save",        "Save As...",    "Export 3D Model...",
+                                       "Print...",    "Print Preview", "Print Setup...",
                                        "Recent File", "Exit"};
 const QStringList kStockPreview = {"Show Preview", "Single Line",    "Highlight Current Panel",
                                    "Rotate",       "Show Axis",      "Animate",

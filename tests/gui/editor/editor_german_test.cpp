@@ -29,6 +29,7 @@
 #include "editor/editor_fixture.h"
 #include "editor/editor_translations.h"
 #include "editor/find_replace_dialog.h"
+#include "editor/german_translations.h"
 #include "editor/menus.h"
 #include "editor/new_type_dialog.h"
 #include "editor/problems_dock.h"
@@ -80,17 +81,6 @@ bool SameInBothLanguages(const QString& text) {
     text.toDouble(&number);
     return number || kSame.contains(text);
 }
-
-// German for a locale-aware run; the translators go with the object.
-struct German {
-    German() { InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German)); }
-    ~German() {
-        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-};
 
 // Everything a window shows in words, in the order of its controls: its
 // title, labels, buttons, group titles, list entries and actions.

@@ -8,12 +8,13 @@
 namespace lumtrak::rm {
 namespace {
 
-// The file read back with libpng as 8-bit RGB.
-std::vector<std::uint8_t> Decode(const std::string& bytes, png_image& image) {
+// The file read back with libpng as 8-bit RGB (or RGBA).
+std::vector<std::uint8_t> Decode(const std::string& bytes, png_image& image,
+                                 png_uint_32 format = PNG_FORMAT_RGB) {
     image = {};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return {};
-    image.format = PNG_FORMAT_RGB;
+    image.format = format;
     std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return {};
     return rgb;
@@ -31,6 +32,16 @@ TEST(PngFile, WritesTheRgbOfEveryPixelRowsTopFirst) {
     ASSERT_EQ(image.height, 2u);
     EXPECT_EQ(rgb, (std::vector<std::uint8_t>{0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0xFF, 0xFF, 0xFF,
                                               0, 0, 0, 0x80, 0, 0, 0, 0, 0xFF}));
+}
+
+TEST(PngFile, KeepsTheAlphaOfEveryPixelWhenAsked) {
+    const std::vector<Colour> pixels = {0x00102030, 0x80405060, 0xFFFFFFFF};
+    const std::string bytes = PngFileBytes(3, 1, pixels, PngAlpha::Keep);
+    png_image image;
+    EXPECT_EQ(Decode(bytes, image, PNG_FORMAT_RGBA),
+              (std::vector<std::uint8_t>{0x10, 0x20, 0x30, 0x00, 0x40, 0x50, 0x60, 0x80, 0xFF, 0xFF,
+                                         0xFF, 0xFF}));
+    EXPECT_EQ(bytes.at(25), PNG_COLOR_TYPE_RGB_ALPHA);  // the header's colour type
 }
 
 TEST(PngFile, NothingForAPictureWithoutPixels) {
