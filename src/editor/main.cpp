@@ -7,6 +7,7 @@
 #include "editor/editor_translations.h"
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/main_frame.h"
+#include "editor/program_folder_dialog.h"
 #include "editor/single_instance.h"
 #include "lumtrak_version.h"
 #include "platform/settings_store.h"
@@ -14,34 +15,48 @@
 
 namespace {
 
-// The editor's options, described to a parser.
+// The editor's options, described to a parser in the user's language.
 struct EditorOptions {
     QCommandLineOption programDir{
         QStringLiteral("program-dir"),
-        QStringLiteral("The program folder, in which \"Stock Index\", the stock folders and "
-                       "\"Textures\" are found (default: $LUMTRAK_PROGRAM_DIR, else the folder "
-                       "of this program)."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "The program folder, in which \"Stock Index\", the stock folders and \"Textures\" "
+            "are found (default: $LUMTRAK_PROGRAM_DIR, else the folder of this program when it "
+            "holds a \"Stock Index\", else the simulator's folder as asked for once)."),
         QStringLiteral("DIR")};
     QCommandLineOption newInstance{
         QStringLiteral("new-instance"),
-        QStringLiteral("Start an editor of its own instead of handing the files to the one that "
-                       "runs.")};
+        QCoreApplication::translate("CommandLine",
+                                    "Start an editor of its own instead of handing the files to "
+                                    "the one that runs.")};
 
     explicit EditorOptions(QCommandLineParser& parser) {
-        parser.setApplicationDescription(QStringLiteral(
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "CommandLine",
             "Lumtrak Stock Editor: edits stock (.stk), scenery (.stc) and signal (.sig) "
-            "definitions.\n"
-            "Files named on the command line open with the type of their extension; when an "
-            "editor\nruns already, it opens them instead."));
+            "definitions.\nFiles named on the command line open with the type of their "
+            "extension; when an editor\nruns already, it opens them instead."));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOption(programDir);
         parser.addOption(newInstance);
-        parser.addPositionalArgument(QStringLiteral("files"),
-                                     QStringLiteral("Definitions to open."),
-                                     QStringLiteral("[FILE...]"));
+        parser.addPositionalArgument(
+            QStringLiteral("files"),
+            QCoreApplication::translate("CommandLine", "Definitions to open."),
+            QStringLiteral("[FILE...]"));
     }
 };
+
+// The editor's translation for the user's language; a translation that is
+// missing is said on standard error, and the editor speaks English.
+void Translate(QCoreApplication& application) {
+    const QStringList folders = lumtrak::editor::EditorTranslationFolders();
+    if (!lumtrak::editor::InstallTranslations(application, QLocale(), folders)) {
+        std::fprintf(stderr, "lumtrak-stock-editor: no translation for %s in %s\n",
+                     qPrintable(QLocale().name()), qPrintable(folders.join(QStringLiteral(", "))));
+    }
+}
 
 // Shows the help or the version and exits, when the parsed line asks for one.
 void AnswerHelpOrVersion(QCommandLineParser& parser) {
@@ -75,13 +90,15 @@ int main(int argc, char* argv[]) {
     // the windows' own options) is left to the parse below.
     if (AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication application(argc, argv);
+        Translate(application);
         QCommandLineParser parser;
         const EditorOptions options(parser);
         if (parser.parse(QCoreApplication::arguments())) AnswerHelpOrVersion(parser);
     }
 
     QApplication application(argc, argv);
-    lumtrak::editor::InstallTranslations(application, QLocale());
+    QGuiApplication::setDesktopFileName(QStringLiteral("lumtrak-stock-editor"));
+    Translate(application);
     QCommandLineParser parser;
     const EditorOptions options(parser);
     if (!parser.parse(QApplication::arguments())) {
@@ -106,6 +123,10 @@ int main(int argc, char* argv[]) {
         case lumtrak::editor::CLumtrakStockEditorApp::StartUp::Running:
             break;
     }
+    lumtrak::qtshell::QtSettingsStore installSettings(
+        QString::fromLatin1(lumtrak::platform::kSettingsOrganisation),
+        QString::fromLatin1(lumtrak::platform::kInstallSettingsApplication));
+    lumtrak::editor::SettleProgramFolder(settings, installSettings, editor.MainFrame());
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(editor.MainFrame(), &lumtrak::editor::CMainFrame::closed, &application,
                      &QApplication::quit, Qt::QueuedConnection);

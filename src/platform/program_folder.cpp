@@ -22,6 +22,12 @@ std::string Absolute(const std::string& folder) {
     return error ? folder : absolute.lexically_normal().string();
 }
 
+// $LUMTRAK_PROGRAM_DIR, or null when it is not set or empty.
+const char* EnvironmentFolder() {
+    const char* folder = std::getenv("LUMTRAK_PROGRAM_DIR");
+    return folder != nullptr && *folder != '\0' ? folder : nullptr;
+}
+
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -33,11 +39,12 @@ std::string ExecutableFolder() {
 
 std::string ProgramFolder() {
     if (!Override().empty()) return Override();
-    if (const char* fromEnvironment = std::getenv("LUMTRAK_PROGRAM_DIR");
-        fromEnvironment != nullptr && *fromEnvironment != '\0') {
-        return Absolute(fromEnvironment);
-    }
+    if (const char* fromEnvironment = EnvironmentFolder()) return Absolute(fromEnvironment);
     return ExecutableFolder();
+}
+
+bool ProgramFolderNamed() {
+    return !Override().empty() || EnvironmentFolder() != nullptr;
 }
 
 void SetProgramFolderOverride(std::string folder) {

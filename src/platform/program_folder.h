@@ -11,5 +11,7 @@ namespace lumtrak::platform {
 std::string ProgramFolder();
 void SetProgramFolderOverride(std::string folder);  // an empty text clears it
 std::string ExecutableFolder();
+// Whether the override or $LUMTRAK_PROGRAM_DIR names the program folder.
+bool ProgramFolderNamed();
 
 }  // namespace lumtrak::platform

@@ -13,6 +13,13 @@ inline constexpr const char* kSettingsOrganisation = "Halbern";
 inline constexpr const char* kInstallSettingsApplication = "Lumtrak";
 inline constexpr const char* kEditorSettingsApplication = "Lumtrak Stock Editor";
 
+// The installation paths that the installer records (application "Lumtrak"):
+// group and keys.
+inline constexpr const char* kPathsGroup = "Paths";
+inline constexpr const char* kProgramKey = "Program";
+inline constexpr const char* kStockKey = "Stock";
+inline constexpr const char* kStockEditorKey = "Stock Editor";
+
 // Persistent settings as groups of named text values. The shells keep them with
 // QSettings; tests use the in-memory store.
 class SettingsStore {

@@ -17,7 +17,8 @@ std::string DefaultSystemFolder() {
 }
 
 std::string InitialInstallFolder(platform::SettingsStore& settings) {
-    return settings.Read(kPathsGroup, kProgramKey).value_or(DefaultInstallFolder());
+    return settings.Read(platform::kPathsGroup, platform::kProgramKey)
+        .value_or(DefaultInstallFolder());
 }
 
 }  // namespace lumtrak::setup

@@ -128,9 +128,10 @@ InstallReport Install(const InstallFolders& folders, const InstallOptions& optio
         MoveAllWithExtension(package, kStockFolder, kStockExtension, stockTarget, false, run);
     }
 
-    settings.Write(kPathsGroup, kProgramKey, target);
-    settings.Write(kPathsGroup, kStockKey, target + std::string(kStockFolder) + "/");
-    settings.Write(kPathsGroup, kStockEditorKey, target);
+    settings.Write(platform::kPathsGroup, platform::kProgramKey, target);
+    settings.Write(platform::kPathsGroup, platform::kStockKey,
+                   target + std::string(kStockFolder) + "/");
+    settings.Write(platform::kPathsGroup, platform::kStockEditorKey, target);
 
     DeleteStaleIndexes(target, report);
 
@@ -140,6 +141,16 @@ InstallReport Install(const InstallFolders& folders, const InstallOptions& optio
         }
     }
     return report;
+}
+
+bool HoldsPackage(const std::string& folder) {
+    if (FindInFolder(folder, kProgramExecutable) || FindInFolder(folder, kLayoutsFolder)) {
+        return true;
+    }
+    for (const Section& section : kSections) {
+        if (FindInFolder(folder, section.folder)) return true;
+    }
+    return false;
 }
 
 }  // namespace lumtrak::setup

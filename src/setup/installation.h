@@ -52,4 +52,9 @@ struct InstallReport {
 InstallReport Install(const InstallFolders& folders, const InstallOptions& options,
                       platform::SettingsStore& settings);
 
+// Whether folder holds a simulator package: its program, its layouts or one of
+// the sections that an installation sorts (names in any case). An installed
+// setup program's own folder holds none.
+bool HoldsPackage(const std::string& folder);
+
 }  // namespace lumtrak::setup

@@ -41,10 +41,4 @@ inline constexpr std::array<std::string_view, 2> kIndexFiles = {"Stock index", "
 
 inline constexpr std::string_view kStartMenuFolder = "Lumtrak";
 
-// Settings: group and keys of the installation paths.
-inline constexpr const char* kPathsGroup = "Paths";
-inline constexpr const char* kProgramKey = "Program";
-inline constexpr const char* kStockKey = "Stock";
-inline constexpr const char* kStockEditorKey = "Stock Editor";
-
 }  // namespace lumtrak::setup

@@ -1449,4 +1449,54 @@ Den Text unter einem anderen Namen speichern?</translation>
             <translation>&amp;Später</translation>
         </message>
     </context>
+    <context>
+        <name>CommandLine</name>
+        <message>
+            <source>The program folder, in which "Stock Index", the stock folders and "Textures" are found (default: $LUMTRAK_PROGRAM_DIR, else the folder of this program when it holds a "Stock Index", else the simulator's folder as asked for once).</source>
+            <translation>Der Programmordner, in dem "Stock Index", die Fahrzeugordner und "Textures" liegen (Vorgabe: $LUMTRAK_PROGRAM_DIR, sonst der Ordner dieses Programms, wenn er einen "Stock Index" enthält, sonst der einmal erfragte Ordner des Simulators).</translation>
+        </message>
+        <message>
+            <source>Start an editor of its own instead of handing the files to the one that runs.</source>
+            <translation>Einen eigenen Editor starten, statt die Dateien dem laufenden zu übergeben.</translation>
+        </message>
+        <message>
+            <source>Lumtrak Stock Editor: edits stock (.stk), scenery (.stc) and signal (.sig) definitions.
+Files named on the command line open with the type of their extension; when an editor
+runs already, it opens them instead.</source>
+            <translation>Lumtrak Stock Editor: bearbeitet Fahrzeug- (.stk), Szenerie- (.stc) und Signaldefinitionen (.sig).
+Auf der Befehlszeile genannte Dateien öffnen sich mit dem Typ ihrer Endung; läuft
+schon ein Editor, öffnet er sie.</translation>
+        </message>
+        <message>
+            <source>Definitions to open.</source>
+            <translation>Zu öffnende Definitionen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::ProgramFolderDialog</name>
+        <message>
+            <source>Simulator Folder</source>
+            <translation>Simulatorordner</translation>
+        </message>
+        <message>
+            <source>Lumtrak Stock Editor finds "Stock Index", the stock folders and "Textures" in the folder of the Lumtrak simulator. Where is the simulator installed?</source>
+            <translation>Lumtrak Stock Editor findet "Stock Index", die Fahrzeugordner und "Textures" im Ordner des Lumtrak-Simulators. Wo ist der Simulator installiert?</translation>
+        </message>
+        <message>
+            <source>&amp;Folder:</source>
+            <translation>&amp;Ordner:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse...</source>
+            <translation>&amp;Durchsuchen...</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
 </TS>

@@ -33,6 +33,7 @@
 #include "editor/menus.h"
 #include "editor/new_type_dialog.h"
 #include "editor/problems_dock.h"
+#include "editor/program_folder_dialog.h"
 #include "editor/program_texts.h"
 #include "editor/recovery_dialog.h"
 #include "editor/required_files_dialog.h"
@@ -124,6 +125,7 @@ std::vector<std::pair<const char*, WindowMaker>> EditorWindows() {
         {"required files", [] { return std::make_unique<CRequiredFilesDialog>(); }},
         {"about", [] { return std::make_unique<AboutDialog>(); }},
         {"new", [] { return std::make_unique<NewTypeDialog>(); }},
+        {"simulator folder", [] { return std::make_unique<ProgramFolderDialog>(); }},
         {"find", [] { return std::make_unique<FindReplaceDialog>(nullptr); }},
         {"recovery",
          [] {

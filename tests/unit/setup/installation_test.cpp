@@ -277,5 +277,18 @@ TEST(FolderOfChosenFile, IsThePathUpToAndIncludingItsLastSlash) {
     EXPECT_EQ(FolderOfChosenFile("Lumtrak.exe"), "");
 }
 
+TEST(HoldsPackage, AFolderWithTheProgramLayoutsOrASectionInAnyCaseIsAPackage) {
+    TempFolder temp;
+    fs::create_directory(temp / "bin");
+    temp.Write("bin/lumtrak-setup", "");
+    EXPECT_FALSE(HoldsPackage(temp / "bin"));
+    EXPECT_FALSE(HoldsPackage(temp / "missing"));
+    for (const char* part : {"LUMTRAK.EXE", "layouts/a.trk", "Textures/textures"}) {
+        TempFolder package;
+        package.Write(part, "");
+        EXPECT_TRUE(HoldsPackage(package.Path().string())) << part;
+    }
+}
+
 }  // namespace
 }  // namespace lumtrak::setup
