@@ -14,6 +14,7 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/new_type_dialog.h"
+#include "editor/program_folder_dialog.h"
 #include "editor/recovery_dialog.h"
 #include "editor/recovery_keeper.h"
 #include "editor/single_instance.h"
@@ -97,6 +98,9 @@ CLumtrakStockEditorApp::StartUp CLumtrakStockEditorApp::InitInstance(
 
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     if (!mainFrame_->LoadFrame()) return StartUp::Failed;
+    if (commandLine.installSettings) {
+        SettleProgramFolder(settings_, *commandLine.installSettings, mainFrame_.get());
+    }
     StartRecovery();
     const bool recovered = OfferLeftCopies();
 

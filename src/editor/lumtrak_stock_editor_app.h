@@ -34,6 +34,10 @@ class SingleInstance;
 struct CommandLineInfo {
     QStringList files;      // to open, each with the type of its extension
     QString programFolder;  // overrides the program folder when not empty
+    // The installer's settings, from which a program folder that neither the
+    // command line nor the environment names is settled (asked for once) before
+    // any document opens; none leaves the program folder as it is.
+    platform::SettingsStore* installSettings = nullptr;
 };
 
 // The editor application: its settings, document types, documents, main

@@ -7,7 +7,6 @@
 #include "editor/editor_translations.h"
 #include "editor/lumtrak_stock_editor_app.h"
 #include "editor/main_frame.h"
-#include "editor/program_folder_dialog.h"
 #include "editor/single_instance.h"
 #include "lumtrak_version.h"
 #include "platform/settings_store.h"
@@ -112,10 +111,14 @@ int main(int argc, char* argv[]) {
     lumtrak::qtshell::QtSettingsStore settings(
         QString::fromLatin1(lumtrak::platform::kSettingsOrganisation),
         QString::fromLatin1(lumtrak::platform::kEditorSettingsApplication));
+    lumtrak::qtshell::QtSettingsStore installSettings(
+        QString::fromLatin1(lumtrak::platform::kSettingsOrganisation),
+        QString::fromLatin1(lumtrak::platform::kInstallSettingsApplication));
     lumtrak::editor::CLumtrakStockEditorApp editor(
         settings, parser.isSet(newInstance) ? QString()
                                             : lumtrak::editor::SingleInstance::DefaultSocketPath());
-    switch (editor.InitInstance({parser.positionalArguments(), parser.value(programDir)})) {
+    switch (editor.InitInstance(
+        {parser.positionalArguments(), parser.value(programDir), &installSettings})) {
         case lumtrak::editor::CLumtrakStockEditorApp::StartUp::HandedOver:
             return 0;
         case lumtrak::editor::CLumtrakStockEditorApp::StartUp::Failed:
@@ -123,10 +126,6 @@ int main(int argc, char* argv[]) {
         case lumtrak::editor::CLumtrakStockEditorApp::StartUp::Running:
             break;
     }
-    lumtrak::qtshell::QtSettingsStore installSettings(
-        QString::fromLatin1(lumtrak::platform::kSettingsOrganisation),
-        QString::fromLatin1(lumtrak::platform::kInstallSettingsApplication));
-    lumtrak::editor::SettleProgramFolder(settings, installSettings, editor.MainFrame());
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(editor.MainFrame(), &lumtrak::editor::CMainFrame::closed, &application,
                      &QApplication::quit, Qt::QueuedConnection);
