@@ -1,8 +1,10 @@
 #include "cli/json_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace lumtrak::cli {
 namespace {
@@ -16,164 +18,194 @@ constexpr std::array<bool, 256> kPlainBytes = [] {
     return plain;
 }();
 
-void AppendEscaped(std::string& out, unsigned char byte) {
+// The escape or UTF-8 form of a byte that is not plain: at most 6 bytes.
+std::string_view Escaped(unsigned char byte, std::array<char, 6>& room) {
     switch (byte) {
         case '"':
-            out += "\\\"";
-            break;
+            return "\\\"";
         case '\\':
-            out += "\\\\";
-            break;
+            return "\\\\";
         case '\n':
-            out += "\\n";
-            break;
+            return "\\n";
         case '\r':
-            out += "\\r";
-            break;
+            return "\\r";
         case '\t':
-            out += "\\t";
-            break;
+            return "\\t";
         default:
-            if (byte < 0x20) {
-                constexpr char kHex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 0xF];
-            } else {
-                out += char(0xC0 | (byte >> 6));
-                out += char(0x80 | (byte & 0x3F));
-            }
+            break;
     }
+    if (byte < 0x20) {
+        constexpr char kHex[] = "0123456789abcdef";
+        room = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+        return {room.data(), 6};
+    }
+    room[0] = char(0xC0 | (byte >> 6));
+    room[1] = char(0x80 | (byte & 0x3F));
+    return {room.data(), 2};
 }
 
 }  // namespace
 
+void JsonWriter::MakeRoom(std::size_t count) {
+    // With an output what is held goes on first; the buffer only grows for a
+    // piece larger than it, or without an output.
+    Flush();
+    if (capacity_ - size_ >= count) return;
+    const std::size_t wanted = std::max({kPiece, size_ + count, capacity_ * 2});
+    auto bytes = std::make_unique_for_overwrite<char[]>(wanted);
+    if (size_ > 0) std::memcpy(bytes.get(), bytes_.get(), size_);
+    bytes_ = std::move(bytes);
+    capacity_ = wanted;
+}
+
 void JsonWriter::Flush() {
-    if (output_ == nullptr || out_.empty()) return;
-    output_(out_);
-    out_.clear();
+    if (output_ == nullptr || size_ == 0) return;
+    output_(Text());
+    size_ = 0;
+}
+
+void JsonWriter::PutInPieces(std::string_view bytes) {
+    // A long run goes on in pieces rather than grow the buffer.
+    while (!bytes.empty()) {
+        if (size_ == capacity_) MakeRoom(1);
+        const std::size_t taken =
+            output_ != nullptr ? std::min(bytes.size(), capacity_ - size_) : bytes.size();
+        std::memcpy(Room(taken), bytes.data(), taken);
+        size_ += taken;
+        bytes.remove_prefix(taken);
+    }
 }
 
 void JsonWriter::BeforeValue() {
-    MaybeFlush();
     if (afterKey_) {
         afterKey_ = false;
         return;
     }
     if (!needsComma_.empty()) {
-        if (needsComma_.back()) out_ += ',';
-        needsComma_.back() = true;
+        if (needsComma_.back()) Put(',');
+        needsComma_.back() = 1;
     }
 }
 
 JsonWriter& JsonWriter::BeginObject() {
     BeforeValue();
-    out_ += '{';
-    needsComma_.push_back(false);
+    Put('{');
+    needsComma_.push_back(0);
     return *this;
 }
 
 JsonWriter& JsonWriter::EndObject() {
-    out_ += '}';
+    Put('}');
     needsComma_.pop_back();
     return *this;
 }
 
 JsonWriter& JsonWriter::BeginArray() {
     BeforeValue();
-    out_ += '[';
-    needsComma_.push_back(false);
+    Put('[');
+    needsComma_.push_back(0);
     return *this;
 }
 
 JsonWriter& JsonWriter::EndArray() {
-    out_ += ']';
+    Put(']');
     needsComma_.pop_back();
     return *this;
 }
 
+bool JsonWriter::PutPlainString(std::string_view bytes, std::string_view suffix) {
+    for (const char c : bytes) {
+        if (!kPlainBytes[static_cast<unsigned char>(c)]) return false;
+    }
+    // Short ones (keys, names, numbers as text) in one go.
+    if (bytes.size() > 256) return false;
+    char* at = Room(bytes.size() + 2 + suffix.size());
+    *at++ = '"';
+    if (!bytes.empty()) std::memcpy(at, bytes.data(), bytes.size());
+    at += bytes.size();
+    *at++ = '"';
+    if (!suffix.empty()) std::memcpy(at, suffix.data(), suffix.size());
+    size_ += bytes.size() + 2 + suffix.size();
+    return true;
+}
+
 JsonWriter& JsonWriter::Key(std::string_view key) {
     BeforeValue();
-    out_ += '"';
-    WriteStringBytes(key);
-    out_ += "\":";
     afterKey_ = true;
+    if (PutPlainString(key, ":")) return *this;
+    Put('"');
+    WriteStringBytes(key);
+    Put("\":");
     return *this;
 }
 
 JsonWriter& JsonWriter::String(std::string_view bytes) {
-    return String({bytes});
+    BeforeValue();
+    if (PutPlainString(bytes, {})) return *this;
+    Put('"');
+    WriteStringBytes(bytes);
+    Put('"');
+    return *this;
 }
 
 JsonWriter& JsonWriter::String(std::initializer_list<std::string_view> pieces) {
     BeforeValue();
-    out_ += '"';
+    Put('"');
     for (const std::string_view piece : pieces)
         WriteStringBytes(piece);
-    out_ += '"';
+    Put('"');
     return *this;
 }
 
 JsonWriter& JsonWriter::Int(std::int64_t value) {
     BeforeValue();
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out_.append(digits, result.ptr);
+    constexpr std::size_t kDigits = 20;
+    char* const at = Room(kDigits);
+    size_ += std::size_t(std::to_chars(at, at + kDigits, value).ptr - at);
     return *this;
 }
 
 JsonWriter& JsonWriter::Double(double value) {
     BeforeValue();
     if (!std::isfinite(value)) {
-        out_ += "null";
+        Put("null");
         return *this;
     }
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out_.append(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    Put(std::string_view(buffer, std::size_t(result.ptr - buffer)));
     return *this;
 }
 
 JsonWriter& JsonWriter::Bool(bool value) {
     BeforeValue();
-    out_ += value ? "true" : "false";
+    Put(value ? "true" : "false");
     return *this;
 }
 
 JsonWriter& JsonWriter::Null() {
     BeforeValue();
-    out_ += "null";
+    Put("null");
     return *this;
 }
 
 JsonWriter& JsonWriter::Raw(std::string_view bytes) {
-    out_ += bytes;
+    Put(bytes);
     return *this;
 }
 
-void JsonWriter::AppendPlain(const char* bytes, std::size_t count) {
-    // With an output, a long run goes on in pieces rather than grow the buffer.
-    while (count > 0) {
-        const std::size_t room =
-            output_ != nullptr && out_.size() < kPiece ? kPiece - out_.size() : count;
-        const std::size_t taken = count < room ? count : room;
-        out_.append(bytes, taken);
-        bytes += taken;
-        count -= taken;
-        MaybeFlush();
-    }
-}
-
 void JsonWriter::WriteStringBytes(std::string_view bytes) {
+    // Runs of plain bytes go in whole.
     std::size_t start = 0;
+    std::array<char, 6> room;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (kPlainBytes[byte]) continue;
-        AppendPlain(bytes.data() + start, i - start);
-        AppendEscaped(out_, byte);
+        Put(bytes.substr(start, i - start));
+        Put(Escaped(byte, room));
         start = i + 1;
     }
-    AppendPlain(bytes.data() + start, bytes.size() - start);
+    Put(bytes.substr(start));
 }
 
 }  // namespace lumtrak::cli

@@ -2,8 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -38,7 +39,7 @@ class JsonWriter {
 
     // What is held and not yet handed to the output: the whole document when
     // there is no output.
-    const std::string& Text() const { return out_; }
+    std::string_view Text() const { return {bytes_.get(), size_}; }
     // Hands what is held to the output.
     void Flush();
 
@@ -47,14 +48,35 @@ class JsonWriter {
 
     void BeforeValue();
     void WriteStringBytes(std::string_view bytes);
-    void AppendPlain(const char* bytes, std::size_t count);
-    void MaybeFlush() {
-        if (output_ != nullptr && out_.size() >= kPiece) Flush();
+    // Room for count more bytes at the end of what is held.
+    char* Room(std::size_t count) {
+        if (capacity_ - size_ < count) MakeRoom(count);
+        return bytes_.get() + size_;
     }
+    void MakeRoom(std::size_t count);
+    void Put(char c) {
+        *Room(1) = c;
+        ++size_;
+    }
+    void Put(std::string_view bytes) {
+        if (bytes.empty()) return;
+        if (capacity_ - size_ >= bytes.size()) {
+            std::memcpy(bytes_.get() + size_, bytes.data(), bytes.size());
+            size_ += bytes.size();
+        } else {
+            PutInPieces(bytes);
+        }
+    }
+    void PutInPieces(std::string_view bytes);
+    // A string of plain bytes only, in quotes, and after it suffix.
+    bool PutPlainString(std::string_view bytes, std::string_view suffix);
 
     Output output_ = nullptr;
-    std::string out_;
-    std::vector<bool> needsComma_;
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+    // For each open object or array, whether a value came before.
+    std::vector<unsigned char> needsComma_;
     bool afterKey_ = false;
 };
 

@@ -57,14 +57,19 @@ inline bool StartsWithIgnoringCase(std::string_view text, std::string_view word)
 // space (line ends included) is skipped, an optional sign and digits are taken.
 // Text without digits gives 0; values beyond the 32-bit range saturate.
 inline std::int32_t ReadInteger(const DefinitionText& text, Cursor pos) {
-    while (platform::IsAsciiSpace(text[pos]))
+    // On the bytes of the text: the zero byte after them ends every part.
+    const std::string_view bytes = text.Bytes();
+    while (pos < bytes.size() && platform::IsAsciiSpace(bytes[pos]))
         ++pos;
-    const bool negative = text[pos] == '-';
-    if (negative || text[pos] == '+') ++pos;
+    if (pos >= bytes.size()) return 0;
+    const bool negative = bytes[pos] == '-';
+    if (negative || bytes[pos] == '+') ++pos;
     constexpr std::int64_t kLimit = std::int64_t(INT32_MAX) + 1;
     std::int64_t magnitude = 0;
-    for (char c = text[pos]; c >= '0' && c <= '9'; c = text[++pos]) {
-        if (magnitude <= kLimit) magnitude = magnitude * 10 + (c - '0');
+    for (; pos < bytes.size(); ++pos) {
+        const unsigned digit = static_cast<unsigned char>(bytes[pos]) - unsigned('0');
+        if (digit > 9) break;
+        if (magnitude <= kLimit) magnitude = magnitude * 10 + digit;
     }
     if (magnitude >= kLimit) return negative ? INT32_MIN : INT32_MAX;
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);

@@ -9,29 +9,48 @@
 namespace lumtrak::model {
 namespace {
 
-// Which bytes end a field, as a table: the field stepping runs for every value of
-// every statement.
-struct SeparatorTable {
-    std::array<bool, 256> ends{};
-    constexpr explicit SeparatorTable(std::string_view separators) {
-        for (char c : separators)
-            ends[static_cast<unsigned char>(c)] = true;
+// The bytes of the field step, as tables: it runs for every value of every
+// statement. A field byte is above blank and no separator; a blank after the
+// delimiter is at or below blank, neither zero nor a line end.
+struct FieldBytes {
+    std::array<bool, 256> field{};
+    std::array<bool, 256> blank{};
+    constexpr explicit FieldBytes(std::string_view separators) {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = static_cast<char>(byte);
+            field[std::size_t(byte)] =
+                IsAboveBlank(c) && separators.find(c) == std::string_view::npos;
+            blank[std::size_t(byte)] = c != '\0' && IsAtOrBelowBlank(c) && !IsLineEnd(c);
+        }
     }
-    constexpr bool operator()(char c) const { return ends[static_cast<unsigned char>(c)]; }
 };
 
-constexpr SeparatorTable kSeparators(",[].&:/>#");
-constexpr SeparatorTable kSeparatorsKeepingDots(",[]:/>#");
+constexpr FieldBytes kSeparators(",[].&:/>#");
+constexpr FieldBytes kSeparatorsKeepingDots(",[]:/>#");
 
-void SkipFieldWith(const DefinitionText& text, Cursor& cursor, const SeparatorTable& isSeparator) {
-    if (IsLineEnd(text[cursor])) return;
-    while (IsAboveBlank(text[cursor]) && !isSeparator(text[cursor]))
-        ++cursor;
-    if (IsLineEnd(text[cursor])) return;
-    ++cursor;  // the delimiter, whatever it is
-    while (text[cursor] != '\0' && IsAtOrBelowBlank(text[cursor]) && !IsLineEnd(text[cursor])) {
-        ++cursor;
+// The step on the bytes of the text, the zero byte after them standing in for
+// every position at or past the end: a field it ends is stepped over as its
+// delimiter, and nothing after it.
+void SkipFieldWith(const DefinitionText& text, Cursor& cursor, const FieldBytes& bytes) {
+    const std::string_view all = text.Bytes();
+    const std::size_t size = all.size();
+    auto at = [&all](std::size_t pos) { return static_cast<unsigned char>(all[pos]); };
+    std::size_t pos = cursor;
+    if (pos < size && IsLineEnd(all[pos])) return;
+    while (pos < size && bytes.field[at(pos)])
+        ++pos;
+    if (pos >= size) {
+        cursor = pos + 1;
+        return;
     }
+    if (IsLineEnd(all[pos])) {
+        cursor = pos;
+        return;
+    }
+    ++pos;  // the delimiter, whatever it is
+    while (pos < size && bytes.blank[at(pos)])
+        ++pos;
+    cursor = pos;
 }
 
 struct NamedSide {

@@ -249,7 +249,7 @@ void FileReplacement::Write(std::string_view bytes) {
     // where it is, without a copy.
     if (way_ != ReplacementWay::InPlace && bytes.size() >= kBufferSize) {
         if (!buffer_.empty()) failure_ = Flush();
-        if (!failure_) failure_ = WriteAll(handle_, bytes);
+        if (!failure_) failure_ = WriteOut(bytes);
         return;
     }
     buffer_.append(bytes);
@@ -257,8 +257,20 @@ void FileReplacement::Write(std::string_view bytes) {
 }
 
 std::error_code FileReplacement::Flush() {
-    const auto error = WriteAll(handle_, buffer_);
+    const auto error = WriteOut(buffer_);
     buffer_.clear();
+    return error;
+}
+
+std::error_code FileReplacement::WriteOut(std::string_view bytes) {
+    const auto error = WriteAll(handle_, bytes);
+    written_ += off_t(bytes.size());
+    // A new file's content is sent on to the disk as it comes, a mebibyte at
+    // a time, so that the flush that completes it waits for little.
+    if (!error && way_ == ReplacementWay::Renamed && written_ - sentOn_ >= kSendOnSize) {
+        ::sync_file_range(handle_, sentOn_, written_ - sentOn_, SYNC_FILE_RANGE_WRITE);
+        sentOn_ = written_;
+    }
     return error;
 }
 

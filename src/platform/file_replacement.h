@@ -88,9 +88,11 @@ class FileReplacement {
 
   private:
     std::error_code Flush();
+    std::error_code WriteOut(std::string_view bytes);
     void Discard();
 
     static constexpr std::size_t kBufferSize = 1 << 16;
+    static constexpr off_t kSendOnSize = 1 << 20;
 
     ReplacementWay way_ = ReplacementWay::Renamed;
     ReplacementOptions options_;
@@ -105,6 +107,8 @@ class FileReplacement {
     bool setMode_ = false;
     std::error_code failure_;
     std::string buffer_;
+    off_t written_ = 0;  // bytes written to the file so far
+    off_t sentOn_ = 0;   // of which the disk has been asked to take these
 };
 
 struct ReplacementResult {

@@ -93,7 +93,8 @@ class PairFinder {
     // Passes over whole blocks without a pair; stops at the block's pair, if
     // one is found, or where less than a block and the byte after it are left.
     // The pairs of a block are marked in a loop of fixed length, which the
-    // compiler turns into vector compares, and then read eight at a time.
+    // compiler turns into vector compares that also gather whether any is
+    // marked; only a block with a mark is looked at byte by byte.
     template <std::size_t N>
     std::size_t SkipBlocks(std::string_view bytes, std::size_t p) const {
         const std::array<unsigned char, N> first = Slots<N>(first_);
@@ -101,6 +102,7 @@ class PairFinder {
         while (bytes.size() - p > kBlock) {
             const char* const block = bytes.data() + p;
             std::array<unsigned char, kBlock> marks;
+            unsigned char any = 0;
             for (std::size_t i = 0; i < kBlock; ++i) {
                 const unsigned char a = Fold(block[i]);
                 const unsigned char b = Fold(block[i + 1]);
@@ -109,17 +111,13 @@ class PairFinder {
                 for (std::size_t k = 0; k < N; ++k)
                     mark |= static_cast<unsigned char>(Is(a, first[k]) & Is(b, second[k]));
                 marks[i] = mark;
+                any |= mark;
             }
-            std::array<std::uint64_t, kBlock / 8> words;
-            std::memcpy(words.data(), marks.data(), kBlock);
-            std::uint64_t any = 0;
-            for (std::uint64_t word : words)
-                any |= word;
             if (any != 0) {
-                std::size_t w = 0;
-                while (words[w] == 0)
-                    ++w;
-                return p + 8 * w + FirstMarked(words[w]);
+                std::size_t i = 0;
+                while (marks[i] == 0)
+                    ++i;
+                return p + i;
             }
             p += kBlock;
         }
@@ -127,22 +125,6 @@ class PairFinder {
     }
 
     static unsigned Is(unsigned char a, unsigned char b) { return static_cast<unsigned>(a == b); }
-
-    // The index of the first byte of eight that is not zero.
-    static std::size_t FirstMarked(std::uint64_t word) {
-        if constexpr (std::endian::native == std::endian::little) {
-            return static_cast<std::size_t>(std::countr_zero(word)) / 8;
-        } else if constexpr (std::endian::native == std::endian::big) {
-            return static_cast<std::size_t>(std::countl_zero(word)) / 8;
-        } else {
-            std::array<unsigned char, 8> marks;
-            std::memcpy(marks.data(), &word, sizeof word);
-            std::size_t i = 0;
-            while (marks[i] == 0)
-                ++i;
-            return i;
-        }
-    }
 
     template <std::size_t N>
     static std::array<unsigned char, N> Slots(const std::array<unsigned char, 3>& all) {

@@ -50,6 +50,28 @@ TEST(CommitRewrite, ReplacesTheRangeReselectsShowsMessagesAndRepaints) {
     EXPECT_EQ(buffer.Repaints(), 1);
 }
 
+// The pieces that the command line writes make the text that a buffer holds
+// after the same result is committed to it, with the same selection left.
+TEST(Rewritten, ThePiecesAreTheTextACommittedBufferHolds) {
+    const std::string text = "0123456789";
+    std::vector<RewriteResult> results = {
+        RewriteResult::Replace({2, 5}, "abcdef"), RewriteResult::ReplaceAndSelect({0, 10}, ""),
+        RewriteResult::Replace({7, 30}, "xy"),    RewriteResult::Replace({4, 4}, "insert"),
+        RewriteResult::Unchanged({3, 8}),         RewriteResult::Unchanged({12, 40})};
+    results[0].selectionAfter = {1, 99};
+    for (const RewriteResult& result : results) {
+        MemoryTextBuffer buffer(text, {0, 1});
+        platform::NullMessageSink messages;
+        CommitRewrite(buffer, result, messages);
+        const RewrittenText rewritten = Rewritten(text, result);
+        EXPECT_EQ(std::string(rewritten.before) + std::string(rewritten.replacement) +
+                      std::string(rewritten.after),
+                  buffer.Text());
+        EXPECT_EQ(rewritten.Size(), buffer.Text().size());
+        EXPECT_EQ(rewritten.selection, buffer.GetSelection());
+    }
+}
+
 TEST(PointText, TheLastFieldStepStopsInFrontOfAByteAbove0x7F) {
     const model::DefinitionText text("9/9/9 \xA3 x 1/2/3\xE9y");
     Cursor cursor = 0;
