@@ -40,6 +40,8 @@ constexpr std::pair<Command, const char*> kNames[] = {
     {Command::NavigateForward, "navigateForward"},
     {Command::CompleteName, "completeName"},
     {Command::ViewParts, "viewParts"},
+    {Command::ViewProblems, "viewProblems"},
+    {Command::ViewSyntaxColouring, "viewSyntaxColouring"},
     {Command::ExportModel, "exportModel"},
     {Command::FileNew, "fileNew"},
     {Command::FileOpen, "fileOpen"},

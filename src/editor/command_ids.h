@@ -45,6 +45,10 @@ enum class Command : int {
     // File
     ExportModel = 32840,
 
+    // View
+    ViewProblems = 32841,
+    ViewSyntaxColouring = 32842,
+
     // Working across parts
     GoToPart = 32900,
     FindPartUses = 32901,

@@ -19,6 +19,7 @@ class CLumtrakStockEditorApp;
 class CLumtrakStockEditorView;
 class FindReplaceDialog;
 class PartTools;
+class ProblemsDock;
 
 // The main window: the document windows in a multiple-document area, the menu
 // bar of the active document's type, toolbar 128 and the status bar with its
@@ -68,6 +69,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void ShowFindReplace(CLumtrakStockEditorView& view, bool replace);
     // Go to Part, Find Uses, the Parts dock and completion.
     PartTools& Parts() const { return *partTools_; }
+    ProblemsDock& Problems() const { return *problems_; }
 
     bool OnCommand(Command command) override;
     std::optional<CommandState> CommandUpdate(Command command) override;
@@ -112,6 +114,10 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void OnUpdateViewToolbar(CommandState& state);
     void OnViewStatusBar();
     void OnUpdateViewStatusBar(CommandState& state);
+    void OnViewProblems();
+    void OnUpdateViewProblems(CommandState& state);
+    void OnViewSyntaxColouring();
+    void OnUpdateViewSyntaxColouring(CommandState& state);
     void OnNextPane();
     void OnPreviousPane();
 
@@ -129,6 +135,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     QList<QAction*> commandActions_;
     FindReplaceDialog* findReplace_ = nullptr;
     PartTools* partTools_ = nullptr;
+    ProblemsDock* problems_ = nullptr;
     // The caption that UpdateFrameTitle gave this window.
     QString frameTitle_;
     bool frameModified_ = false;

@@ -63,7 +63,10 @@ MenuDefinition ViewMenu() {
             {
                 {C::ViewToolbar, QT_TRANSLATE_NOOP("Menu", "&Toolbar")},
                 {C::ViewStatusBar, QT_TRANSLATE_NOOP("Menu", "&Status Bar")},
-                {C::ViewParts, QT_TRANSLATE_NOOP("Menu", "&Parts")},
+                {C::None, nullptr},
+                {C::ViewProblems, QT_TRANSLATE_NOOP("Menu", "&Problems")},
+                {C::ViewParts, QT_TRANSLATE_NOOP("Menu", "P&arts")},
+                {C::ViewSyntaxColouring, QT_TRANSLATE_NOOP("Menu", "Syntax &Colouring")},
             }};
 }
 

@@ -1,13 +1,17 @@
 #include "model/definition_loader.h"
 
+#include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "model/characters.h"
 #include "model/definition_reader.h"
 #include "model/include_cache.h"
 #include "model/load_record.h"
 #include "model/name_directory.h"
+#include "model/problem_sink.h"
 #include "model/texture_registry.h"
+#include "platform/mapped_file.h"
 #include "platform/program_folder.h"
 
 namespace lumtrak::model {
@@ -24,9 +28,10 @@ class SourceIncludes final : public IncludeResolver {
     SourceIncludes(SourceText& source, LoadEnvironment& environment)
         : source_(source), environment_(environment) {}
 
-    void Resolve(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
-                 std::int32_t offZ, const SideMask& sides, bool turned) override {
-        ResolveInclude(model, name, offX, offY, offZ, source_, sides, turned, environment_);
+    IncludeOutcome Resolve(StockModel& model, std::string_view name, std::int32_t offX,
+                           std::int32_t offY, std::int32_t offZ, const SideMask& sides,
+                           bool turned) override {
+        return ResolveInclude(model, name, offX, offY, offZ, source_, sides, turned, environment_);
     }
 
     void Named(const PartStatementRead& statement) override {
@@ -35,9 +40,12 @@ class SourceIncludes final : public IncludeResolver {
         record->PartNamed(statement, {source_.text, source_.key, source_.path});
         // A moving part is read into no model, only for the record.
         if (IsMotion(statement.statement) && record->FollowsMotions()) {
+            // Nor is it checked: its problems are not the definition's.
+            ProblemSink* problems = std::exchange(environment_.problems, nullptr);
             StockModel unused;
             ResolveInclude(unused, source_.text.Slice(statement.nameStart, statement.nameEnd), 0, 0,
                            0, source_, SideMask::AllVisible(), false, environment_);
+            environment_.problems = problems;
         }
     }
 
@@ -58,13 +66,15 @@ void Read(StockModel& model, SourceText& source, Cursor& cursor, const SideMask&
 
 // Loads a definition found for an include unless it is already being loaded or
 // the includes nest too deep.
-void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const SideMask& sides,
-                  std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
-                  LoadEnvironment& environment) {
+IncludeOutcome LoadIncluded(StockModel& model, SourceText& source, Cursor start,
+                            const SideMask& sides, std::int32_t offX, std::int32_t offY,
+                            std::int32_t offZ, bool turned, LoadEnvironment& environment) {
     DefinitionIdentity identity{source.key, source.Names().DefinitionStart(start)};
-    if (environment.chain.size() > LoadEnvironment::kMaxIncludeDepth) return;
+    if (environment.chain.size() > LoadEnvironment::kMaxIncludeDepth) {
+        return IncludeOutcome::TooDeep;
+    }
     for (const auto& loading : environment.chain) {
-        if (loading == identity) return;
+        if (loading == identity) return IncludeOutcome::Cycle;
     }
     environment.chain.push_back(std::move(identity));
     if (environment.record != nullptr) environment.record->EnterPart();
@@ -72,6 +82,15 @@ void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const Sid
     Read(model, source, cursor, sides, std::nullopt, offX, offY, offZ, turned, environment);
     if (environment.record != nullptr) environment.record->LeavePart();
     environment.chain.pop_back();
+    return IncludeOutcome::Loaded;
+}
+
+// The folder of a file that an index line names (a relative path: in the
+// program folder).
+std::string FolderOfIndexedFile(const std::string& programFolder, std::string_view path) {
+    std::filesystem::path file{std::string(platform::TrimPath(path))};
+    if (file.is_relative()) file = std::filesystem::path(programFolder) / file;
+    return file.parent_path().string();
 }
 
 }  // namespace
@@ -95,10 +114,11 @@ bool CountOwnPanel(const LoadLimits& limits, LoadBudget& budget, std::vector<std
     return false;
 }
 
-void LoadEnvironment::SpendBudget() {
-    if (budget.spent) return;
+bool LoadEnvironment::SpendBudget() {
+    if (budget.spent) return false;
     budget.spent = true;
     notes.push_back(LoadBudgetNote(limits));
+    return true;
 }
 
 const NameDirectory& SourceText::Names() {
@@ -120,7 +140,18 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
                     const SideMask& sides, std::optional<TextSelection> highlight,
                     std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
                     LoadEnvironment& environment) {
-    SourceText source{text, TextKey(text)};
+    SourceText source = MemorySource(text);
+    LoadDefinition(model, source, cursor, sides, highlight, offX, offY, offZ, turned, environment);
+}
+
+SourceText MemorySource(const DefinitionText& text) {
+    return SourceText{text, TextKey(text)};
+}
+
+void LoadDefinition(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,
+                    std::optional<TextSelection> highlight, std::int32_t offX, std::int32_t offY,
+                    std::int32_t offZ, bool turned, LoadEnvironment& environment) {
+    const DefinitionText& text = source.text;
     const bool outermost = environment.chain.empty();
     if (outermost) {
         environment.budget = LoadBudget{};
@@ -138,8 +169,10 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
 
 std::optional<FoundDefinition> FindIncludedDefinition(std::string_view lowerName,
                                                       SourceText& source,
-                                                      LoadEnvironment& environment) {
-    if (auto found = source.Names().Find(lowerName)) return FoundDefinition{nullptr, *found};
+                                                      LoadEnvironment& environment,
+                                                      IncludeOutcome* whyNot) {
+    if (whyNot != nullptr) *whyNot = IncludeOutcome::NotFound;
+    if (auto found = source.Names().Find(lowerName)) return FoundDefinition{nullptr, *found, {}};
 
     auto& lookup = environment.indexLookup;
     if (!lookup.done) {
@@ -161,27 +194,34 @@ std::optional<FoundDefinition> FindIncludedDefinition(std::string_view lowerName
             const auto read = environment.includes.OpenDefinitionFile(
                 lookup.programFolder, path, environment.limits.includedBytes, environment.messages);
             if (read.tooLarge) {
-                environment.SpendBudget();
+                const bool spentNow = environment.SpendBudget();
+                if (whyNot != nullptr) {
+                    *whyNot = spentNow ? IncludeOutcome::BudgetSpent : IncludeOutcome::Skipped;
+                }
                 return std::nullopt;
             }
             opened = read.file;
         }
         std::shared_ptr<const IncludeFile> file = opened;
-        if (!file) continue;
+        if (!file) {
+            if (whyNot != nullptr) *whyNot = IncludeOutcome::Unreadable;
+            continue;
+        }
         if (environment.record != nullptr) environment.record->FileRead(file->path);
         if (auto found = file->names.Find(lowerName))
-            return FoundDefinition{std::move(file), *found};
+            return FoundDefinition{std::move(file), *found, path};
     }
     return std::nullopt;
 }
 
-void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
-                    std::int32_t offZ, SourceText& source, const SideMask& sides, bool turned,
-                    LoadEnvironment& environment) {
-    if (name.empty() || environment.budget.spent) return;
+IncludeOutcome ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
+                              std::int32_t offY, std::int32_t offZ, SourceText& source,
+                              const SideMask& sides, bool turned, LoadEnvironment& environment) {
+    if (name.empty()) return IncludeOutcome::NoName;
+    if (environment.budget.spent) return IncludeOutcome::Skipped;
     if (++environment.budget.includes > environment.limits.includes) {
         environment.SpendBudget();
-        return;
+        return IncludeOutcome::BudgetSpent;
     }
     std::string wanted = ToLowerAscii(std::string(name));
     if (wanted.front() == '!') {
@@ -189,14 +229,15 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
         turned = !turned;
     }
 
-    const auto found = FindIncludedDefinition(wanted, source, environment);
-    if (!found) return;
+    IncludeOutcome missing = IncludeOutcome::NotFound;
+    const auto found = FindIncludedDefinition(wanted, source, environment, &missing);
+    if (!found) return missing;
     if (!found->file) {
         if (environment.record != nullptr) {
             environment.record->PartFound({source.text, source.key, source.path}, found->start);
         }
-        LoadIncluded(model, source, found->start, sides, offX, offY, offZ, turned, environment);
-        return;
+        return LoadIncluded(model, source, found->start, sides, offX, offY, offZ, turned,
+                            environment);
     }
     const IncludeFile& file = *found->file;
     SourceText fileSource{file.text, file.sourceKey, &file.names, file.path};
@@ -204,7 +245,17 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
         environment.record->PartFound({fileSource.text, fileSource.key, fileSource.path},
                                       found->start);
     }
-    LoadIncluded(model, fileSource, found->start, sides, offX, offY, offZ, turned, environment);
+    if (environment.problems) environment.problems->PartFile(file.text, found->indexedPath);
+    std::string textureFolder;
+    if (environment.texturesBesideParts) {
+        textureFolder =
+            FolderOfIndexedFile(environment.indexLookup.programFolder.path, found->indexedPath);
+        std::swap(textureFolder, environment.textureFolder);
+    }
+    const IncludeOutcome outcome =
+        LoadIncluded(model, fileSource, found->start, sides, offX, offY, offZ, turned, environment);
+    if (environment.texturesBesideParts) std::swap(textureFolder, environment.textureFolder);
+    return outcome;
 }
 
 void LoadDefinitionAt(StockModel& model, const DefinitionText& text, TextSelection selection,

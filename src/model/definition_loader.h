@@ -50,26 +50,38 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
                     LoadEnvironment& environment);
 
 // Where an include finds a definition: in the same text (no file) or in a file
-// that the "Stock Index" names; reading starts just after its name's text.
+// that the "Stock Index" names (as indexedPath); reading starts just after its
+// name's text.
 struct FoundDefinition {
     std::shared_ptr<const IncludeFile> file;
     Cursor start = 0;
+    std::string indexedPath;
 };
 
 // Finds the definition called lowerName (lower-cased, without a leading '!')
 // as an include of a definition in source finds it: in the same text first,
 // then in the files that the "Stock Index" of the program folder names for it,
 // in turn. A file too large for the load's budget spends the budget and ends
-// the search.
+// the search. When nothing is found, whyNot (if given) tells why.
 std::optional<FoundDefinition> FindIncludedDefinition(std::string_view lowerName,
                                                       SourceText& source,
-                                                      LoadEnvironment& environment);
+                                                      LoadEnvironment& environment,
+                                                      IncludeOutcome* whyNot = nullptr);
+
+// The same, from a text whose names are kept between loads.
+void LoadDefinition(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,
+                    std::optional<TextSelection> highlight, std::int32_t offX, std::int32_t offY,
+                    std::int32_t offZ, bool turned, LoadEnvironment& environment);
+
+// A text held in memory (an edit buffer) as a source of definitions.
+SourceText MemorySource(const DefinitionText& text);
 
 // Finds the definition called name, first in the same text and then through the
-// "Stock Index" in the program folder, and loads it into model.
-void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
-                    std::int32_t offZ, SourceText& source, const SideMask& sides, bool turned,
-                    LoadEnvironment& environment);
+// "Stock Index" in the program folder, and loads it into model; gives what
+// became of it.
+IncludeOutcome ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
+                              std::int32_t offY, std::int32_t offZ, SourceText& source,
+                              const SideMask& sides, bool turned, LoadEnvironment& environment);
 
 // The model of the definition under the selection start, as the previews load
 // it: from FindDefinitionStart, with all sides visible and the selection as the

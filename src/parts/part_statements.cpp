@@ -17,8 +17,10 @@ using model::Cursor;
 // Keeps the statements that name parts; loads none of them.
 class Listing final : public model::IncludeResolver {
   public:
-    void Resolve(model::StockModel&, std::string_view, std::int32_t, std::int32_t, std::int32_t,
-                 const model::SideMask&, bool) override {}
+    model::IncludeOutcome Resolve(model::StockModel&, std::string_view, std::int32_t, std::int32_t,
+                                  std::int32_t, const model::SideMask&, bool) override {
+        return model::IncludeOutcome::Skipped;
+    }
     void Named(const model::PartStatementRead& statement) override {
         statements.push_back(statement);
     }

@@ -209,7 +209,8 @@ class EditorAppTest : public QObject {
                      (QStringList{"Undo", "Redo", "Cut", "Copy", "Paste", "Find...", "Replace...",
                                   "Go to Part", "Find Uses of This Part", "Back", "Forward",
                                   "Complete Name"}));
-            QCOMPARE(MenuItems(frame, "View"), (QStringList{"Toolbar", "Status Bar", "Parts"}));
+            QCOMPARE(MenuItems(frame, "View"), (QStringList{"Toolbar", "Status Bar", "Problems",
+                                                            "Parts", "Syntax Colouring"}));
             QCOMPARE(MenuItems(frame, "Preview"), expected[i].preview);
             QCOMPARE(MenuItems(frame, "Window"),
                      (QStringList{"New Window", "Cascade", "Tile", "Arrange Icons"}));
