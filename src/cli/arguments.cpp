@@ -23,10 +23,11 @@ Arguments Arguments::Parse(std::span<const std::string> args,
         const std::string& arg = args[i];
         const bool looksLikeOption = arg.size() > 1 && arg[0] == '-';
         if (!looksLikeOption) {
-            if (file == FileArgument::None || parsed.hasFile_) {
+            if (file == FileArgument::None || (file == FileArgument::Required && parsed.hasFile_)) {
                 throw UsageError("unexpected argument '" + arg + "'");
             }
-            parsed.file_ = arg;
+            if (!parsed.hasFile_) parsed.file_ = arg;
+            parsed.files_.push_back(arg);
             parsed.hasFile_ = true;
             continue;
         }

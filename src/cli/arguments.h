@@ -28,7 +28,8 @@ struct OptionSpec {
     std::string help;
 };
 
-enum class FileArgument { None, Required };
+// The operands a command takes: none, one FILE, or any number (also none).
+enum class FileArgument { None, Required, Any };
 
 // The options and operand of one command line after the command word.
 class Arguments {
@@ -36,6 +37,8 @@ class Arguments {
     bool Has(std::string_view option) const { return values_.count(std::string(option)) != 0; }
     std::optional<std::string> Value(std::string_view option) const;
     const std::string& File() const { return file_; }
+    // Every operand, in order (FileArgument::Any).
+    const std::vector<std::string>& Files() const { return files_; }
     // Whether --help or -h stood where an option may stand (not as a value).
     bool HelpRequested() const { return helpRequested_; }
 
@@ -48,6 +51,7 @@ class Arguments {
   private:
     std::map<std::string, std::string> values_;
     std::string file_;
+    std::vector<std::string> files_;
     bool hasFile_ = false;
     bool helpRequested_ = false;
 };

@@ -32,6 +32,7 @@ Command IndexCommand();
 Command RequiredFilesCommand();
 Command SceneCommand();
 Command Render3dCommand();
+Command CheckCommand();
 Command ExportCommand();
 
 // The editing tools (tool_command.h).

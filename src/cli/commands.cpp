@@ -8,6 +8,7 @@ const std::vector<Command>& Commands() {
         Draw2dCommand(),
         SceneCommand(),
         Render3dCommand(),
+        CheckCommand(),
         ExportCommand(),
         InstallCommand(),
         ShiftCommand(),

@@ -34,6 +34,8 @@ constexpr std::pair<Command, const char*> kNames[] = {
     {Command::RebuildStockIndex, "rebuildStockIndex"},
     {Command::DividePanels, "dividePanels"},
     {Command::ListRequiredFiles, "listRequiredFiles"},
+    {Command::ViewProblems, "viewProblems"},
+    {Command::ViewSyntaxColouring, "viewSyntaxColouring"},
     {Command::ExportModel, "exportModel"},
     {Command::FileNew, "fileNew"},
     {Command::FileOpen, "fileOpen"},

@@ -45,6 +45,10 @@ enum class Command : int {
     // File
     ExportModel = 32840,
 
+    // View
+    ViewProblems = 32841,
+    ViewSyntaxColouring = 32842,
+
     // The framework's
     FileNew = 0xE100,
     FileOpen = 0xE101,

@@ -18,6 +18,7 @@
 #include "editor/recovery_dialog.h"
 #include "editor/recovery_keeper.h"
 #include "editor/single_instance.h"
+#include "editor/syntax_colouring.h"
 #include "platform/program_folder.h"
 #include "platform/settings_values.h"
 
@@ -77,6 +78,7 @@ CLumtrakStockEditorApp::StartUp CLumtrakStockEditorApp::InitInstance(
         platform::SetProgramFolderOverride(commandLine.programFolder.toStdString());
     }
     lightHarshness_ = platform::ReadIntegerSetting(settings_, "Editor", "LightHarshness", 50);
+    SyntaxColouring::Setting().Read(settings_);
     recentFiles_.Read(settings_);
 
     // Files named on the command line go to an editor that runs already.

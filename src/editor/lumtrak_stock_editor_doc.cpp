@@ -79,6 +79,7 @@ bool CLumtrakStockEditorDoc::OnSaveDocument(const QString& path) {
     }
     SetModifiedFlag(false);
     SetPathName(path);
+    emit saved();
     if (result.way == platform::ReplacementWay::InPlace) {
         if (CMainFrame* frame = app_.MainFrame()) {
             frame->SetMessageText(

@@ -67,6 +67,8 @@ class CLumtrakStockEditorDoc : public QObject, public CommandTarget {
   signals:
     // The title, the modified state or the number of views changed.
     void captionChanged();
+    // The text was written to the file.
+    void saved();
     void lastViewClosed(CLumtrakStockEditorDoc* document);
     // The text changed, in whichever view.
     void textChanged();

@@ -21,6 +21,8 @@
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/main_frame.h"
 #include "editor/preview2d_dialog.h"
+#include "editor/syntax_colouring.h"
+#include "editor/view_problems.h"
 #include "qtshell/windows1252.h"
 
 namespace lumtrak::editor {
@@ -125,6 +127,9 @@ CLumtrakStockEditorView::CLumtrakStockEditorView(CLumtrakStockEditorDoc& documen
         bound->setKey(0);
         bound->setAlternateKey(0);
     }
+
+    new ViewColouring(*this);
+    new ViewProblems(*this);
 
     connect(this, &QsciScintilla::selectionChanged, this,
             &CLumtrakStockEditorView::commandStatesMayChange);

@@ -25,6 +25,8 @@
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/menus.h"
+#include "editor/problems_dock.h"
+#include "editor/syntax_colouring.h"
 
 namespace lumtrak::editor {
 
@@ -37,6 +39,8 @@ struct MainFrameCommands {
         {Command::WindowArrange, &F::OnWindowArrange, &F::OnUpdateNeedWindow},
         {Command::ViewToolbar, &F::OnViewToolbar, &F::OnUpdateViewToolbar},
         {Command::ViewStatusBar, &F::OnViewStatusBar, &F::OnUpdateViewStatusBar},
+        {Command::ViewProblems, &F::OnViewProblems, &F::OnUpdateViewProblems},
+        {Command::ViewSyntaxColouring, &F::OnViewSyntaxColouring, &F::OnUpdateViewSyntaxColouring},
         {Command::NextPane, &F::OnNextPane, &F::OnUpdateNeedWindow},
         {Command::PreviousPane, &F::OnPreviousPane, &F::OnUpdateNeedWindow},
     };
@@ -106,6 +110,9 @@ bool CMainFrame::LoadFrame() {
     for (int resource : {128, 129, 130, 131})
         CreateMenuResource(resource);
     CreateToolBar();
+    problems_ = new ProblemsDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    problems_->hide();
     CreateStatusBar();
     CreateAccelerators();
     ShowMenuResource(128);
@@ -354,6 +361,7 @@ void CMainFrame::CreateStatusBar() {
     numIndicator_->setObjectName(QStringLiteral("numIndicator"));
     scrollIndicator_ = Indicator(tr("SCRL"), bar);
     scrollIndicator_->setObjectName(QStringLiteral("scrlIndicator"));
+    bar->addPermanentWidget(&problems_->CountLabel());
     for (QLabel* indicator : {capsIndicator_, numIndicator_, scrollIndicator_})
         bar->addPermanentWidget(indicator);
 }
@@ -432,6 +440,7 @@ void CMainFrame::ListWindowsIn(QMenu* windowMenu) {
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {
     CChildFrame* frame = MDIGetActive();
     ShowMenuResource(frame ? frame->GetDocument().GetDocTemplate().resource : 128);
+    if (problems_) problems_->ShowView(GetActiveView());
     UpdateFrameTitle();
     UpdateCommandStates();
 }
@@ -504,6 +513,23 @@ void CMainFrame::OnViewStatusBar() {
 
 void CMainFrame::OnUpdateViewStatusBar(CommandState& state) {
     state.checked = !statusBar()->isHidden();
+}
+
+void CMainFrame::OnViewProblems() {
+    problems_->Toggle();
+}
+
+void CMainFrame::OnUpdateViewProblems(CommandState& state) {
+    state.checked = !problems_->isHidden();
+}
+
+void CMainFrame::OnViewSyntaxColouring() {
+    SyntaxColouring& colouring = SyntaxColouring::Setting();
+    colouring.Set(!colouring.IsOn(), app_.Settings());
+}
+
+void CMainFrame::OnUpdateViewSyntaxColouring(CommandState& state) {
+    state.checked = SyntaxColouring::Setting().IsOn();
 }
 
 void CMainFrame::OnNextPane() {

@@ -18,6 +18,7 @@ class CChildFrame;
 class CLumtrakStockEditorApp;
 class CLumtrakStockEditorView;
 class FindReplaceDialog;
+class ProblemsDock;
 
 // The main window: the document windows in a multiple-document area, the menu
 // bar of the active document's type, toolbar 128 and the status bar with its
@@ -65,6 +66,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void UpdateCommandStates();
 
     void ShowFindReplace(CLumtrakStockEditorView& view, bool replace);
+    ProblemsDock& Problems() const { return *problems_; }
 
     bool OnCommand(Command command) override;
     std::optional<CommandState> CommandUpdate(Command command) override;
@@ -109,6 +111,10 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void OnUpdateViewToolbar(CommandState& state);
     void OnViewStatusBar();
     void OnUpdateViewStatusBar(CommandState& state);
+    void OnViewProblems();
+    void OnUpdateViewProblems(CommandState& state);
+    void OnViewSyntaxColouring();
+    void OnUpdateViewSyntaxColouring(CommandState& state);
     void OnNextPane();
     void OnPreviousPane();
 
@@ -125,6 +131,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     int menuShown_ = 0;
     QList<QAction*> commandActions_;
     FindReplaceDialog* findReplace_ = nullptr;
+    ProblemsDock* problems_ = nullptr;
     // The caption that UpdateFrameTitle gave this window.
     QString frameTitle_;
     bool frameModified_ = false;

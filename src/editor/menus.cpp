@@ -57,6 +57,9 @@ MenuDefinition ViewMenu() {
             {
                 {C::ViewToolbar, QT_TRANSLATE_NOOP("Menu", "&Toolbar")},
                 {C::ViewStatusBar, QT_TRANSLATE_NOOP("Menu", "&Status Bar")},
+                {C::None, nullptr},
+                {C::ViewProblems, QT_TRANSLATE_NOOP("Menu", "&Problems")},
+                {C::ViewSyntaxColouring, QT_TRANSLATE_NOOP("Menu", "Syntax &Colouring")},
             }};
 }
 

@@ -75,6 +75,24 @@ inline std::int32_t ReadInteger(const DefinitionText& text, Cursor pos) {
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
+// Where the digits that ReadInteger reads at pos stand: from its sign, or its
+// first digit, to after its last digit; an empty span after the white space
+// when there are none.
+struct IntegerSpan {
+    Cursor start = 0;
+    Cursor end = 0;
+};
+inline IntegerSpan IntegerSpanAt(const DefinitionText& text, Cursor pos) {
+    while (platform::IsAsciiSpace(text[pos]))
+        ++pos;
+    Cursor end = pos;
+    if (text[end] == '-' || text[end] == '+') ++end;
+    const Cursor digits = end;
+    while (text[end] >= '0' && text[end] <= '9')
+        ++end;
+    return {pos, end == digits ? pos : end};
+}
+
 // Whether the text at pos starts a "//" comment or a '#' one.
 inline bool IsCommentStart(const DefinitionText& text, Cursor pos) {
     return text[pos] == '#' || (text[pos] == '/' && text[pos + 1] == '/');

@@ -1,12 +1,15 @@
 #include "model/definition_loader.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "model/characters.h"
 #include "model/definition_reader.h"
 #include "model/include_cache.h"
 #include "model/name_directory.h"
+#include "model/problem_sink.h"
 #include "model/texture_registry.h"
+#include "platform/mapped_file.h"
 #include "platform/program_folder.h"
 
 namespace lumtrak::model {
@@ -23,9 +26,10 @@ class SourceIncludes final : public IncludeResolver {
     SourceIncludes(SourceText& source, LoadEnvironment& environment)
         : source_(source), environment_(environment) {}
 
-    void Resolve(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
-                 std::int32_t offZ, const SideMask& sides, bool turned) override {
-        ResolveInclude(model, name, offX, offY, offZ, source_, sides, turned, environment_);
+    IncludeOutcome Resolve(StockModel& model, std::string_view name, std::int32_t offX,
+                           std::int32_t offY, std::int32_t offZ, const SideMask& sides,
+                           bool turned) override {
+        return ResolveInclude(model, name, offX, offY, offZ, source_, sides, turned, environment_);
     }
 
   private:
@@ -45,18 +49,29 @@ void Read(StockModel& model, SourceText& source, Cursor& cursor, const SideMask&
 
 // Loads a definition found for an include unless it is already being loaded or
 // the includes nest too deep.
-void LoadIncluded(StockModel& model, SourceText& source, Cursor start, const SideMask& sides,
-                  std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
-                  LoadEnvironment& environment) {
+IncludeOutcome LoadIncluded(StockModel& model, SourceText& source, Cursor start,
+                            const SideMask& sides, std::int32_t offX, std::int32_t offY,
+                            std::int32_t offZ, bool turned, LoadEnvironment& environment) {
     DefinitionIdentity identity{source.key, source.Names().DefinitionStart(start)};
-    if (environment.chain.size() > LoadEnvironment::kMaxIncludeDepth) return;
+    if (environment.chain.size() > LoadEnvironment::kMaxIncludeDepth) {
+        return IncludeOutcome::TooDeep;
+    }
     for (const auto& loading : environment.chain) {
-        if (loading == identity) return;
+        if (loading == identity) return IncludeOutcome::Cycle;
     }
     environment.chain.push_back(std::move(identity));
     Cursor cursor = start;
     Read(model, source, cursor, sides, std::nullopt, offX, offY, offZ, turned, environment);
     environment.chain.pop_back();
+    return IncludeOutcome::Loaded;
+}
+
+// The folder of a file that an index line names (a relative path: in the
+// program folder).
+std::string FolderOfIndexedFile(const std::string& programFolder, std::string_view path) {
+    std::filesystem::path file{std::string(platform::TrimPath(path))};
+    if (file.is_relative()) file = std::filesystem::path(programFolder) / file;
+    return file.parent_path().string();
 }
 
 }  // namespace
@@ -80,10 +95,11 @@ bool CountOwnPanel(const LoadLimits& limits, LoadBudget& budget, std::vector<std
     return false;
 }
 
-void LoadEnvironment::SpendBudget() {
-    if (budget.spent) return;
+bool LoadEnvironment::SpendBudget() {
+    if (budget.spent) return false;
     budget.spent = true;
     notes.push_back(LoadBudgetNote(limits));
+    return true;
 }
 
 const NameDirectory& SourceText::Names() {
@@ -105,7 +121,18 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
                     const SideMask& sides, std::optional<TextSelection> highlight,
                     std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
                     LoadEnvironment& environment) {
-    SourceText source{text, TextKey(text)};
+    SourceText source = MemorySource(text);
+    LoadDefinition(model, source, cursor, sides, highlight, offX, offY, offZ, turned, environment);
+}
+
+SourceText MemorySource(const DefinitionText& text) {
+    return SourceText{text, TextKey(text)};
+}
+
+void LoadDefinition(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,
+                    std::optional<TextSelection> highlight, std::int32_t offX, std::int32_t offY,
+                    std::int32_t offZ, bool turned, LoadEnvironment& environment) {
+    const DefinitionText& text = source.text;
     const bool outermost = environment.chain.empty();
     if (outermost) {
         environment.budget = LoadBudget{};
@@ -121,13 +148,14 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
     }
 }
 
-void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
-                    std::int32_t offZ, SourceText& source, const SideMask& sides, bool turned,
-                    LoadEnvironment& environment) {
-    if (name.empty() || environment.budget.spent) return;
+IncludeOutcome ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
+                              std::int32_t offY, std::int32_t offZ, SourceText& source,
+                              const SideMask& sides, bool turned, LoadEnvironment& environment) {
+    if (name.empty()) return IncludeOutcome::NoName;
+    if (environment.budget.spent) return IncludeOutcome::Skipped;
     if (++environment.budget.includes > environment.limits.includes) {
         environment.SpendBudget();
-        return;
+        return IncludeOutcome::BudgetSpent;
     }
     std::string wanted = ToLowerAscii(std::string(name));
     if (wanted.front() == '!') {
@@ -136,8 +164,7 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
     }
 
     if (auto found = source.Names().Find(wanted)) {
-        LoadIncluded(model, source, *found, sides, offX, offY, offZ, turned, environment);
-        return;
+        return LoadIncluded(model, source, *found, sides, offX, offY, offZ, turned, environment);
     }
 
     auto& lookup = environment.indexLookup;
@@ -147,7 +174,8 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
         lookup.done = true;
     }
     const PartIndex* index = lookup.index;
-    if (index == nullptr) return;
+    if (index == nullptr) return IncludeOutcome::NotFound;
+    IncludeOutcome outcome = IncludeOutcome::NotFound;
     // Copied: loading the part may read the index again and replace it.
     const std::vector<std::string> paths = index->PathsFor(wanted);
     for (const std::string& path : paths) {
@@ -157,19 +185,32 @@ void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
             const auto read = environment.includes.OpenDefinitionFile(
                 lookup.programFolder, path, environment.limits.includedBytes, environment.messages);
             if (read.tooLarge) {
-                environment.SpendBudget();
-                return;
+                return environment.SpendBudget() ? IncludeOutcome::BudgetSpent
+                                                 : IncludeOutcome::Skipped;
             }
             opened = read.file;
         }
         const std::shared_ptr<const IncludeFile> file = opened;
-        if (!file) continue;
+        if (!file) {
+            outcome = IncludeOutcome::Unreadable;
+            continue;
+        }
         if (auto found = file->names.Find(wanted)) {
             SourceText fileSource{file->text, file->sourceKey, &file->names};
-            LoadIncluded(model, fileSource, *found, sides, offX, offY, offZ, turned, environment);
-            return;
+            if (environment.problems) environment.problems->PartFile(file->text, path);
+            std::string textureFolder;
+            if (environment.texturesBesideParts) {
+                textureFolder = FolderOfIndexedFile(lookup.programFolder.path, path);
+                std::swap(textureFolder, environment.textureFolder);
+            }
+            outcome = LoadIncluded(model, fileSource, *found, sides, offX, offY, offZ, turned,
+                                   environment);
+            if (environment.texturesBesideParts)
+                std::swap(textureFolder, environment.textureFolder);
+            return outcome;
         }
     }
+    return outcome;
 }
 
 void LoadDefinitionAt(StockModel& model, const DefinitionText& text, TextSelection selection,

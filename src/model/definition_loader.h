@@ -45,11 +45,20 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
                     std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
                     LoadEnvironment& environment);
 
+// The same, from a text whose names are kept between loads.
+void LoadDefinition(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,
+                    std::optional<TextSelection> highlight, std::int32_t offX, std::int32_t offY,
+                    std::int32_t offZ, bool turned, LoadEnvironment& environment);
+
+// A text held in memory (an edit buffer) as a source of definitions.
+SourceText MemorySource(const DefinitionText& text);
+
 // Finds the definition called name, first in the same text and then through the
-// "Stock Index" in the program folder, and loads it into model.
-void ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX, std::int32_t offY,
-                    std::int32_t offZ, SourceText& source, const SideMask& sides, bool turned,
-                    LoadEnvironment& environment);
+// "Stock Index" in the program folder, and loads it into model; gives what
+// became of it.
+IncludeOutcome ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
+                              std::int32_t offY, std::int32_t offZ, SourceText& source,
+                              const SideMask& sides, bool turned, LoadEnvironment& environment);
 
 // The model of the definition under the selection start, as the previews load
 // it: from FindDefinitionStart, with all sides visible and the selection as the

@@ -56,6 +56,15 @@ HighlightLines LinesOf(const DefinitionText& text, TextSelection selection) {
 }
 
 void DefinitionReader::Run() {
+    if (problems_ == nullptr) return Scan<false>();
+    Scan<true>();
+    if (openGroup_) {
+        problems_->Found(Finding::GroupNotClosed, text_, *openGroup_, *openGroup_ + 1, {});
+    }
+}
+
+template <bool kReport>
+void DefinitionReader::Scan() {
     model_.groupOpen = 0;
     for (;;) {
         if (cursor_ >= end_) {
@@ -68,8 +77,18 @@ void DefinitionReader::Run() {
         }
         if (text_[cursor_] == '\0') return EndEarly();
         if (included_ && BudgetSpent()) return EndEarly();
-        if (Handle(statements_.Match(cursor_)) == Outcome::Stop) {
-            return EndEarly();
+        const Statement statement = statements_.Match(cursor_);
+        if constexpr (kReport) {
+            const Cursor start = cursor_;
+            if (statement == Statement::None) ReportCabOnFirstLine();
+            const Outcome outcome = Handle(statement);
+            // A comment is read, but nothing is taken from it.
+            if (statement != Statement::None && statement != Statement::Comment) {
+                problems_->StatementRead(text_, start, std::min(cursor_ + 1, end_));
+            }
+            if (outcome == Outcome::Stop) return EndEarly();
+        } else {
+            if (Handle(statement) == Outcome::Stop) return EndEarly();
         }
         if (cursor_ > end_) return EndEarly();
         ++cursor_;
@@ -84,11 +103,15 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
             ReadFill();
             break;
         case Statement::Rect:
-            ReadOutline(statement, PanelKind::Rect);
+        case Statement::Line: {
+            const PanelKind kind = statement == Statement::Rect ? PanelKind::Rect : PanelKind::Line;
+            if (problems_ != nullptr) {
+                ReadOutline<true>(statement, kind);
+            } else {
+                ReadOutline<false>(statement, kind);
+            }
             break;
-        case Statement::Line:
-            ReadOutline(statement, PanelKind::Line);
-            break;
+        }
         case Statement::Colour:
             ReadColourAlias();
             break;
@@ -113,11 +136,18 @@ DefinitionReader::Outcome DefinitionReader::Handle(Statement statement) {
         case Statement::Comment:
             SkipComment();
             break;
-        case Statement::Name:
+        case Statement::Name: {
             StepOverWord(statement);
             SkipBlanks(text_, cursor_);
+            const Cursor start = cursor_;
             model_.name = CollectToLineEnd(text_, cursor_);
+            const std::string& name = model_.name;
+            if (problems_ != nullptr && !name.empty() &&
+                (name.back() == ' ' || name.back() == '\t')) {
+                problems_->Found(Finding::NameEndsInBlank, text_, start, cursor_, name);
+            }
             break;
+        }
         case Statement::Description:
             model_.description = ReadWordText(statement);
             break;
@@ -201,36 +231,49 @@ std::string DefinitionReader::ReadWordText(Statement statement) {
 }
 
 void DefinitionReader::ReadFill() {
+    const Cursor start = cursor_;
     auto panel = ReadFillPanel(text_, cursor_, sides_, placement_, environment_.textureFolder,
-                               aliases_, environment_.textures);
+                               aliases_, environment_.textures, problems_);
     if (turned_) ExchangeSides(panel->sides);
     if (cursor_ > end_) {
         environment_.messages.Show(platform::kEditorCaption,
                                    std::string(kReadPOverrun) + model_.name);
+        if (problems_ != nullptr) {
+            problems_->Found(Finding::FillOverrun, text_, start, end_, model_.name);
+        }
     }
     if (Highlighted(cursor_)) panel->colour = kHighlightColour;
     if (panel->material == kHeadlight) panel->kind = PanelKind::Headlight;
     if (panel->material == kTaillight) panel->kind = PanelKind::Taillight;
-    AddToModel(std::move(panel));
+    AddToModel(std::move(panel), start);
 }
 
+template <bool kReport>
 void DefinitionReader::ReadOutline(Statement statement, PanelKind kind) {
+    const Cursor start = cursor_;
     auto panel = std::make_unique<Panel>();
     panel->kind = kind;
     panel->sides = sides_;
     StepOverWord(statement);
     Skip();
     const bool highlighted = Highlighted(cursor_);
+    // The value at the cursor, offset and divided, as its 16-bit field holds it.
+    auto place = [this](std::int32_t offset, std::int32_t divisor) {
+        const std::int32_t placed = Placement::Offset(offset, Read(), divisor);
+        if constexpr (kReport) ReportWrap(cursor_, placed);
+        return Low16(placed);
+    };
     for (std::size_t slot = 0; slot < panel->vertices.size(); ++slot) {
         PanelVertex& vertex = panel->vertices[slot];
         // A line's last two slots are the swing amplitudes: no offset, no turning.
         const bool amplitude = kind == PanelKind::Line && slot >= 2;
-        const std::int32_t divisor = placement_.heightDivisor;
-        vertex.x = amplitude ? Placement::Place(0, Read(), divisor) : placement_.Across(Read());
+        const std::int32_t height = placement_.heightDivisor;
+        const std::int32_t plane = amplitude ? height : placement_.planeDivisor;
+        vertex.x = place(amplitude ? 0 : placement_.offX, plane);
         Skip();
-        vertex.y = amplitude ? Placement::Place(0, Read(), divisor) : placement_.Along(Read());
+        vertex.y = place(amplitude ? 0 : placement_.offY, plane);
         Skip();
-        vertex.z = amplitude ? Placement::Place(0, Read(), divisor) : placement_.Height(Read());
+        vertex.z = place(amplitude ? 0 : placement_.offZ, height);
         Skip();
     }
     panel->colour = ReadColour(text_, cursor_);
@@ -253,18 +296,19 @@ void DefinitionReader::ReadOutline(Statement statement, PanelKind kind) {
     if (cursor_ < end_ && text_[cursor_] == '[') ReadSides(panel->sides);
     if (highlighted) panel->colour = kHighlightColour;
     if (turned_) ExchangeSides(panel->sides);
-    AddToModel(std::move(panel));
+    AddToModel(std::move(panel), start);
 }
 
-void DefinitionReader::AddToModel(std::unique_ptr<Panel> panel) {
+void DefinitionReader::AddToModel(std::unique_ptr<Panel> panel, Cursor start) {
     if (++environment_.budget.panels > environment_.limits.panels) {
-        environment_.SpendBudget();
+        if (environment_.SpendBudget()) ReportBudgetSpent(start);
         if (included_) return;
     }
     if (!included_ &&
         !CountOwnPanel(environment_.limits, environment_.budget, environment_.notes)) {
         return;
     }
+    if (problems_ != nullptr) problems_->PanelAdded(*panel, text_, start);
     AddPanel(model_, std::move(panel), environment_.textures);
 }
 
@@ -272,7 +316,9 @@ bool DefinitionReader::BudgetSpent() {
     LoadBudget& budget = environment_.budget;
     budget.includedBytes += cursor_ - counted_;
     counted_ = cursor_;
-    if (budget.includedBytes > environment_.limits.includedBytes) environment_.SpendBudget();
+    if (budget.includedBytes > environment_.limits.includedBytes && environment_.SpendBudget()) {
+        ReportBudgetSpent(cursor_);
+    }
     return budget.spent;
 }
 
@@ -315,12 +361,21 @@ void DefinitionReader::ReadInclude(Statement statement) {
                 ++cursor_;
         }
     }
+    const Cursor nameStart = cursor_;
     const std::string name = Collect(
         text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#' || c == '['; });
     if (text_[cursor_] == '[') ReadSides(sides);
 
+    const std::string_view trimmed = platform::Trim(name, " \t");
+    const Cursor start = nameStart + std::size_t(trimmed.data() - name.data());
+    const Cursor end = start + trimmed.size();
     const std::int32_t savedLength = model_.length;
-    includes_.Resolve(model_, platform::Trim(name, " \t"), x, y, z, sides, turned_);
+    if (problems_ != nullptr) problems_->BeginInclude(text_, start, end, trimmed);
+    const IncludeOutcome outcome = includes_.Resolve(model_, trimmed, x, y, z, sides, turned_);
+    if (problems_ != nullptr) {
+        problems_->EndInclude();
+        ReportInclude(outcome, start, end, trimmed);
+    }
     model_.length = savedLength;
 }
 
@@ -339,11 +394,16 @@ void DefinitionReader::ReadCab(Statement statement) {
     Skip();
     const std::int32_t d = placement_.heightDivisor;
     CabPoint point{};
-    point[0] = Placement::Place(offX_, Read(), d);
+    auto place = [&](std::int32_t offset) {
+        const std::int32_t placed = Placement::Offset(offset, Read(), d);
+        if (problems_ != nullptr) ReportWrap(cursor_, placed);
+        return Low16(placed);
+    };
+    point[0] = place(offX_);
     Skip();
-    point[1] = Placement::Place(offY_, Read(), d);
+    point[1] = place(offY_);
     Skip();
-    point[2] = Placement::Place(offZ_, Read(), d);
+    point[2] = place(offZ_);
     if (secondOnly) {
         model_.cab2 = point;
         return;
@@ -376,11 +436,13 @@ void DefinitionReader::ReadPerformance(Statement statement) {
 void DefinitionReader::OpenGroup() {
     model_.groupOpen = 1;
     FreeGroupHead(model_);
+    openGroup_ = cursor_;
     StepOverWord(Statement::OpenGroup);
 }
 
 void DefinitionReader::CloseGroup() {
     model_.groupOpen = 0;
+    openGroup_.reset();
     StepOverWord(Statement::CloseGroup);
     if (model_.groupHead) {
         model_.groupTail = nullptr;
@@ -391,6 +453,53 @@ void DefinitionReader::CloseGroup() {
 void DefinitionReader::SkipComment() {
     while (cursor_ < end_ && !IsControlOtherThanTab(text_[cursor_]))
         ++cursor_;
+}
+
+void DefinitionReader::ReportInclude(IncludeOutcome outcome, Cursor start, Cursor end,
+                                     std::string_view name) {
+    std::optional<Finding> finding;
+    switch (outcome) {
+        case IncludeOutcome::NotFound:
+            finding = Finding::IncludeNotFound;
+            break;
+        case IncludeOutcome::Unreadable:
+            finding = Finding::IncludeUnreadable;
+            break;
+        case IncludeOutcome::Cycle:
+            finding = Finding::IncludeCycle;
+            break;
+        case IncludeOutcome::TooDeep:
+            finding = Finding::IncludeTooDeep;
+            break;
+        case IncludeOutcome::BudgetSpent:
+            finding = Finding::IncludeBudget;
+            break;
+        case IncludeOutcome::Loaded:
+        case IncludeOutcome::NoName:
+        case IncludeOutcome::Skipped:
+            break;
+    }
+    if (finding) problems_->Found(*finding, text_, start, end, name);
+}
+
+void DefinitionReader::ReportWrap(Cursor at, std::int32_t placed) {
+    if (placed == Low16(placed)) return;
+    const IntegerSpan value = IntegerSpanAt(text_, at);
+    problems_->Found(Finding::ValueWraps, text_, value.start, value.end, std::to_string(placed));
+}
+
+void DefinitionReader::ReportCabOnFirstLine() {
+    if (ToLowerAscii(text_[cursor_]) != 'c' || !statements_.CabOnFirstLine(cursor_)) return;
+    const Cursor end =
+        cursor_ +
+        StatementWord(text_[cursor_ + 3] == '2' ? Statement::Cab2 : Statement::Cab).size();
+    problems_->Found(Finding::CabFirstLine, text_, cursor_, end, {});
+}
+
+void DefinitionReader::ReportBudgetSpent(Cursor start) {
+    if (problems_ != nullptr) {
+        problems_->Found(Finding::IncludeBudget, text_, start, std::min(start + 1, end_), {});
+    }
 }
 
 }  // namespace lumtrak::model

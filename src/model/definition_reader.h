@@ -9,6 +9,7 @@
 #include "model/fill_reader.h"
 #include "model/load_environment.h"
 #include "model/placement.h"
+#include "model/problem_sink.h"
 #include "model/scanning.h"
 #include "model/side_mask.h"
 #include "model/statement_words.h"
@@ -36,9 +37,9 @@ HighlightLines LinesOf(const DefinitionText& text, TextSelection selection);
 class IncludeResolver {
   public:
     virtual ~IncludeResolver() = default;
-    virtual void Resolve(StockModel& model, std::string_view name, std::int32_t offX,
-                         std::int32_t offY, std::int32_t offZ, const SideMask& sides,
-                         bool turned) = 0;
+    virtual IncludeOutcome Resolve(StockModel& model, std::string_view name, std::int32_t offX,
+                                   std::int32_t offY, std::int32_t offZ, const SideMask& sides,
+                                   bool turned) = 0;
 };
 
 // Reads one definition: the scan over its statements and their handlers, with
@@ -60,6 +61,7 @@ class DefinitionReader {
           offZ_(offZ),
           turned_(turned),
           environment_(environment),
+          problems_(environment.problems),
           included_(environment.chain.size() > 1),
           counted_(cursor),
           statements_(text, cursor) {
@@ -72,7 +74,11 @@ class DefinitionReader {
   private:
     enum class Outcome { Continue, Stop };
 
+    // The scan; kReport: with a problem sink, told of every statement read.
+    template <bool kReport>
+    void Scan();
     Outcome Handle(Statement statement);
+    template <bool kReport>
     void ReadOutline(Statement statement, PanelKind kind);
     void ReadFill();
     // The text after a word up to the first byte below the blank.
@@ -82,15 +88,23 @@ class DefinitionReader {
     void ReadMotion(Statement statement);
     void ReadCab(Statement statement);
     void ReadPerformance(Statement statement);
-    // Hands a panel to the model; past the load's budget, an included
-    // definition places nothing.
-    void AddToModel(std::unique_ptr<Panel> panel);
+    // Hands the panel of the statement at start to the model; past the load's
+    // budget, an included definition places nothing.
+    void AddToModel(std::unique_ptr<Panel> panel, Cursor start);
     // Counts the text read so far by an included definition against the load's
     // budget; gives whether the budget is spent.
     bool BudgetSpent();
     void OpenGroup();
     void CloseGroup();
     void SkipComment();
+
+    // What the problem sink is told: an include's outcome, a placed
+    // coordinate that does not fit its 16 bits, a "cab" that counts for
+    // nothing, the budget spent at start.
+    void ReportInclude(IncludeOutcome outcome, Cursor start, Cursor end, std::string_view name);
+    void ReportWrap(Cursor at, std::int32_t placed);
+    void ReportCabOnFirstLine();
+    void ReportBudgetSpent(Cursor start);
 
     // Loading that ends before the end of the text frees a group that this
     // definition left open.
@@ -125,6 +139,7 @@ class DefinitionReader {
     const std::int32_t offX_, offY_, offZ_;
     const bool turned_;
     LoadEnvironment& environment_;
+    ProblemSink* const problems_;
     // Loaded for an include: the chain holds the definition that includes it.
     const bool included_;
     Cursor counted_;  // the text up to here is counted against the budget
@@ -133,6 +148,8 @@ class DefinitionReader {
     ColourAliasList aliases_;
     bool metric_ = false;
     Placement placement_;
+    // The "{" of a group that no "}" has closed since.
+    std::optional<Cursor> openGroup_;
 };
 
 }  // namespace lumtrak::model

@@ -18,6 +18,7 @@ namespace lumtrak::model {
 class IncludeCache;
 struct IncludeFile;
 class PartIndex;
+class ProblemSink;
 class TextureRegistry;
 
 // The selection whose lines are highlighted, as byte offsets.
@@ -97,8 +98,28 @@ struct LoadEnvironment {
     // notes, the editor shows them on its status bar). Loads append to it.
     std::vector<std::string> notes;
 
-    // Marks the budget spent; the first time in a load, leaves the note.
-    void SpendBudget();
+    // Where the load reports what it finds, or none.
+    ProblemSink* problems = nullptr;
+    // Whether the textures of parts read from files are looked for first in
+    // the folder of their file, as the 3D preview looks for them, rather than
+    // in textureFolder.
+    bool texturesBesideParts = false;
+
+    // Marks the budget spent; the first time in a load, leaves the note and
+    // gives true.
+    bool SpendBudget();
+};
+
+// What became of an include.
+enum class IncludeOutcome {
+    Loaded,
+    NoName,       // an empty name asks for nothing
+    NotFound,     // neither in the text nor through the index
+    Unreadable,   // not found, and a file that the index names could not be read
+    Cycle,        // it leads back to a definition being loaded
+    TooDeep,      // includes nest deeper than LoadEnvironment::kMaxIncludeDepth
+    BudgetSpent,  // this include spent the load's budget
+    Skipped,      // the budget was spent before
 };
 
 }  // namespace lumtrak::model

@@ -32,4 +32,16 @@ MaterialCode ReadMaterial(const DefinitionText& text, Cursor& cursor) {
     return (material < 0 || material >= 32) ? MaterialCode(0) : MaterialCode(material);
 }
 
+std::size_t MaterialTextLength(const DefinitionText& text, Cursor cursor) {
+    for (const auto& named : kNamedMaterials) {
+        if (StartsWithIgnoringCase(text, cursor, named.written)) return named.written.size();
+    }
+    for (const std::string_view name : kColourNames) {
+        if (StartsWithIgnoringCase(text, cursor + 1, name)) return 1 + name.size();
+    }
+    const IntegerSpan number = IntegerSpanAt(text, cursor + 1);
+    // A number counts only where it stands right after the '*'.
+    return number.start == cursor + 1 && number.end > number.start ? number.end - cursor : 1;
+}
+
 }  // namespace lumtrak::model

@@ -29,4 +29,9 @@ inline constexpr std::string_view kColourNames[16] = {
 // cursor over its name; a colour name or a number leaves it on the '*'.
 MaterialCode ReadMaterial(const DefinitionText& text, Cursor& cursor);
 
+// How many bytes of the text at the '*' at cursor name its material: the
+// named material, the '*' and a colour name, or the '*' and the number that
+// ReadMaterial reads; 1 when the '*' names nothing.
+std::size_t MaterialTextLength(const DefinitionText& text, Cursor cursor);
+
 }  // namespace lumtrak::model

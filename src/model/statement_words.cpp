@@ -74,7 +74,15 @@ std::string_view StatementWord(Statement statement) {
     return {};
 }
 
-bool LaterLineGuard::OnLaterLine(Cursor pos) {
+Statement StatementWordAt(const DefinitionText& text, Cursor pos) {
+    const auto first = static_cast<unsigned char>(ToLowerAscii(text[pos]));
+    for (const Word& word : WordsByFirstByte()[first]) {
+        if (StartsWithIgnoringCase(text, pos, word.text)) return word.statement;
+    }
+    return Statement::None;
+}
+
+void LaterLineGuard::ScanTo(Cursor pos) {
     if (pos < scannedTo_) {  // asked out of order: start again
         scannedTo_ = definitionStart_;
         lastMark_ = Mark::None;
@@ -87,7 +95,16 @@ bool LaterLineGuard::OnLaterLine(Cursor pos) {
             lastMark_ = Mark::CommentStart;
         }
     }
+}
+
+bool LaterLineGuard::OnLaterLine(Cursor pos) {
+    ScanTo(pos);
     return lastMark_ == Mark::LineEnd;
+}
+
+bool LaterLineGuard::OnFirstLine(Cursor pos) {
+    ScanTo(pos);
+    return lastMark_ == Mark::None;
 }
 
 bool StatementMatcher::GuardHolds(Statement statement, Cursor pos) {
@@ -111,6 +128,11 @@ Statement StatementMatcher::Match(Cursor pos) {
         }
     }
     return Statement::None;
+}
+
+bool StatementMatcher::CabOnFirstLine(Cursor pos) {
+    return StartsWithIgnoringCase(text_, pos, StatementWord(Statement::Cab)) &&
+           laterLine_.OnFirstLine(pos);
 }
 
 }  // namespace lumtrak::model

@@ -47,6 +47,11 @@ enum class Statement {
 // The written word of a statement ("#" stands for both comment starts).
 std::string_view StatementWord(Statement statement);
 
+// The first statement word, in the loader's order, that the text at pos begins
+// with (any case), without the guards that the place of "cab", "cab2" and
+// "length" puts on them; Statement::Comment for both comment starts.
+Statement StatementWordAt(const DefinitionText& text, Cursor pos);
+
 // Whether a position of a definition lies on a later line than its start: going
 // back from it, a line end comes before a '#', a "//" or the definition's start.
 // The last such mark is remembered, so that asking at increasing positions costs
@@ -57,8 +62,13 @@ class LaterLineGuard {
         : text_(text), definitionStart_(definitionStart), scannedTo_(definitionStart) {}
 
     bool OnLaterLine(Cursor pos);
+    // Whether, going back from pos, the definition's start comes before any
+    // line end, '#' or "//".
+    bool OnFirstLine(Cursor pos);
 
   private:
+    void ScanTo(Cursor pos);
+
     enum class Mark { None, LineEnd, CommentStart };
 
     const DefinitionText& text_;
@@ -77,6 +87,10 @@ class StatementMatcher {
     // begins with (any case), with the guards of "cab2", "cab" and "length"
     // applied. Only the words that begin with the character at pos are tried.
     Statement Match(Cursor pos);
+
+    // Whether a "cab" or "cab2" at pos counts for nothing because it stands on
+    // the first line of the definition's text (not because it is in a comment).
+    bool CabOnFirstLine(Cursor pos);
 
   private:
     bool GuardHolds(Statement statement, Cursor pos);

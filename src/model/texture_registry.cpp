@@ -34,13 +34,15 @@ std::int16_t TextureRegistry::InternTexture(std::string_view fileName, std::stri
 void TextureRegistry::LoadTextureObject(Entry& entry) {
     if (loader_ == nullptr || entry.texture) return;
     static constexpr std::array kPlaces{Place::EntryFolder, Place::DocumentFolder, Place::Textures};
-    entry.texture = Load(entry, kPlaces, Share::Yes);
+    Loaded loaded = Load(entry, kPlaces, Share::Yes);
+    entry.texture = std::move(loaded.texture);
+    entry.lookup = loaded.lookup;
 }
 
 std::unique_ptr<TextureObject> TextureRegistry::LoadPrivateTexture(const Entry& entry) {
     if (loader_ == nullptr) return nullptr;
     static constexpr std::array kPlaces{Place::EntryFolder, Place::Textures};
-    return Load(entry, kPlaces, Share::No);
+    return Load(entry, kPlaces, Share::No).texture;
 }
 
 void TextureRegistry::StartLoad() {
@@ -48,12 +50,17 @@ void TextureRegistry::StartLoad() {
     leftOut_.clear();
 }
 
-std::unique_ptr<TextureObject> TextureRegistry::Load(const Entry& entry,
-                                                     std::span<const Place> places, Share share) {
+TextureRegistry::Loaded TextureRegistry::Load(const Entry& entry, std::span<const Place> places,
+                                              Share share) {
+    // A place that holds the file but gives no texture tells more than one
+    // that does not hold it.
+    TextureLookup lookup = TextureLookup::NotFound;
     for (const Place place : places) {
-        if (auto texture = LoadFrom(FolderOf(place, entry), entry, share)) return texture;
+        Loaded loaded = LoadFrom(FolderOf(place, entry), entry, share);
+        if (loaded.texture) return loaded;
+        lookup = std::max(lookup, loaded.lookup);
     }
-    return nullptr;
+    return {nullptr, lookup};
 }
 
 platform::Folder TextureRegistry::FolderOf(Place place, const Entry& entry) {
@@ -70,14 +77,14 @@ platform::Folder TextureRegistry::FolderOf(Place place, const Entry& entry) {
     return {};
 }
 
-std::unique_ptr<TextureObject> TextureRegistry::LoadFrom(const platform::Folder& folder,
-                                                         const Entry& entry, Share share) {
+TextureRegistry::Loaded TextureRegistry::LoadFrom(const platform::Folder& folder,
+                                                  const Entry& entry, Share share) {
     std::string name = entry.fileName;
     std::replace(name.begin(), name.end(), '\\', '/');
     std::error_code error;
     std::int64_t size = 0;
     const platform::FileDescriptor file = lookup_.OpenFile(folder, name, error, &size);
-    if (!file.IsOpen()) return nullptr;
+    if (!file.IsOpen()) return {};
 
     const auto identity = platform::IdentifyOpenFile(file.Get());
     std::optional<FileKey> key;
@@ -87,15 +94,17 @@ std::unique_ptr<TextureObject> TextureRegistry::LoadFrom(const platform::Folder&
     }
     if (share == Share::Yes && key) {
         if (const auto found = byFile_.find(*key); found != byFile_.end()) {
-            return loader_->ShareTexture(*found->second);
+            auto shared = loader_->ShareTexture(*found->second);
+            const TextureLookup lookup = shared ? TextureLookup::Loaded : TextureLookup::Unreadable;
+            return {std::move(shared), lookup};
         }
     }
     if (size > kLargestFile) {
         LeaveOut(entry, "its file is larger than " + std::to_string(kLargestFile) + " bytes");
-        return nullptr;
+        return {nullptr, TextureLookup::LeftOut};
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!platform::ReadExactly(file.Get(), bytes)) return nullptr;
+    if (!platform::ReadExactly(file.Get(), bytes)) return {nullptr, TextureLookup::Unreadable};
 
     const bool limitedByTotal =
         share == Share::Yes && kLargestTotal - totalBytes_ < kLargestPicture;
@@ -107,14 +116,15 @@ std::unique_ptr<TextureObject> TextureRegistry::LoadFrom(const platform::Folder&
                                                  std::to_string(kLargestTotal) + " bytes"
                                            : "its picture would take more than " +
                                                  std::to_string(kLargestPicture) + " bytes");
+            return {nullptr, TextureLookup::LeftOut};
         }
-        return nullptr;
+        return {nullptr, TextureLookup::Unreadable};
     }
     if (share == Share::Yes) {
         totalBytes_ += loaded.texture->PictureBytes();
         if (key) byFile_.emplace(*key, loaded.texture.get());
     }
-    return std::move(loaded.texture);
+    return {std::move(loaded.texture), TextureLookup::Loaded};
 }
 
 void TextureRegistry::LeaveOut(const Entry& entry, const std::string& why) {

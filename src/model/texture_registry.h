@@ -45,6 +45,15 @@ class TextureLoader {
     virtual std::unique_ptr<TextureObject> ShareTexture(const TextureObject& loaded) = 0;
 };
 
+// What the look-up of a texture file found.
+enum class TextureLookup {
+    NotLooked,   // no 3D engine has asked for textures yet
+    Loaded,      // the picture is loaded
+    NotFound,    // in none of the folders
+    Unreadable,  // found, but no picture that the engine reads
+    LeftOut,     // found and read, but left out for its size (noted)
+};
+
 // Numbers texture file names, from 1 in order of first registration, for the
 // whole run. Once a 3D engine has published its loader, every new name also has
 // its texture loaded: from the folder handed in at registration, else the
@@ -63,6 +72,7 @@ class TextureRegistry {
         std::unique_ptr<TextureObject> texture;
         std::string fileName;
         std::string folder;
+        TextureLookup lookup = TextureLookup::NotLooked;
     };
 
     static constexpr std::size_t kLargestPicture = std::size_t{32} << 20;
@@ -108,10 +118,12 @@ class TextureRegistry {
     enum class Share { Yes, No };
     using FileKey = std::tuple<std::uint64_t, std::uint64_t, std::int64_t, std::int64_t>;
 
-    std::unique_ptr<TextureObject> Load(const Entry& entry, std::span<const Place> places,
-                                        Share share);
-    std::unique_ptr<TextureObject> LoadFrom(const platform::Folder& folder, const Entry& entry,
-                                            Share share);
+    struct Loaded {
+        std::unique_ptr<TextureObject> texture;
+        TextureLookup lookup = TextureLookup::NotFound;
+    };
+    Loaded Load(const Entry& entry, std::span<const Place> places, Share share);
+    Loaded LoadFrom(const platform::Folder& folder, const Entry& entry, Share share);
     platform::Folder FolderOf(Place place, const Entry& entry);
     void LeaveOut(const Entry& entry, const std::string& why);
 

@@ -76,7 +76,8 @@ void DrawDepthPool(DepthPool& pool, const DrawingRect& rect, Canvas& canvas) {
 }
 
 void DrawModel(DrawingState& state, model::StockModel& stock, Canvas& canvas,
-               const PreviewOptions& options, const model::TextureRegistry& textures) {
+               const PreviewOptions& options, const model::TextureRegistry& textures,
+               model::ProblemSink* problems) {
     // Records of a drawing that ended early would point into a model now gone.
     state.pool.Clear();
     if (stock.wheelbase == 0) stock.wheelbase = stock.length;
@@ -93,7 +94,7 @@ void DrawModel(DrawingState& state, model::StockModel& stock, Canvas& canvas,
     const DrawingRect& rect = state.drawingRect;
     const std::int32_t cx = WrapDivide(rect.right, 2);
     const std::int32_t cy = WrapAdd(rect.top, WrapDivide(rect.bottom, 2));
-    ProjectModel(stock, state.pool, cx, cy, rotation.p, rotation.q, state.animationFrame);
+    ProjectModel(stock, state.pool, cx, cy, rotation.p, rotation.q, state.animationFrame, problems);
     DrawDepthPool(state.pool, rect, canvas);
 }
 

@@ -33,9 +33,11 @@ std::string DrawDefinitionPreview(DrawingState& state, model::LoadEnvironment& e
 // Draws a loaded model as DrawDefinitionPreview does once it has loaded it:
 // the length serves as a missing wheelbase, the axis lines are added to the
 // model when shown, and its panels are projected for the view, ordered and
-// painted.
+// painted. The panels that the drawing leaves out are reported to problems, if
+// given.
 void DrawModel(DrawingState& state, model::StockModel& stock, Canvas& canvas,
-               const PreviewOptions& options, const model::TextureRegistry& textures);
+               const PreviewOptions& options, const model::TextureRegistry& textures,
+               model::ProblemSink* problems = nullptr);
 
 // Adds a red line from the model's origin to (x, y, z) at the head of its main
 // list, visible from every side.

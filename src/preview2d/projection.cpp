@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/approximate_pi.h"
+#include "model/problem_sink.h"
 #include "model/wrapping.h"
 
 namespace lumtrak::preview2d {
@@ -81,6 +82,14 @@ struct Projector {
     }
 };
 
+// Tells problems of every panel from first on that the view would have drawn.
+void ReportLeftOut(const model::Panel* first, std::int32_t p, std::int32_t q,
+                   model::ProblemSink& problems) {
+    for (const model::Panel* panel = first; panel != nullptr; panel = panel->next.get()) {
+        if (!FacesAway(panel->sides, p, q)) problems.PanelLeftOut(*panel);
+    }
+}
+
 DepthRecord RecordOf(const model::Panel& panel) {
     DepthRecord record;
     record.kind = panel.kind;
@@ -126,12 +135,16 @@ IsoOffset IsoProject(std::int32_t u, std::int32_t v) {
 }
 
 void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, std::int32_t cy,
-                  std::int32_t p, std::int32_t q, std::int32_t frame) {
+                  std::int32_t p, std::int32_t q, std::int32_t frame,
+                  model::ProblemSink* problems) {
     const Projector projector{cx, cy, p, q, ScaleFor(model.wheelbase, model.length)};
     for (model::Panel* panel = model.mainList.get(); panel != nullptr; panel = panel->next.get()) {
         // A full pool takes no more records: what follows is not drawn, and
         // large models need not be projected to the end of their list.
-        if (pool.Count() == DepthPool::kUsable) break;
+        if (pool.Count() == DepthPool::kUsable) {
+            if (problems != nullptr) ReportLeftOut(panel, p, q, *problems);
+            break;
+        }
         if (FacesAway(panel->sides, p, q)) continue;
         DepthRecord record = RecordOf(*panel);
         if (panel->kind == model::PanelKind::Line && panel->period != 0) {

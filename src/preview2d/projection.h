@@ -5,6 +5,10 @@
 #include "model/stock_model.h"
 #include "preview2d/depth_pool.h"
 
+namespace lumtrak::model {
+class ProblemSink;
+}
+
 namespace lumtrak::preview2d {
 
 // The fixed directions of the 2D preview.
@@ -43,7 +47,9 @@ IsoOffset IsoProject(std::int32_t u, std::int32_t v);
 // Panels whose side faces away are left out, and so are those that find the
 // pool full; the ends of animated lines swing in the pool's copies; the group
 // chains of the panels in the pool get their screen points in the model itself.
+// The panels left out for a full pool are reported to problems, if given.
 void ProjectModel(model::StockModel& model, DepthPool& pool, std::int32_t cx, std::int32_t cy,
-                  std::int32_t p, std::int32_t q, std::int32_t frame);
+                  std::int32_t p, std::int32_t q, std::int32_t frame,
+                  model::ProblemSink* problems = nullptr);
 
 }  // namespace lumtrak::preview2d

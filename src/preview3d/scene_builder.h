@@ -15,6 +15,9 @@
 // Turning definition text into a tree of scene parts.
 namespace lumtrak::preview3d {
 
+// Whether a statement word of the scene begins at pos (any case).
+bool IsSceneStatementAt(const model::DefinitionText& text, model::Cursor pos);
+
 // Builds the scene of the definition that starts at start in source into the
 // top part: a new build, whose include budget, include chain and opened files
 // start afresh.

@@ -66,6 +66,16 @@ constexpr std::array<KeywordWord, 18> kKeywords{{
     {Keyword::End, "[end]"},
 }};
 
+Keyword KeywordAt(const model::DefinitionText& text, Cursor pos) {
+    const char first = model::ToLowerAscii(text[pos]);
+    for (const auto& entry : kKeywords) {
+        if (entry.word.front() == first && model::StartsWithIgnoringCase(text, pos, entry.word)) {
+            return entry.keyword;
+        }
+    }
+    return Keyword::None;
+}
+
 std::size_t WordLength(Keyword keyword) {
     for (const auto& entry : kKeywords) {
         if (entry.keyword == keyword) return entry.word.size();
@@ -106,16 +116,7 @@ class PartReader {
     }
 
   private:
-    Keyword Match() const {
-        const char first = model::ToLowerAscii(text_[cursor_]);
-        for (const auto& entry : kKeywords) {
-            if (entry.word.front() == first &&
-                model::StartsWithIgnoringCase(text_, cursor_, entry.word)) {
-                return entry.keyword;
-            }
-        }
-        return Keyword::None;
-    }
+    Keyword Match() const { return KeywordAt(text_, cursor_); }
 
     void Handle(Keyword keyword) {
         switch (keyword) {
@@ -384,6 +385,10 @@ class PartReader {
 };
 
 }  // namespace
+
+bool IsSceneStatementAt(const model::DefinitionText& text, Cursor pos) {
+    return KeywordAt(text, pos) != Keyword::None;
+}
 
 void BuildPart(ScenePart& part, SceneSource& source, Cursor start, Cursor end,
                SceneEnvironment& environment) {

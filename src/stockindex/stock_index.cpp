@@ -7,7 +7,9 @@ namespace lumtrak::stockindex {
 
 StockIndex StockIndex::Parse(std::string_view content) {
     StockIndex index;
-    for (IndexEntry& entry : ReadIndexEntries(content)) {
+    std::vector<IndexEntry> entries = ReadIndexEntries(content);
+    index.pathsByKey_.reserve(entries.size());
+    for (IndexEntry& entry : entries) {
         for (char& c : entry.name)
             c = platform::ToLowerAscii(c);
         for (char& c : entry.path) {
@@ -29,8 +31,10 @@ std::unique_ptr<const model::PartIndex> ReadPartIndex(std::string_view content) 
 }
 
 model::IncludeCache& ProcessIncludeCache() {
-    static model::IncludeCache cache(ReadPartIndex);
-    return cache;
+    // Never destroyed: freeing what it keeps (an index of tens of thousands
+    // of entries) would only slow down the end of the program.
+    static model::IncludeCache* const cache = new model::IncludeCache(ReadPartIndex);
+    return *cache;
 }
 
 }  // namespace lumtrak::stockindex

@@ -305,6 +305,14 @@
             <source>List required Files</source>
             <translation>Benötigte Dateien auflisten</translation>
         </message>
+        <message>
+            <source>&amp;Problems</source>
+            <translation>&amp;Probleme</translation>
+        </message>
+        <message>
+            <source>Syntax &amp;Colouring</source>
+            <translation>Syntax&amp;hervorhebung</translation>
+        </message>
     </context>
     <context>
         <name>lumtrak::editor::AboutDialog</name>
@@ -1022,6 +1030,14 @@ Den Text unter einem anderen Namen speichern?</translation>
             <source>Display program information, version number and copyright</source>
             <translation>Zeigt Programminformationen, Versionsnummer und Copyright an</translation>
         </message>
+        <message>
+            <source>Show or hide the list of what the previews cannot use</source>
+            <translation>Zeigt oder verbirgt die Liste dessen, was die Vorschauen nicht verwenden können</translation>
+        </message>
+        <message>
+            <source>Colour statement words, values, names and comments</source>
+            <translation>Färbt Anweisungswörter, Werte, Namen und Kommentare ein</translation>
+        </message>
     </context>
     <context>
         <name>ProgramText</name>
@@ -1258,6 +1274,108 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::ProblemsDock</name>
+        <message>
+            <source>Problems</source>
+            <translation>Probleme</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Zeile</translation>
+        </message>
+        <message>
+            <source>Problem</source>
+            <translation>Problem</translation>
+        </message>
+        <message>
+            <source>Code</source>
+            <translation>Kennung</translation>
+        </message>
+        <message>
+            <source>Problems: %1</source>
+            <translation>Probleme: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Problem</name>
+        <message>
+            <source>part '%1' is defined neither in this text nor in "Stock Index": nothing is placed</source>
+            <translation>Teil '%1' ist weder in diesem Text noch im "Stock Index" definiert: es wird nichts eingesetzt</translation>
+        </message>
+        <message>
+            <source>part '%1': a file that "Stock Index" names for it cannot be read: nothing is placed</source>
+            <translation>Teil '%1': eine Datei, die der "Stock Index" dafür nennt, kann nicht gelesen werden: es wird nichts eingesetzt</translation>
+        </message>
+        <message>
+            <source>part '%1' leads back to a definition that is being loaded: it is left out</source>
+            <translation>Teil '%1' führt zu einer Definition zurück, die gerade geladen wird: er wird ausgelassen</translation>
+        </message>
+        <message>
+            <source>part '%1' is included more than %2 levels deep: it is left out</source>
+            <translation>Teil '%1' ist mehr als %2 Ebenen tief eingebunden: er wird ausgelassen</translation>
+        </message>
+        <message>
+            <source>the load's include budget runs out here: further includes place nothing</source>
+            <translation>hier ist das Einbindungsbudget des Ladevorgangs erschöpft: weitere Einbindungen platzieren nichts</translation>
+        </message>
+        <message>
+            <source>the name '%1' ends in a blank: an include from another file does not find it</source>
+            <translation>der Name '%1' endet mit einem Leerzeichen: eine Einbindung aus einer anderen Datei findet ihn nicht</translation>
+        </message>
+        <message>
+            <source>texture '%1' is in none of the texture folders: the face shows white</source>
+            <translation>Textur '%1' liegt in keinem der Texturordner: die Fläche erscheint weiß</translation>
+        </message>
+        <message>
+            <source>texture '%1' is no bitmap that the 3D preview reads: the face shows white</source>
+            <translation>Textur '%1' ist keine Bitmap, die die 3D-Vorschau liest: die Fläche erscheint weiß</translation>
+        </message>
+        <message>
+            <source>colour alias '%1' matches no "colour" statement before it in this definition</source>
+            <translation>Farbalias '%1' passt zu keiner "colour"-Anweisung davor in dieser Definition</translation>
+        </message>
+        <message>
+            <source>"%1" on the first line of the text counts for nothing</source>
+            <translation>"%1" in der ersten Zeile des Textes zählt nicht</translation>
+        </message>
+        <message>
+            <source>the coordinate comes to %1 model units, more than 16 bits hold: it wraps to %2</source>
+            <translation>die Koordinate ergibt %1 Modelleinheiten, mehr als 16 Bit fassen: sie läuft über zu %2</translation>
+        </message>
+        <message>
+            <source>the group opened here is not closed: its panels are not shown</source>
+            <translation>die hier geöffnete Gruppe wird nicht geschlossen: ihre Flächen werden nicht gezeigt</translation>
+        </message>
+        <message>
+            <source>the fill runs past the end of the text</source>
+            <translation>die Fill-Fläche reicht über das Ende des Textes hinaus</translation>
+        </message>
+        <message>
+            <source>the 2D preview's front view draws 510 panels and leaves out %1; this is the first of them in the text</source>
+            <translation>die Vorderansicht der 2D-Vorschau zeichnet 510 Flächen und lässt %1 aus; dies ist die erste davon im Text</translation>
+        </message>
+        <message>
+            <source>the loader takes nothing from this line</source>
+            <translation>der Lader übernimmt nichts aus dieser Zeile</translation>
+        </message>
+        <message>
+            <source>in part '%1' (%2:%3): %4</source>
+            <translation>in Teil '%1' (%2:%3): %4</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Hinweis</translation>
         </message>
     </context>
     <context>

@@ -207,7 +207,8 @@ class EditorAppTest : public QObject {
             QCOMPARE(file, expectedFile);
             QCOMPARE(MenuItems(frame, "Edit"), (QStringList{"Undo", "Redo", "Cut", "Copy", "Paste",
                                                             "Find...", "Replace..."}));
-            QCOMPARE(MenuItems(frame, "View"), (QStringList{"Toolbar", "Status Bar"}));
+            QCOMPARE(MenuItems(frame, "View"),
+                     (QStringList{"Toolbar", "Status Bar", "Problems", "Syntax Colouring"}));
             QCOMPARE(MenuItems(frame, "Preview"), expected[i].preview);
             QCOMPARE(MenuItems(frame, "Window"),
                      (QStringList{"New Window", "Cascade", "Tile", "Arrange Icons"}));

@@ -32,6 +32,7 @@
 #include "editor/german_translations.h"
 #include "editor/menus.h"
 #include "editor/new_type_dialog.h"
+#include "editor/problems_dock.h"
 #include "editor/program_folder_dialog.h"
 #include "editor/program_texts.h"
 #include "editor/recovery_dialog.h"
@@ -134,6 +135,7 @@ std::vector<std::pair<const char*, WindowMaker>> EditorWindows() {
          }},
         {"2D preview", [] { return std::make_unique<CPreview2DDlg>(); }},
         {"3D preview", [] { return std::make_unique<D3DPreview>(); }},
+        {"problems", [] { return std::make_unique<ProblemsDock>(); }},
         {"camera", [make3D] { return std::make_unique<CameraControlDialog>(*make3D()); }},
         {"material", [make3D] { return std::make_unique<CustomMaterialDialog>(*make3D()); }},
     };

@@ -9,6 +9,7 @@
 #include "platform/message_sink.h"
 #include "platform/program_folder.h"
 #include "stockindex/stock_index.h"
+#include "support/stock_index_text.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::model {
@@ -38,10 +39,7 @@ class LoaderTest : public ::testing::Test {
 
     // Writes a "Stock Index" of name/path lines with CR LF line ends.
     void WriteIndex(const std::vector<std::pair<std::string, std::string>>& entries) {
-        std::string index;
-        for (const auto& [name, path] : entries)
-            index += name + "\t" + path + "\r\n";
-        programFolder.Write("Stock Index", index);
+        programFolder.Write("Stock Index", testing::StockIndexText(entries));
     }
 
     testing::TempFolder programFolder;
