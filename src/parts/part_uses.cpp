@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <set>
 #include <span>
 #include <utility>
@@ -107,20 +106,14 @@ class TreeSearch final : public stockindex::StockTreeVisitor {
                PartUses& result)
         : lowerName_(lowerName), filter_(filter), open_(std::move(open)), result_(result) {}
 
-    void BeginFiles(std::size_t count) override { found_.assign(count, {}); }
-
-    void ReadFile(std::size_t index, const std::string& path, std::string_view content) override {
+    void File(const std::string& path, std::string_view content) override {
+        ++result_.filesSearched;
         const std::vector<Cursor> places = filter_.Places(content);
         if (places.empty()) return;
         if (const auto identity = platform::IdentifyFile(path)) {
             if (open_.contains({identity->device, identity->inode})) return;
         }
-        CollectUses(content, places, lowerName_, path, -1, found_[index]);
-    }
-
-    void FileRead(std::size_t index, const std::string&) override {
-        ++result_.filesSearched;
-        std::move(found_[index].begin(), found_[index].end(), std::back_inserter(result_.uses));
+        CollectUses(content, places, lowerName_, path, -1, result_.uses);
     }
 
   private:
@@ -128,7 +121,6 @@ class TreeSearch final : public stockindex::StockTreeVisitor {
     const NameFilter& filter_;
     std::set<FileKey> open_;
     PartUses& result_;
-    std::vector<std::vector<PartUse>> found_;  // in the folder's files
 };
 
 }  // namespace

@@ -62,17 +62,8 @@ void IndexLayout::BeginFolder(std::string_view name) {
     out_.Line(name);
 }
 
-void IndexLayout::BeginFiles(std::size_t count) {
-    names_.assign(count, {});
-}
-
-void IndexLayout::ReadFile(std::size_t index, const std::string&, std::string_view content) {
-    names_[index] = IndexedNames(content);
-}
-
-void IndexLayout::FileRead(std::size_t index, const std::string& path) {
-    for (const IndexedName& indexed : names_[index])
-        out_.Entry(indexed.name, path, indexed.marked);
+void IndexLayout::File(const std::string& path, std::string_view content) {
+    WriteEntries(content, path, out_);
 }
 
 void IndexLayout::EndFolder(bool isTree, bool anyFile) {
@@ -87,8 +78,7 @@ StockFolderScan::StockFolderScan(std::string programFolder, StockTreeVisitor& vi
       takes_(std::move(takes)),
       messages_(messages),
       status_(status),
-      notes_(notes),
-      reader_(kLargestFile) {}
+      notes_(notes) {}
 
 bool StockFolderScan::Takes(const Entry& entry) const {
     return !entry.folder && takes_(entry.name);
@@ -116,22 +106,21 @@ std::vector<StockFolderScan::Entry> StockFolderScan::ListEntries(int folder) {
     return entries;
 }
 
-bool StockFolderScan::IndexableName(const std::string& path, std::vector<std::string>& notes) {
+bool StockFolderScan::IndexableName(const std::string& path) {
     if (platform::NameOf(path).find_first_of("\r\n\t") == std::string_view::npos) return true;
-    notes.push_back("'" + path +
-                    "' skipped: the index cannot hold a name with a line break or a tab");
+    notes_.push_back("'" + path +
+                     "' skipped: the index cannot hold a name with a line break or a tab");
     return false;
 }
 
 bool StockFolderScan::LeadsIntoProgramFolder(int folder, const std::string& name,
-                                             const std::string& path,
-                                             std::vector<std::string>& notes) {
+                                             const std::string& path) {
     // O_PATH opens without reading, so a FIFO behind the link cannot block it.
     const FileDescriptor target = platform::OpenWithoutReading(folder, name);
     if (!target.IsOpen()) return true;  // a dangling link is reported when it is read
     const auto real = platform::RealPathOf(target.Get(), path);
     if (real && IsWithin(*real, programFolder_)) return true;
-    notes.push_back("link '" + path + "' skipped: it leads out of the program folder");
+    notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
     return false;
 }
 
@@ -144,41 +133,6 @@ bool StockFolderScan::FirstVisit(int folder, const std::string& path, bool throu
     return false;
 }
 
-void StockFolderScan::ReadFiles(int folder, const std::string& path,
-                                const std::vector<Entry>& entries) {
-    // The files to read, each with the notes of the files passed over before
-    // it; the notes after the last file come at the end.
-    std::vector<FolderFilesReader::File> files;
-    std::vector<std::vector<std::string>> notesBefore(1);
-    for (const Entry& entry : entries) {
-        if (!Takes(entry) || IsHidden(entry.name)) continue;
-        const std::string filePath = Join(path, entry.name);
-        if (!IndexableName(filePath, notesBefore.back())) continue;
-        if (entry.link &&
-            !LeadsIntoProgramFolder(folder, entry.name, filePath, notesBefore.back())) {
-            continue;
-        }
-        files.push_back({entry.name, filePath});
-        notesBefore.emplace_back();
-    }
-    visitor_.BeginFiles(files.size());
-    const std::vector<FileReading> read =
-        reader_.Read(folder, files, [&](std::size_t index, std::string_view content) {
-            visitor_.ReadFile(index, files[index].path, content);
-        });
-    for (std::size_t i = 0; i <= files.size(); ++i) {
-        notes_.insert(notes_.end(), notesBefore[i].begin(), notesBefore[i].end());
-        if (i == files.size()) break;
-        for (const platform::Message& message : read[i].messages)
-            messages_.Show(message.caption, message.text);
-        if (read[i].read) visitor_.FileRead(i, files[i].path);
-        if (read[i].tooLarge) {
-            notes_.push_back("'" + files[i].path + "' skipped: it is larger than " +
-                             std::to_string(kLargestFile) + " bytes");
-        }
-    }
-}
-
 void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path, bool isTree) {
     status_.ShowStatus(path);
     if (!isTree) visitor_.BeginFolder(platform::NameOf(path));
@@ -187,10 +141,8 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
     for (const Entry& entry : entries) {
         if (!entry.folder || IsHidden(entry.name)) continue;
         const std::string subPath = Join(path, entry.name);
-        if (!IndexableName(subPath, notes_)) continue;
-        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, subPath, notes_)) {
-            continue;
-        }
+        if (!IndexableName(subPath)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, subPath)) continue;
         std::error_code ignored;
         FileDescriptor sub = platform::OpenFolderAt(folder.Get(), entry.name, ignored);
         if (sub.IsOpen() && FirstVisit(sub.Get(), subPath, entry.link)) {
@@ -200,8 +152,22 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
 
     const bool anyFile = std::any_of(entries.begin(), entries.end(),
                                      [this](const Entry& entry) { return Takes(entry); });
-    if (anyFile) ReadFiles(folder.Get(), path, entries);
-    visitor_.EndFolder(isTree, anyFile);
+    if (!anyFile) return visitor_.EndFolder(isTree, false);
+    for (const Entry& entry : entries) {
+        if (!Takes(entry) || IsHidden(entry.name)) continue;
+        const std::string filePath = Join(path, entry.name);
+        if (!IndexableName(filePath)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, filePath)) continue;
+        bool tooLarge = false;
+        const auto content = platform::ReadMappedFileAt(folder.Get(), entry.name, filePath, true,
+                                                        kLargestFile, tooLarge, buffer_, messages_);
+        if (content) visitor_.File(filePath, *content);
+        if (tooLarge) {
+            notes_.push_back("'" + filePath + "' skipped: it is larger than " +
+                             std::to_string(kLargestFile) + " bytes");
+        }
+    }
+    visitor_.EndFolder(isTree, true);
 }
 
 std::string AbsoluteProgramFolder(const std::string& folder) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <set>
@@ -10,10 +9,9 @@
 #include <vector>
 
 #include "platform/file_descriptor.h"
+#include "platform/mapped_file.h"
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
-#include "stockindex/definition_file_names.h"
-#include "stockindex/folder_files_reader.h"
 #include "stockindex/index_format.h"
 
 namespace lumtrak::stockindex {
@@ -25,15 +23,8 @@ class StockTreeVisitor {
     // A sub-folder of the tree begins (the tree folder itself begins nothing):
     // its sub-folders' walks follow, then its files.
     virtual void BeginFolder(std::string_view name) { (void)name; }
-    // The folder's files that the walk takes, numbered from 0, are count; they
-    // are read next.
-    virtual void BeginFiles(std::size_t count) = 0;
-    // The whole content of file index at path, valid for the call. Two threads
-    // read the files of a folder at once: this touches only what is the file's own.
-    virtual void ReadFile(std::size_t index, const std::string& path, std::string_view content) = 0;
-    // File index was read, in the order of the files, after all of the
-    // folder's files were read, on the walk's own thread.
-    virtual void FileRead(std::size_t index, const std::string& path) = 0;
+    // A file that the walk takes, with its whole content, valid for the call.
+    virtual void File(const std::string& path, std::string_view content) = 0;
     // The folder last begun ends, or the tree folder (isTree); anyFile tells
     // whether any file that the walk takes stood in it.
     virtual void EndFolder(bool isTree, bool anyFile) {
@@ -57,19 +48,16 @@ class IndexLayout final : public StockTreeVisitor {
   public:
     explicit IndexLayout(IndexWriter& out) : out_(out) {}
     void BeginFolder(std::string_view name) override;
-    void BeginFiles(std::size_t count) override;
-    void ReadFile(std::size_t index, const std::string& path, std::string_view content) override;
-    void FileRead(std::size_t index, const std::string& path) override;
+    void File(const std::string& path, std::string_view content) override;
     void EndFolder(bool isTree, bool anyFile) override;
 
   private:
     IndexWriter& out_;
-    std::vector<std::vector<IndexedName>> names_;  // of the folder's files
 };
 
 // The rebuild's walk over the stock folder trees of one program folder.
 // Folders are walked through descriptors (openat), never by changing the
-// process's current folder; a folder's files are read by FolderFilesReader.
+// process's current folder, and every file is read into one buffer.
 class StockFolderScan {
   public:
     // programFolder: the program folder's real path, which no link may lead out of.
@@ -98,16 +86,12 @@ class StockFolderScan {
     void ScanFolder(platform::FileDescriptor folder, const std::string& path, bool isTree);
     std::vector<Entry> ListEntries(int folder);
     // Whether the link name in folder (at path) leads into the program folder;
-    // notes it in notes when not.
-    bool LeadsIntoProgramFolder(int folder, const std::string& name, const std::string& path,
-                                std::vector<std::string>& notes);
+    // notes it when not.
+    bool LeadsIntoProgramFolder(int folder, const std::string& name, const std::string& path);
     // Whether the folder open as folder (at path) is walked for the first time;
     // notes it when not.
     bool FirstVisit(int folder, const std::string& path, bool throughLink);
-    bool IndexableName(const std::string& path, std::vector<std::string>& notes);
-    // Hands on the folder's files that the walk takes, with their notes and
-    // messages in the order of the files.
-    void ReadFiles(int folder, const std::string& path, const std::vector<Entry>& entries);
+    bool IndexableName(const std::string& path);
 
     bool Takes(const Entry& entry) const;
 
@@ -117,7 +101,7 @@ class StockFolderScan {
     platform::MessageSink& messages_;
     platform::StatusSink& status_;
     std::vector<std::string>& notes_;
-    FolderFilesReader reader_;
+    platform::FileBuffer buffer_;
     // Every folder walked, by device and inode.
     std::set<std::pair<std::uint64_t, std::uint64_t>> walked_;
 };
