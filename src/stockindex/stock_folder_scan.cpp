@@ -56,8 +56,7 @@ StockFolderScan::StockFolderScan(std::string programFolder, IndexWriter& out,
       out_(out),
       messages_(messages),
       status_(status),
-      notes_(notes),
-      reader_(kLargestFile) {}
+      notes_(notes) {}
 
 void StockFolderScan::ScanTree(const std::string& path) {
     FileDescriptor tree = platform::OpenFolderPath(path);
@@ -81,22 +80,21 @@ std::vector<StockFolderScan::Entry> StockFolderScan::ListEntries(int folder) {
     return entries;
 }
 
-bool StockFolderScan::IndexableName(const std::string& path, std::vector<std::string>& notes) {
+bool StockFolderScan::IndexableName(const std::string& path) {
     if (platform::NameOf(path).find_first_of("\r\n\t") == std::string_view::npos) return true;
-    notes.push_back("'" + path +
-                    "' skipped: the index cannot hold a name with a line break or a tab");
+    notes_.push_back("'" + path +
+                     "' skipped: the index cannot hold a name with a line break or a tab");
     return false;
 }
 
 bool StockFolderScan::LeadsIntoProgramFolder(int folder, const std::string& name,
-                                             const std::string& path,
-                                             std::vector<std::string>& notes) {
+                                             const std::string& path) {
     // O_PATH opens without reading, so a FIFO behind the link cannot block it.
     const FileDescriptor target = platform::OpenWithoutReading(folder, name);
     if (!target.IsOpen()) return true;  // a dangling link is reported when it is read
     const auto real = platform::RealPathOf(target.Get(), path);
     if (real && IsWithin(*real, programFolder_)) return true;
-    notes.push_back("link '" + path + "' skipped: it leads out of the program folder");
+    notes_.push_back("link '" + path + "' skipped: it leads out of the program folder");
     return false;
 }
 
@@ -107,38 +105,6 @@ bool StockFolderScan::FirstVisit(int folder, const std::string& path, bool throu
                          ? "link '" + path + "' skipped: the folder it leads to is indexed already"
                          : "'" + path + "' skipped: its folder is indexed already through a link");
     return false;
-}
-
-void StockFolderScan::IndexFiles(int folder, const std::string& path,
-                                 const std::vector<Entry>& entries) {
-    // The files to read, each with the notes of the files passed over before
-    // it; the notes after the last file come at the end.
-    std::vector<FolderFilesReader::File> files;
-    std::vector<std::vector<std::string>> notesBefore(1);
-    for (const Entry& entry : entries) {
-        if (!IsStockFile(entry.name, entry.folder) || IsHidden(entry.name)) continue;
-        const std::string filePath = Join(path, entry.name);
-        if (!IndexableName(filePath, notesBefore.back())) continue;
-        if (entry.link &&
-            !LeadsIntoProgramFolder(folder, entry.name, filePath, notesBefore.back())) {
-            continue;
-        }
-        files.push_back({entry.name, filePath});
-        notesBefore.emplace_back();
-    }
-    const std::vector<FileNames> read = reader_.Read(folder, files);
-    for (std::size_t i = 0; i <= files.size(); ++i) {
-        notes_.insert(notes_.end(), notesBefore[i].begin(), notesBefore[i].end());
-        if (i == files.size()) break;
-        for (const platform::Message& message : read[i].messages)
-            messages_.Show(message.caption, message.text);
-        for (const IndexedName& indexed : read[i].names)
-            out_.Entry(indexed.name, files[i].path, indexed.marked);
-        if (read[i].tooLarge) {
-            notes_.push_back("'" + files[i].path + "' skipped: it is larger than " +
-                             std::to_string(kLargestFile) + " bytes");
-        }
-    }
 }
 
 void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path, bool isTree) {
@@ -152,10 +118,8 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
     for (const Entry& entry : entries) {
         if (!entry.folder || IsHidden(entry.name)) continue;
         const std::string subPath = Join(path, entry.name);
-        if (!IndexableName(subPath, notes_)) continue;
-        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, subPath, notes_)) {
-            continue;
-        }
+        if (!IndexableName(subPath)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, subPath)) continue;
         std::error_code ignored;
         FileDescriptor sub = platform::OpenFolderAt(folder.Get(), entry.name, ignored);
         if (sub.IsOpen() && FirstVisit(sub.Get(), subPath, entry.link)) {
@@ -170,7 +134,20 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
         out_.Line(kEndNodeLine);
         return;
     }
-    IndexFiles(folder.Get(), path, entries);
+    for (const Entry& entry : entries) {
+        if (!IsStockFile(entry.name, entry.folder) || IsHidden(entry.name)) continue;
+        const std::string filePath = Join(path, entry.name);
+        if (!IndexableName(filePath)) continue;
+        if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, filePath)) continue;
+        bool tooLarge = false;
+        const auto content = platform::ReadMappedFileAt(folder.Get(), entry.name, filePath, true,
+                                                        kLargestFile, tooLarge, buffer_, messages_);
+        if (content) WriteEntries(*content, filePath, out_);
+        if (tooLarge) {
+            notes_.push_back("'" + filePath + "' skipped: it is larger than " +
+                             std::to_string(kLargestFile) + " bytes");
+        }
+    }
     if (!isTree) out_.Line(kEndNodeLine);
 }
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/file_descriptor.h"
+#include "platform/mapped_file.h"
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
-#include "stockindex/folder_files_reader.h"
 #include "stockindex/index_format.h"
 
 namespace lumtrak::stockindex {
@@ -47,23 +47,19 @@ class StockFolderScan {
     void ScanFolder(platform::FileDescriptor folder, const std::string& path, bool isTree);
     std::vector<Entry> ListEntries(int folder);
     // Whether the link name in folder (at path) leads into the program folder;
-    // notes it in notes when not.
-    bool LeadsIntoProgramFolder(int folder, const std::string& name, const std::string& path,
-                                std::vector<std::string>& notes);
+    // notes it when not.
+    bool LeadsIntoProgramFolder(int folder, const std::string& name, const std::string& path);
     // Whether the folder open as folder (at path) is walked for the first time;
     // notes it when not.
     bool FirstVisit(int folder, const std::string& path, bool throughLink);
-    bool IndexableName(const std::string& path, std::vector<std::string>& notes);
-    // Writes the entries of the folder's stock files, with their notes and
-    // messages in the order of the files.
-    void IndexFiles(int folder, const std::string& path, const std::vector<Entry>& entries);
+    bool IndexableName(const std::string& path);
 
     std::string programFolder_;
     IndexWriter& out_;
     platform::MessageSink& messages_;
     platform::StatusSink& status_;
     std::vector<std::string>& notes_;
-    FolderFilesReader reader_;
+    platform::FileBuffer buffer_;
     // Every folder walked, by device and inode.
     std::set<std::pair<std::uint64_t, std::uint64_t>> walked_;
 };
