@@ -1,11 +1,9 @@
 // The editor under large texts, under the offscreen platform: opening a 5 MB
 // definition until the window has painted it and answers events again, typing
-// into it, keeping a recovery copy of it, and editing tools run through their commands beside the
-// command line doing the same on the same text. Each tool's time is the editor's, from the command
-// to a painted and responsive window; the counters give the command line's time (the whole program
-// run, reading and writing the file) and the ratio of the two. Run:
-// build/default/bench/lumtrak_editor_benchmark
 #include <benchmark/benchmark.h>
+#include "editor/preview2d_dialog.h"
+#include "editor/recovery_keeper.h"
+#include "platform/program_folder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +25,9 @@
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
+#include "editor/preview2d_dialog.h"
 #include "editor/recovery_keeper.h"
+#include "platform/program_folder.h"
 #include "platform/settings_store.h"
 
 namespace {
@@ -302,6 +302,56 @@ BENCHMARK_CAPTURE(BM_ToolInEditorBesideCommandLine, imperialToMetricOf5MB,
                   &ImperialToMetricOfALargeText)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// A locomotive whose 2D preview is open, and a bogie file that it includes
+// through the "Stock Index": the time from a write of the bogie's file on disk
+// until the preview has drawn it anew (the goal: under 100 ms).
+void BM_PreviewRedrawAfterPartFileChange(benchmark::State& state) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "lumtrak-preview-follow-benchmark";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "Stock");
+    const std::filesystem::path bogie = folder / "Stock" / "bogie.stk";
+    auto writeBogie = [&](int version) {
+        std::ofstream(bogie, std::ios::binary) << "name Bogie\r\n"
+                                               << bench::FillLines(20'000) << "rect 0 0 0 "
+                                               << version << " 0 0 0 0 0 0 0 0 1 1 1\r\n[end]\r\n";
+    };
+    writeBogie(0);
+    std::ofstream(folder / "Stock Index", std::ios::binary) << "Bogie\tStock/bogie.stk\r\n";
+    const TempFile loco("lumtrak-preview-follow.stk",
+                        "name Loco\r\ninclude 0 150 0 Bogie\r\ninclude 0 450 0 !Bogie\r\n"
+                        "[end]\r\n");
+    platform::SetProgramFolderOverride(folder.string());
+    {
+        EditorUnderTest editor;
+        editor.app.OpenDocumentFile(loco.Name());
+        editor.app.MainFrame()->ExecuteCommand(Command::ShowPreview);
+        editor::CPreview2DDlg* preview = editor.View().m_pPreview2D;
+        int drawings = 0;
+        QObject::connect(preview, &editor::CPreview2DDlg::drawn, [&] { ++drawings; });
+        static_cast<void>(QTest::qWaitForWindowExposed(preview));
+        QTest::qWait(200);
+        int version = 0;
+        for (auto _ : state) {
+            const int before = drawings;
+            QElapsedTimer clock;
+            clock.start();
+            writeBogie(++version);
+            while (drawings == before && clock.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+            if (drawings == before) state.SkipWithError("the preview did not draw again");
+            QTest::qWait(50);  // the next write is a change of its own
+        }
+    }
+    platform::SetProgramFolderOverride({});
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_PreviewRedrawAfterPartFileChange)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bench/stock_tree.h"
+#include "parts/part_uses.h"
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
 #include "stockindex/rebuild.h"
@@ -120,6 +121,27 @@ BENCHMARK(BM_UpdateStockIndex)
     ->Arg(50'000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// Edit > Find Uses of This Part over the same tree, with the rebuild's walk and
+// reading: for a part that one file names (the search reads every file and
+// looks into one), and for the bogie that every definition of the tree
+// includes twice (every file is read statement by statement). The goal: under
+// half a second for either.
+void BM_FindPartUses(benchmark::State& state, const char* name, std::size_t least) {
+    TheTree();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const auto uses = parts::FindPartUses(name, {}, TheTree().folder.string());
+        found = uses.uses.size();
+        benchmark::DoNotOptimize(uses.uses.data());
+    }
+    if (found < least) state.SkipWithError("too few uses found");
+    state.counters["uses"] = benchmark::Counter(double(found));
+    state.SetBytesProcessed(state.iterations() * TheTree().bytes);
+}
+BENCHMARK_CAPTURE(BM_FindPartUses, rare_part, "Stock 17-3", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FindPartUses, part_of_every_stock, "Class 40 bogie", 10'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "bench/workload.h"
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/program_folder.h"
@@ -66,6 +68,13 @@ struct SharedWorkload {
         folder = std::filesystem::temp_directory_path() / "lumtrak-load-benchmark";
         std::filesystem::remove_all(folder);
         text = WriteWorkload(folder, {});
+        // Files changed in the last seconds are read again at every load, as
+        // their modification time cannot yet tell a further change; the
+        // workload's are as old as an author's files usually are.
+        const auto anHourAgo =
+            std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+            std::filesystem::last_write_time(entry.path(), anHourAgo);
         platform::SetProgramFolderOverride(folder.string());
     }
     ~SharedWorkload() { std::filesystem::remove_all(folder); }

@@ -49,6 +49,14 @@ enum class Command : int {
     ViewProblems = 32841,
     ViewSyntaxColouring = 32842,
 
+    // Working across parts
+    GoToPart = 32900,
+    FindPartUses = 32901,
+    NavigateBack = 32902,
+    NavigateForward = 32903,
+    CompleteName = 32904,
+    ViewParts = 32905,
+
     // The framework's
     FileNew = 0xE100,
     FileOpen = 0xE101,

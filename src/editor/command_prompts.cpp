@@ -96,6 +96,20 @@ constexpr std::pair<Command, const char*> kPrompts[] = {
          "Prompt", "List the bitmaps and stock files that the definition under the caret needs")},
     {C::AppAbout,
      QT_TRANSLATE_NOOP("Prompt", "Display program information, version number and copyright")},
+    {C::GoToPart,
+     QT_TRANSLATE_NOOP("Prompt",
+                       "Open the definition of the part that the statement at the caret "
+                       "includes")},
+    {C::FindPartUses,
+     QT_TRANSLATE_NOOP("Prompt", "List every include of the part named on the line of the caret")},
+    {C::NavigateBack, QT_TRANSLATE_NOOP("Prompt", "Go back to where Go to Part came from")},
+    {C::NavigateForward, QT_TRANSLATE_NOOP("Prompt", "Go forward again after Back")},
+    {C::CompleteName,
+     QT_TRANSLATE_NOOP("Prompt",
+                       "Offer the part names, texture names or statement words that "
+                       "complete what is typed")},
+    {C::ViewParts,
+     QT_TRANSLATE_NOOP("Prompt", "Show or hide the parts of the definition under the caret")},
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
+#include "editor/preview_file_watch.h"
 #include "editor/window_places.h"
 #include "model/texture_registry.h"
 #include "preview3d/bitmap_file.h"
@@ -189,6 +190,9 @@ D3DPreview::D3DPreview(CLumtrakStockEditorView* view, QWidget* parent)
         if (session_.TopPart()) Invalidate();
     });
 
+    fileWatch_ = new PreviewFileWatch(this);
+    connect(fileWatch_, &PreviewFileWatch::filesChanged, this, &D3DPreview::Refresh);
+
     client_ = new Client(*this);
     setCentralWidget(client_);
     CreateToolBar();
@@ -344,6 +348,7 @@ void D3DPreview::SetUpEngine() {
         start = static_cast<model::Cursor>(view_->GetSelection().start);
     }
     session_.FirstPaint(text, start, area.width(), area.height());
+    WatchSceneFiles();
     if (session_.TimerWanted()) StartTimer();
     Invalidate();
 }
@@ -386,7 +391,12 @@ void D3DPreview::Invalidate() {
 void D3DPreview::LoadScene() {
     if (!view_ || !session_.Engine()) return;
     session_.LoadScene(view_->Text(), static_cast<model::Cursor>(view_->GetSelection().start));
+    WatchSceneFiles();
     if (session_.TimerWanted()) StartTimer();
+}
+
+void D3DPreview::WatchSceneFiles() {
+    if (view_) fileWatch_->Watch(environment_->FilesRead());
 }
 
 void D3DPreview::Refresh() {

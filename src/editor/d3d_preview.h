@@ -29,6 +29,7 @@ namespace lumtrak::editor {
 class CLumtrakStockEditorView;
 class CameraControlDialog;
 class CustomMaterialDialog;
+class PreviewFileWatch;
 
 // The 3D preview window of a text view: the definition under the view's caret
 // as a lit, textured scene. A toolbar switches cameras, lights, quality and
@@ -122,6 +123,9 @@ class D3DPreview : public QMainWindow {
     QImage Picture() const;
     // How many pictures the engine has rendered for the window.
     std::uint64_t Renders() const { return renders_; }
+    // The files that the last scene read besides the text; the scene is built
+    // anew when one of them changes on disk.
+    const PreviewFileWatch& FileWatch() const { return *fileWatch_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -174,6 +178,9 @@ class D3DPreview : public QMainWindow {
     bool renderOnPaint_ = true;
     QPointer<CameraControlDialog> cameraDialog_;
     QPointer<CustomMaterialDialog> materialDialog_;
+    PreviewFileWatch* fileWatch_ = nullptr;
+    // Follows the files of the scene just built.
+    void WatchSceneFiles();
 };
 
 }  // namespace lumtrak::editor

@@ -25,6 +25,7 @@
 #include "editor/lumtrak_stock_editor_doc.h"
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/menus.h"
+#include "editor/part_tools.h"
 #include "editor/problems_dock.h"
 #include "editor/syntax_colouring.h"
 
@@ -96,6 +97,7 @@ CMainFrame::CMainFrame(CLumtrakStockEditorApp& app) : app_(app) {
     connect(&app_, &CLumtrakStockEditorApp::recentFilesChanged, this,
             &CMainFrame::UpdateRecentFileMenus);
     qApp->installEventFilter(this);
+    partTools_ = new PartTools(*this, app_);
     resize(900, 680);
 }
 
@@ -138,6 +140,7 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     CLumtrakStockEditorView* view = frame->GetActiveView();
     connect(view, &CLumtrakStockEditorView::commandStatesMayChange, this,
             &CMainFrame::UpdateCommandStates);
+    partTools_->AttachView(*view);
     connect(&frame->GetDocument(), &CLumtrakStockEditorDoc::captionChanged, this,
             &CMainFrame::UpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateFrameTitle);
@@ -208,7 +211,9 @@ void CMainFrame::ExecuteCommand(Command command) {
         if (view->OnCommand(command)) return UpdateCommandStates();
         if (view->GetDocument().OnCommand(command)) return UpdateCommandStates();
     }
-    if (OnCommand(command) || app_.OnCommand(command)) UpdateCommandStates();
+    if (OnCommand(command) || partTools_->OnCommand(command) || app_.OnCommand(command)) {
+        UpdateCommandStates();
+    }
 }
 
 CommandState CMainFrame::StateOf(Command command) {
@@ -218,6 +223,7 @@ CommandState CMainFrame::StateOf(Command command) {
         if (!state) state = view->GetDocument().CommandUpdate(command);
     }
     if (!state) state = CommandUpdate(command);
+    if (!state) state = partTools_->CommandUpdate(command);
     if (!state) state = app_.CommandUpdate(command);
     return state.value_or(CommandState{false, std::nullopt});
 }

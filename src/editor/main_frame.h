@@ -18,6 +18,7 @@ class CChildFrame;
 class CLumtrakStockEditorApp;
 class CLumtrakStockEditorView;
 class FindReplaceDialog;
+class PartTools;
 class ProblemsDock;
 
 // The main window: the document windows in a multiple-document area, the menu
@@ -66,6 +67,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void UpdateCommandStates();
 
     void ShowFindReplace(CLumtrakStockEditorView& view, bool replace);
+    // Go to Part, Find Uses, the Parts dock and completion.
+    PartTools& Parts() const { return *partTools_; }
     ProblemsDock& Problems() const { return *problems_; }
 
     bool OnCommand(Command command) override;
@@ -131,6 +134,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     int menuShown_ = 0;
     QList<QAction*> commandActions_;
     FindReplaceDialog* findReplace_ = nullptr;
+    PartTools* partTools_ = nullptr;
     ProblemsDock* problems_ = nullptr;
     // The caption that UpdateFrameTitle gave this window.
     QString frameTitle_;

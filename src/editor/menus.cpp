@@ -49,6 +49,12 @@ MenuDefinition EditMenu() {
                 {C::None, nullptr},
                 {C::EditFind, QT_TRANSLATE_NOOP("Menu", "&Find...")},
                 {C::EditReplace, QT_TRANSLATE_NOOP("Menu", "R&eplace...")},
+                {C::None, nullptr},
+                {C::GoToPart, QT_TRANSLATE_NOOP("Menu", "&Go to Part\tF12")},
+                {C::FindPartUses, QT_TRANSLATE_NOOP("Menu", "Find Uses of This Part\tShift+F12")},
+                {C::NavigateBack, QT_TRANSLATE_NOOP("Menu", "&Back\tAlt+Left")},
+                {C::NavigateForward, QT_TRANSLATE_NOOP("Menu", "For&ward\tAlt+Right")},
+                {C::CompleteName, QT_TRANSLATE_NOOP("Menu", "Complete &Name\tCtrl+Space")},
             }};
 }
 
@@ -59,6 +65,7 @@ MenuDefinition ViewMenu() {
                 {C::ViewStatusBar, QT_TRANSLATE_NOOP("Menu", "&Status Bar")},
                 {C::None, nullptr},
                 {C::ViewProblems, QT_TRANSLATE_NOOP("Menu", "&Problems")},
+                {C::ViewParts, QT_TRANSLATE_NOOP("Menu", "P&arts")},
                 {C::ViewSyntaxColouring, QT_TRANSLATE_NOOP("Menu", "Syntax &Colouring")},
             }};
 }
@@ -202,6 +209,11 @@ std::vector<Accelerator> AcceleratorResource() {
         {C::RefreshPreview, QKeySequence(Qt::Key_F5)},
         {C::NextPane, QKeySequence(Qt::Key_F6)},
         {C::PreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+        {C::GoToPart, QKeySequence(Qt::Key_F12)},
+        {C::FindPartUses, QKeySequence(Qt::SHIFT | Qt::Key_F12)},
+        {C::NavigateBack, QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {C::NavigateForward, QKeySequence(Qt::ALT | Qt::Key_Right)},
+        {C::CompleteName, QKeySequence(Qt::CTRL | Qt::Key_Space)},
     };
 }
 

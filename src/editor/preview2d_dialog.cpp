@@ -16,8 +16,10 @@
 #include "editor/lumtrak_stock_editor_view.h"
 #include "editor/main_frame.h"
 #include "editor/message_box_sink.h"
+#include "editor/preview_file_watch.h"
 #include "editor/program_texts.h"
 #include "editor/window_places.h"
+#include "model/load_record.h"
 #include "model/texture_registry.h"
 #include "platform/message_sink.h"
 #include "preview2d/drawing.h"
@@ -106,6 +108,11 @@ CPreview2DDlg::CPreview2DDlg(QWidget* parent)
     timer_.setObjectName(IdName(kTimerId));
     timer_.setInterval(kTimerPeriodMs);
     connect(&timer_, &QTimer::timeout, this, &CPreview2DDlg::Invalidate);
+    fileWatch_ = new PreviewFileWatch(this);
+    // A changed file changes only the drawing: the frame alone is drawn again.
+    connect(fileWatch_, &PreviewFileWatch::filesChanged, this, [this] {
+        if (frame_) frame_->update();
+    });
     // The window looks the same active or not: a change of activation would
     // otherwise repaint it, and with it parse the whole definition again.
     QPalette steady = palette();
@@ -245,6 +252,7 @@ void CPreview2DDlg::DrawFrame(QPainter& painter, QSize frameSize) {
     state.drawingRect = preview2d::DrawingRectForFrame(frameSize.width(), frameSize.height());
     std::optional<std::string> name;
     std::vector<std::string> notes;
+    model::LoadRecord record(model::LoadRecord::Keeps::Files);
     messages_->BeginDrawing();
     const QImage bitmap = qtshell::PaintPreviewBitmap(
         frameSize.width(), frameSize.height(), white_->isChecked(), [&](preview2d::Canvas& canvas) {
@@ -259,12 +267,14 @@ void CPreview2DDlg::DrawFrame(QPainter& painter, QSize frameSize) {
             options.showAxis = showAxis_;
             model::LoadEnvironment environment{*messages_, model::TextureRegistry::Process(),
                                                stockindex::ProcessIncludeCache()};
+            environment.record = &record;
             name =
                 preview2d::DrawDefinitionPreview(state, environment, text, selection.start, canvas,
                                                  options, {selection.start, selection.end});
             notes = std::move(environment.notes);
         });
     messages_->EndDrawing();
+    if (view_) fileWatch_->Watch(record.Files());
     emit drawn();
     if (bitmap.isNull()) return;
     painter.drawImage(QPoint(2, 8), bitmap);

@@ -16,6 +16,7 @@ class QGroupBox;
 namespace lumtrak::editor {
 
 class CLumtrakStockEditorView;
+class PreviewFileWatch;
 class PreviewMessages;
 
 // The 2D preview window of a text view: a small modeless window that draws the
@@ -68,6 +69,9 @@ class CPreview2DDlg : public QDialog {
     // The bitmap that the last repaint copied into the frame; null when no
     // repaint drew one yet.
     const QImage& LastBitmap() const { return lastBitmap_; }
+    // The files that the last drawing read besides the text; the window draws
+    // anew when one of them changes on disk.
+    const PreviewFileWatch& FileWatch() const { return *fileWatch_; }
 
   signals:
     // The drawing frame was drawn anew.
@@ -114,6 +118,7 @@ class CPreview2DDlg : public QDialog {
     // The loader's note that this window put on the status bar, if any.
     QString shownNotes_;
     std::unique_ptr<PreviewMessages> messages_;
+    PreviewFileWatch* fileWatch_ = nullptr;
 };
 
 }  // namespace lumtrak::editor

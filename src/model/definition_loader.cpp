@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "model/characters.h"
 #include "model/definition_reader.h"
 #include "model/include_cache.h"
+#include "model/load_record.h"
 #include "model/name_directory.h"
 #include "model/problem_sink.h"
 #include "model/texture_registry.h"
@@ -30,6 +32,21 @@ class SourceIncludes final : public IncludeResolver {
                            std::int32_t offY, std::int32_t offZ, const SideMask& sides,
                            bool turned) override {
         return ResolveInclude(model, name, offX, offY, offZ, source_, sides, turned, environment_);
+    }
+
+    void Named(const PartStatementRead& statement) override {
+        LoadRecord* record = environment_.record;
+        if (record == nullptr) return;
+        record->PartNamed(statement, {source_.text, source_.key, source_.path});
+        // A moving part is read into no model, only for the record.
+        if (IsMotion(statement.statement) && record->FollowsMotions()) {
+            // Nor is it checked: its problems are not the definition's.
+            ProblemSink* problems = std::exchange(environment_.problems, nullptr);
+            StockModel unused;
+            ResolveInclude(unused, source_.text.Slice(statement.nameStart, statement.nameEnd), 0, 0,
+                           0, source_, SideMask::AllVisible(), false, environment_);
+            environment_.problems = problems;
+        }
     }
 
   private:
@@ -60,8 +77,10 @@ IncludeOutcome LoadIncluded(StockModel& model, SourceText& source, Cursor start,
         if (loading == identity) return IncludeOutcome::Cycle;
     }
     environment.chain.push_back(std::move(identity));
+    if (environment.record != nullptr) environment.record->EnterPart();
     Cursor cursor = start;
     Read(model, source, cursor, sides, std::nullopt, offX, offY, offZ, turned, environment);
+    if (environment.record != nullptr) environment.record->LeavePart();
     environment.chain.pop_back();
     return IncludeOutcome::Loaded;
 }
@@ -148,6 +167,53 @@ void LoadDefinition(StockModel& model, SourceText& source, Cursor& cursor, const
     }
 }
 
+std::optional<FoundDefinition> FindIncludedDefinition(std::string_view lowerName,
+                                                      SourceText& source,
+                                                      LoadEnvironment& environment,
+                                                      IncludeOutcome* whyNot) {
+    if (whyNot != nullptr) *whyNot = IncludeOutcome::NotFound;
+    if (auto found = source.Names().Find(lowerName)) return FoundDefinition{nullptr, *found, {}};
+
+    auto& lookup = environment.indexLookup;
+    if (!lookup.done) {
+        lookup.programFolder = IncludeFolder(platform::ProgramFolder());
+        lookup.index = environment.includes.StockIndexIn(lookup.programFolder);
+        lookup.done = true;
+        if (environment.record != nullptr && lookup.index != nullptr) {
+            environment.record->FileRead(environment.includes.StockIndexPath());
+        }
+    }
+    const PartIndex* index = lookup.index;
+    if (index == nullptr) return std::nullopt;
+    // Copied: loading the part may read the index again and replace it.
+    const std::vector<std::string> paths = index->PathsFor(lowerName);
+    for (const std::string& path : paths) {
+        std::shared_ptr<const IncludeFile>& opened = lookup.openedFiles[path];
+        // A file that fails is tried again, and reported, every time.
+        if (!opened) {
+            const auto read = environment.includes.OpenDefinitionFile(
+                lookup.programFolder, path, environment.limits.includedBytes, environment.messages);
+            if (read.tooLarge) {
+                const bool spentNow = environment.SpendBudget();
+                if (whyNot != nullptr) {
+                    *whyNot = spentNow ? IncludeOutcome::BudgetSpent : IncludeOutcome::Skipped;
+                }
+                return std::nullopt;
+            }
+            opened = read.file;
+        }
+        std::shared_ptr<const IncludeFile> file = opened;
+        if (!file) {
+            if (whyNot != nullptr) *whyNot = IncludeOutcome::Unreadable;
+            continue;
+        }
+        if (environment.record != nullptr) environment.record->FileRead(file->path);
+        if (auto found = file->names.Find(lowerName))
+            return FoundDefinition{std::move(file), *found, path};
+    }
+    return std::nullopt;
+}
+
 IncludeOutcome ResolveInclude(StockModel& model, std::string_view name, std::int32_t offX,
                               std::int32_t offY, std::int32_t offZ, SourceText& source,
                               const SideMask& sides, bool turned, LoadEnvironment& environment) {
@@ -163,53 +229,32 @@ IncludeOutcome ResolveInclude(StockModel& model, std::string_view name, std::int
         turned = !turned;
     }
 
-    if (auto found = source.Names().Find(wanted)) {
-        return LoadIncluded(model, source, *found, sides, offX, offY, offZ, turned, environment);
-    }
-
-    auto& lookup = environment.indexLookup;
-    if (!lookup.done) {
-        lookup.programFolder = IncludeFolder(platform::ProgramFolder());
-        lookup.index = environment.includes.StockIndexIn(lookup.programFolder);
-        lookup.done = true;
-    }
-    const PartIndex* index = lookup.index;
-    if (index == nullptr) return IncludeOutcome::NotFound;
-    IncludeOutcome outcome = IncludeOutcome::NotFound;
-    // Copied: loading the part may read the index again and replace it.
-    const std::vector<std::string> paths = index->PathsFor(wanted);
-    for (const std::string& path : paths) {
-        std::shared_ptr<const IncludeFile>& opened = lookup.openedFiles[path];
-        // A file that fails is tried again, and reported, every time.
-        if (!opened) {
-            const auto read = environment.includes.OpenDefinitionFile(
-                lookup.programFolder, path, environment.limits.includedBytes, environment.messages);
-            if (read.tooLarge) {
-                return environment.SpendBudget() ? IncludeOutcome::BudgetSpent
-                                                 : IncludeOutcome::Skipped;
-            }
-            opened = read.file;
+    IncludeOutcome missing = IncludeOutcome::NotFound;
+    const auto found = FindIncludedDefinition(wanted, source, environment, &missing);
+    if (!found) return missing;
+    if (!found->file) {
+        if (environment.record != nullptr) {
+            environment.record->PartFound({source.text, source.key, source.path}, found->start);
         }
-        const std::shared_ptr<const IncludeFile> file = opened;
-        if (!file) {
-            outcome = IncludeOutcome::Unreadable;
-            continue;
-        }
-        if (auto found = file->names.Find(wanted)) {
-            SourceText fileSource{file->text, file->sourceKey, &file->names};
-            if (environment.problems) environment.problems->PartFile(file->text, path);
-            std::string textureFolder;
-            if (environment.texturesBesideParts) {
-                textureFolder = FolderOfIndexedFile(lookup.programFolder.path, path);
-                std::swap(textureFolder, environment.textureFolder);
-            }
-            outcome = LoadIncluded(model, fileSource, *found, sides, offX, offY, offZ, turned,
-                                   environment);
-            if (environment.texturesBesideParts)
-                std::swap(textureFolder, environment.textureFolder);
-            return outcome;
-        }
+        return LoadIncluded(model, source, found->start, sides, offX, offY, offZ, turned,
+                            environment);
     }
+    const IncludeFile& file = *found->file;
+    SourceText fileSource{file.text, file.sourceKey, &file.names, file.path};
+    if (environment.record != nullptr) {
+        environment.record->PartFound({fileSource.text, fileSource.key, fileSource.path},
+                                      found->start);
+    }
+    if (environment.problems) environment.problems->PartFile(file.text, found->indexedPath);
+    std::string textureFolder;
+    if (environment.texturesBesideParts) {
+        textureFolder =
+            FolderOfIndexedFile(environment.indexLookup.programFolder.path, found->indexedPath);
+        std::swap(textureFolder, environment.textureFolder);
+    }
+    const IncludeOutcome outcome =
+        LoadIncluded(model, fileSource, found->start, sides, offX, offY, offZ, turned, environment);
+    if (environment.texturesBesideParts) std::swap(textureFolder, environment.textureFolder);
     return outcome;
 }
 

@@ -15,15 +15,19 @@
 namespace lumtrak::model {
 
 class NameDirectory;
+struct IncludeFile;
 
 // A text that definitions are loaded from, with what includes need to search it.
 struct SourceText {
-    SourceText(DefinitionText bytes, std::string sourceKey, const NameDirectory* known = nullptr)
-        : text(bytes), key(std::move(sourceKey)), names(known) {}
+    SourceText(DefinitionText bytes, std::string sourceKey, const NameDirectory* known = nullptr,
+               std::string realPath = {})
+        : text(bytes), key(std::move(sourceKey)), names(known), path(std::move(realPath)) {}
 
     DefinitionText text;
     std::string key;
     const NameDirectory* names = nullptr;
+    // The file's real path; empty for the text that the load started from.
+    std::string path;
 
     // The names the text defines, made on the first include that needs them.
     const NameDirectory& Names();
@@ -44,6 +48,25 @@ void LoadDefinition(StockModel& model, const DefinitionText& text, Cursor& curso
                     const SideMask& sides, std::optional<TextSelection> highlight,
                     std::int32_t offX, std::int32_t offY, std::int32_t offZ, bool turned,
                     LoadEnvironment& environment);
+
+// Where an include finds a definition: in the same text (no file) or in a file
+// that the "Stock Index" names (as indexedPath); reading starts just after its
+// name's text.
+struct FoundDefinition {
+    std::shared_ptr<const IncludeFile> file;
+    Cursor start = 0;
+    std::string indexedPath;
+};
+
+// Finds the definition called lowerName (lower-cased, without a leading '!')
+// as an include of a definition in source finds it: in the same text first,
+// then in the files that the "Stock Index" of the program folder names for it,
+// in turn. A file too large for the load's budget spends the budget and ends
+// the search. When nothing is found, whyNot (if given) tells why.
+std::optional<FoundDefinition> FindIncludedDefinition(std::string_view lowerName,
+                                                      SourceText& source,
+                                                      LoadEnvironment& environment,
+                                                      IncludeOutcome* whyNot = nullptr);
 
 // The same, from a text whose names are kept between loads.
 void LoadDefinition(StockModel& model, SourceText& source, Cursor& cursor, const SideMask& sides,

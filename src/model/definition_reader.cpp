@@ -40,6 +40,16 @@ std::string CollectAboveBlank(const DefinitionText& text, Cursor& cursor) {
     return Collect(text, cursor, [](char c) { return !IsAboveBlank(c); });
 }
 
+// The statement at start whose name, read from nameFrom, is name: the name's
+// place without the blanks and tabs at either end.
+PartStatementRead PartNamedBy(Statement statement, Cursor start, Cursor nameFrom,
+                              std::string_view name) {
+    const std::size_t first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {statement, start, nameFrom, nameFrom};
+    const std::size_t last = name.find_last_not_of(" \t");
+    return {statement, start, nameFrom + first, nameFrom + last + 1};
+}
+
 }  // namespace
 
 HighlightLines LinesOf(const DefinitionText& text, TextSelection selection) {
@@ -332,6 +342,7 @@ void DefinitionReader::ReadColourAlias() {
 }
 
 void DefinitionReader::ReadInclude(Statement statement) {
+    const Cursor start = cursor_;
     StepOverWord(statement);
     Skip();
     const std::int32_t x = Placement::Offset(offX_, Read(), placement_.planeDivisor);
@@ -361,31 +372,37 @@ void DefinitionReader::ReadInclude(Statement statement) {
                 ++cursor_;
         }
     }
-    const Cursor nameStart = cursor_;
+    const Cursor nameFrom = std::min(cursor_, end_);  // a field may end past the end
     const std::string name = Collect(
         text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#' || c == '['; });
     if (text_[cursor_] == '[') ReadSides(sides);
 
+    const PartStatementRead named = PartNamedBy(statement, start, nameFrom, name);
+    includes_.Named(named);
     const std::string_view trimmed = platform::Trim(name, " \t");
-    const Cursor start = nameStart + std::size_t(trimmed.data() - name.data());
-    const Cursor end = start + trimmed.size();
     const std::int32_t savedLength = model_.length;
-    if (problems_ != nullptr) problems_->BeginInclude(text_, start, end, trimmed);
+    if (problems_ != nullptr) {
+        problems_->BeginInclude(text_, named.nameStart, named.nameEnd, trimmed);
+    }
     const IncludeOutcome outcome = includes_.Resolve(model_, trimmed, x, y, z, sides, turned_);
     if (problems_ != nullptr) {
         problems_->EndInclude();
-        ReportInclude(outcome, start, end, trimmed);
+        ReportInclude(outcome, named.nameStart, named.nameEnd, trimmed);
     }
     model_.length = savedLength;
 }
 
 void DefinitionReader::ReadMotion(Statement statement) {
+    const Cursor start = cursor_;
     StepOverWord(statement);
     const int values = statement == Statement::Motion1 ? 3 : 6;
     Skip();
     for (int i = 0; i < values; ++i)
         Skip();
-    Collect(text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#'; });
+    const Cursor nameFrom = std::min(cursor_, end_);  // a field may end past the end
+    const std::string name =
+        Collect(text_, cursor_, [](char c) { return c == '\0' || IsLineEnd(c) || c == '#'; });
+    includes_.Named(PartNamedBy(statement, start, nameFrom, name));
 }
 
 void DefinitionReader::ReadCab(Statement statement) {

@@ -8,6 +8,7 @@
 #include "model/characters.h"
 #include "model/fill_reader.h"
 #include "model/load_environment.h"
+#include "model/part_statement.h"
 #include "model/placement.h"
 #include "model/problem_sink.h"
 #include "model/scanning.h"
@@ -40,6 +41,9 @@ class IncludeResolver {
     virtual IncludeOutcome Resolve(StockModel& model, std::string_view name, std::int32_t offX,
                                    std::int32_t offY, std::int32_t offZ, const SideMask& sides,
                                    bool turned) = 0;
+    // Every statement that names a part, told before its part is resolved; the
+    // parts of the motion statements are named and never resolved.
+    virtual void Named(const PartStatementRead& statement) { (void)statement; }
 };
 
 // Reads one definition: the scan over its statements and their handlers, with

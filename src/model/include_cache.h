@@ -22,15 +22,17 @@ struct IncludeFile {
     DefinitionText text;
     NameDirectory names;
     std::string sourceKey;  // tells this file from every other on the include chain
+    std::string path;       // where it was read: its real path, or the path it was opened by
 
-    explicit IncludeFile(std::string bytes, std::string key);
+    IncludeFile(std::string bytes, std::string key, std::string realPath = {});
 };
 
 // The files that includes read: the "Stock Index" of the program folder and the
 // definition files it names. Loading runs on every repaint of the preview, so
 // both are kept between loads for as long as the file on disk is the same file
-// with the same size and modification time; what a load sees is then exactly
-// what reading the file again would give.
+// with the same size and modification time, and was read long enough after its
+// modification for those to tell a later one (IdentityTellsChanges); what a
+// load sees is then exactly what reading the file again would give.
 class IncludeCache {
   public:
     // readIndex reads the "Stock Index" into the part index of the loads.
@@ -39,6 +41,8 @@ class IncludeCache {
     // The "Stock Index" of the folder (any case), or null when there is none
     // that can be opened.
     const PartIndex* StockIndexIn(IncludeFolder& where);
+    // The real path of the "Stock Index" that StockIndexIn last gave.
+    const std::string& StockIndexPath() const { return indexPath_; }
 
     struct Opened {
         std::shared_ptr<const IncludeFile> file;
@@ -55,10 +59,12 @@ class IncludeCache {
   private:
     struct CachedIndex {
         platform::FileIdentity identity;
+        bool trusted = false;  // the identity tells a later version
         std::unique_ptr<const PartIndex> index;
     };
     struct CachedFile {
         platform::FileIdentity identity;
+        bool trusted = false;
         std::shared_ptr<const IncludeFile> file;
     };
 
@@ -68,6 +74,7 @@ class IncludeCache {
 
     PartIndexReader readIndex_;
     std::optional<CachedIndex> index_;
+    std::string indexPath_;
     // By the file's device and inode: every path to one file shares it.
     std::unordered_map<std::string, CachedFile> files_;
     std::size_t cachedBytes_ = 0;

@@ -1,5 +1,6 @@
 #include "model/include_folder.h"
 
+#include "platform/folder_lookup.h"
 #include "platform/mapped_file.h"
 
 namespace lumtrak::model {
@@ -14,6 +15,11 @@ OpenedInclude::OpenedInclude(IncludeFolder& where, std::string_view path,
 std::string OpenedInclude::SourceKey() const {
     if (!identity_) return "path:" + path_;
     return "file:" + std::to_string(identity_->device) + ":" + std::to_string(identity_->inode);
+}
+
+std::string OpenedInclude::RealPath() const {
+    if (!handle_.IsOpen()) return path_;
+    return platform::RealPathOf(handle_.Get()).value_or(path_);
 }
 
 std::optional<std::string> OpenedInclude::Read(platform::MessageSink& messages) {

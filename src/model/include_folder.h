@@ -40,6 +40,9 @@ class OpenedInclude {
     bool LargerThan(std::size_t bytes) const { return size_ > 0 && std::uint64_t(size_) > bytes; }
     // Tells this file from every other on an include chain.
     std::string SourceKey() const;
+    // Where the open file lies, without links; the path it was opened by when
+    // the system cannot tell (or once it has been read).
+    std::string RealPath() const;
     // The whole content, or nothing after the mapped-file reader's message.
     std::optional<std::string> Read(platform::MessageSink& messages);
 

@@ -17,6 +17,7 @@ namespace lumtrak::model {
 
 class IncludeCache;
 struct IncludeFile;
+class LoadRecord;
 class PartIndex;
 class ProblemSink;
 class TextureRegistry;
@@ -97,6 +98,8 @@ struct LoadEnvironment {
     // What the load has to tell that is no message box (the command line prints
     // notes, the editor shows them on its status bar). Loads append to it.
     std::vector<std::string> notes;
+    // When set, the load tells it the files it reads and the parts it names.
+    LoadRecord* record = nullptr;
 
     // Where the load reports what it finds, or none.
     ProblemSink* problems = nullptr;

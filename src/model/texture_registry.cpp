@@ -32,9 +32,11 @@ std::int16_t TextureRegistry::InternTexture(std::string_view fileName, std::stri
 }
 
 void TextureRegistry::LoadTextureObject(Entry& entry) {
-    if (loader_ == nullptr || entry.texture) return;
+    if (loader_ == nullptr) return;
+    entry.usedInLoad = load_;
+    if (entry.texture) return;
     static constexpr std::array kPlaces{Place::EntryFolder, Place::DocumentFolder, Place::Textures};
-    Loaded loaded = Load(entry, kPlaces, Share::Yes);
+    Loaded loaded = Load(entry, kPlaces, Share::Yes, entry.source);
     entry.texture = std::move(loaded.texture);
     entry.lookup = loaded.lookup;
 }
@@ -42,21 +44,53 @@ void TextureRegistry::LoadTextureObject(Entry& entry) {
 std::unique_ptr<TextureObject> TextureRegistry::LoadPrivateTexture(const Entry& entry) {
     if (loader_ == nullptr) return nullptr;
     static constexpr std::array kPlaces{Place::EntryFolder, Place::Textures};
-    return Load(entry, kPlaces, Share::No).texture;
+    std::optional<Entry::Source> source;
+    auto texture = Load(entry, kPlaces, Share::No, source).texture;
+    if (source) privateFiles_.push_back(std::move(source->path));
+    return texture;
 }
 
 void TextureRegistry::StartLoad() {
     lookup_.Forget();
     leftOut_.clear();
+    ++load_;
+    privateFiles_.clear();
+}
+
+std::vector<std::string> TextureRegistry::FilesUsedInLoad() const {
+    std::vector<std::string> files;
+    std::unordered_set<std::string> known;
+    auto add = [&](const std::string& path) {
+        if (!path.empty() && known.insert(path).second) files.push_back(path);
+    };
+    for (const Entry& entry : entries_) {
+        if (entry.usedInLoad == load_ && entry.source) add(entry.source->path);
+    }
+    for (const std::string& path : privateFiles_)
+        add(path);
+    return files;
+}
+
+void TextureRegistry::ForgetChangedTextures() {
+    for (Entry& entry : entries_) {
+        if (!entry.texture || !entry.source) continue;
+        const Entry::Source& source = *entry.source;
+        if (source.trusted && platform::IdentifyFile(source.path) == source.identity) continue;
+        std::erase_if(byFile_,
+                      [&](const auto& shown) { return shown.second == entry.texture.get(); });
+        totalBytes_ -= std::min(totalBytes_, source.countedBytes);
+        entry.texture.reset();
+        entry.source.reset();
+    }
 }
 
 TextureRegistry::Loaded TextureRegistry::Load(const Entry& entry, std::span<const Place> places,
-                                              Share share) {
+                                              Share share, std::optional<Entry::Source>& source) {
     // A place that holds the file but gives no texture tells more than one
     // that does not hold it.
     TextureLookup lookup = TextureLookup::NotFound;
     for (const Place place : places) {
-        Loaded loaded = LoadFrom(FolderOf(place, entry), entry, share);
+        Loaded loaded = LoadFrom(FolderOf(place, entry), entry, share, source);
         if (loaded.texture) return loaded;
         lookup = std::max(lookup, loaded.lookup);
     }
@@ -78,7 +112,8 @@ platform::Folder TextureRegistry::FolderOf(Place place, const Entry& entry) {
 }
 
 TextureRegistry::Loaded TextureRegistry::LoadFrom(const platform::Folder& folder,
-                                                  const Entry& entry, Share share) {
+                                                  const Entry& entry, Share share,
+                                                  std::optional<Entry::Source>& source) {
     std::string name = entry.fileName;
     std::replace(name.begin(), name.end(), '\\', '/');
     std::error_code error;
@@ -86,7 +121,12 @@ TextureRegistry::Loaded TextureRegistry::LoadFrom(const platform::Folder& folder
     const platform::FileDescriptor file = lookup_.OpenFile(folder, name, error, &size);
     if (!file.IsOpen()) return {};
 
+    const std::int64_t readAt = platform::WallClockNanoseconds();
     const auto identity = platform::IdentifyOpenFile(file.Get());
+    if (identity) {
+        source = Entry::Source{platform::RealPathOf(file.Get()).value_or(name), *identity,
+                               platform::IdentityTellsChanges(*identity, readAt), 0};
+    }
     std::optional<FileKey> key;
     if (identity) {
         key = FileKey{identity->device, identity->inode, identity->size,
@@ -122,6 +162,7 @@ TextureRegistry::Loaded TextureRegistry::LoadFrom(const platform::Folder& folder
     }
     if (share == Share::Yes) {
         totalBytes_ += loaded.texture->PictureBytes();
+        if (source) source->countedBytes = loaded.texture->PictureBytes();
         if (key) byFile_.emplace(*key, loaded.texture.get());
     }
     return {std::move(loaded.texture), TextureLookup::Loaded};

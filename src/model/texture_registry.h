@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_lookup.h"
 #include "platform/folder_lookup.h"
 
 namespace lumtrak::model {
@@ -72,6 +74,15 @@ class TextureRegistry {
         std::unique_ptr<TextureObject> texture;
         std::string fileName;
         std::string folder;
+        // The file that the texture was loaded from, as it was then.
+        struct Source {
+            std::string path;  // real path
+            platform::FileIdentity identity;
+            bool trusted = false;          // the identity tells a later version
+            std::size_t countedBytes = 0;  // what the picture adds to the registry's total
+        };
+        std::optional<Source> source;
+        std::uint64_t usedInLoad = 0;
         TextureLookup lookup = TextureLookup::NotLooked;
     };
 
@@ -107,6 +118,13 @@ class TextureRegistry {
     // Starts a load: every folder is listed again for names in another case.
     // Within a load each folder is listed once, however many names are missing.
     void StartLoad();
+    // The files of the textures that the load since StartLoad loaded or gave
+    // out, private copies included, each once.
+    std::vector<std::string> FilesUsedInLoad() const;
+    // Lets go of the textures whose file is no longer as it was loaded (or
+    // was loaded too soon after its change to tell), so that the next use
+    // loads them anew.
+    void ForgetChangedTextures();
     // What the loads had to tell since this was last called (textures left out).
     std::vector<std::string> TakeNotes() { return std::exchange(notes_, {}); }
 
@@ -122,8 +140,10 @@ class TextureRegistry {
         std::unique_ptr<TextureObject> texture;
         TextureLookup lookup = TextureLookup::NotFound;
     };
-    Loaded Load(const Entry& entry, std::span<const Place> places, Share share);
-    Loaded LoadFrom(const platform::Folder& folder, const Entry& entry, Share share);
+    Loaded Load(const Entry& entry, std::span<const Place> places, Share share,
+                std::optional<Entry::Source>& source);
+    Loaded LoadFrom(const platform::Folder& folder, const Entry& entry, Share share,
+                    std::optional<Entry::Source>& source);
     platform::Folder FolderOf(Place place, const Entry& entry);
     void LeaveOut(const Entry& entry, const std::string& why);
 
@@ -141,6 +161,8 @@ class TextureRegistry {
     std::vector<std::string> notes_;
     // The names left out in this load, each noted once.
     std::unordered_set<std::string> leftOut_;
+    std::uint64_t load_ = 1;
+    std::vector<std::string> privateFiles_;  // of the private copies made in this load
 };
 
 }  // namespace lumtrak::model

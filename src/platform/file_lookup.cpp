@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <time.h>
 
 #include <memory>
 
@@ -84,6 +85,18 @@ std::optional<FileIdentity> IdentifyOpenFile(int fileHandle) {
     struct stat info {};
     if (::fstat(fileHandle, &info) != 0) return std::nullopt;
     return IdentityOf(info);
+}
+
+std::int64_t WallClockNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+bool IdentityTellsChanges(const FileIdentity& identity, std::int64_t readNanoseconds) {
+    // The coarsest stamps in use (FAT's) are two seconds apart.
+    constexpr std::int64_t kCoarsestStamp = 2'000'000'000;
+    return identity.modifiedNanoseconds < readNanoseconds - kCoarsestStamp;
 }
 
 }  // namespace lumtrak::platform

@@ -31,4 +31,15 @@ struct FileIdentity {
 std::optional<FileIdentity> IdentifyFile(const std::string& path);
 std::optional<FileIdentity> IdentifyOpenFile(int fileHandle);
 
+// The time of day in nanoseconds, on the clock that stamps modification times.
+std::int64_t WallClockNanoseconds();
+
+// Whether the identity that a file had when it was read at readNanoseconds
+// tells every later change of it. File systems stamp modification times from a
+// coarse clock (a few milliseconds; two seconds on some), so a file written
+// again just after it was read may keep its size and its modification time:
+// only once its modification time lies that far before the reading does the
+// identity tell a new version. A cache re-reads a file until then.
+bool IdentityTellsChanges(const FileIdentity& identity, std::int64_t readNanoseconds);
+
 }  // namespace lumtrak::platform

@@ -63,6 +63,8 @@ std::optional<std::string> IncludedFiles::IndexPathFor(std::string_view lowerNam
         platform::OpenMappedFile(program.lookup, program.folder, "Stock Index", file, true,
                                  messages);
         if (file.view == nullptr) return std::nullopt;
+        const std::string indexPath = program.path + "/Stock Index";
+        read_.push_back(platform::FindPathIgnoringCase(indexPath).value_or(indexPath));
         index_ = std::make_unique<Index>();
         index_->content = file.TakeContent();
         index_->text = model::DefinitionText(index_->content);
@@ -83,6 +85,7 @@ SceneSource* IncludedFiles::Open(const std::string& path, std::size_t largestFil
         tooLarge = true;
         return nullptr;
     }
+    read_.push_back(opened.RealPath());
     auto content = opened.Read(messages);
     if (!content) return nullptr;
 
@@ -102,9 +105,20 @@ void SceneEnvironment::SpendBudget() {
 
 void SceneEnvironment::StartBuild() {
     budget = model::LoadBudget{};
+    textures.ForgetChangedTextures();
     textures.StartLoad();
     chain.clear();
     files = std::make_unique<IncludedFiles>();
+}
+
+std::vector<std::string> SceneEnvironment::FilesRead() const {
+    std::vector<std::string> read = files->Files();
+    for (std::string& texture : textures.FilesUsedInLoad()) {
+        if (std::find(read.begin(), read.end(), texture) == read.end()) {
+            read.push_back(std::move(texture));
+        }
+    }
+    return read;
 }
 
 }  // namespace lumtrak::preview3d

@@ -61,6 +61,8 @@ class IncludedFiles {
     // null. A file of more than largestFile bytes is not read: tooLarge is set.
     SceneSource* Open(const std::string& path, std::size_t largestFile,
                       platform::MessageSink& messages, bool& tooLarge);
+    // The files read so far (the index first), by their real paths, each once.
+    const std::vector<std::string>& Files() const { return read_; }
 
   private:
     // The program folder, opened on the first look-up of the build.
@@ -78,6 +80,7 @@ class IncludedFiles {
     std::optional<model::IncludeFolder> programFolder_;
     std::unique_ptr<Index> index_;
     std::map<std::string, File, std::less<>> files_;
+    std::vector<std::string> read_;
 };
 
 // What the scene of a preview reads besides its text, and the state of one
@@ -106,8 +109,12 @@ struct SceneEnvironment {
 
     std::unique_ptr<IncludedFiles> files = std::make_unique<IncludedFiles>();
 
-    // Makes the state of a new build.
+    // Makes the state of a new build; textures whose files changed since they
+    // were loaded load anew.
     void StartBuild();
+    // The files that the build read: the index, the included definitions and
+    // the textures.
+    std::vector<std::string> FilesRead() const;
 };
 
 }  // namespace lumtrak::preview3d

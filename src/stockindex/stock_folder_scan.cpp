@@ -1,6 +1,8 @@
 #include "stockindex/stock_folder_scan.h"
 
 #include <algorithm>
+#include <array>
+#include <filesystem>
 #include <optional>
 
 #include "model/characters.h"
@@ -23,6 +25,7 @@ namespace {
 using platform::FileDescriptor;
 
 constexpr std::string_view kStockExtension = ".stk";
+constexpr std::array<std::string_view, 2> kStockTrees = {"Stock", "QZV/Stock"};
 // Far larger than any definition file: a larger one is not read into memory.
 constexpr std::size_t kLargestFile = std::size_t{256} << 20;
 
@@ -30,16 +33,15 @@ bool IsHidden(const std::string& name) {
     return !name.empty() && name.front() == '.';
 }
 
-bool IsStockFile(const std::string& name, bool folder) {
-    if (folder) return false;
-    return name.size() >= kStockExtension.size() &&
-           model::StartsWithIgnoringCase(
-               std::string_view(name).substr(name.size() - kStockExtension.size()),
-               kStockExtension);
-}
-
 std::string Join(const std::string& folder, const std::string& name) {
     return folder.ends_with('/') ? folder + name : folder + '/' + name;
+}
+
+// Where the folder really lies, without links; as given when that cannot be had.
+std::string RealFolder(const std::string& folder) {
+    std::error_code error;
+    const auto real = std::filesystem::canonical(folder, error);
+    return error ? folder : real.string();
 }
 
 bool IsWithin(const std::string& path, const std::string& folder) {
@@ -49,14 +51,38 @@ bool IsWithin(const std::string& path, const std::string& folder) {
 
 }  // namespace
 
-StockFolderScan::StockFolderScan(std::string programFolder, IndexWriter& out,
+bool IsStockFileName(std::string_view name) {
+    return name.size() >= kStockExtension.size() &&
+           model::StartsWithIgnoringCase(name.substr(name.size() - kStockExtension.size()),
+                                         kStockExtension);
+}
+
+void IndexLayout::BeginFolder(std::string_view name) {
+    out_.Line(kNodeLine);
+    out_.Line(name);
+}
+
+void IndexLayout::File(const std::string& path, std::string_view content) {
+    WriteEntries(content, path, out_);
+}
+
+void IndexLayout::EndFolder(bool isTree, bool anyFile) {
+    if (!anyFile || !isTree) out_.Line(kEndNodeLine);
+}
+
+StockFolderScan::StockFolderScan(std::string programFolder, StockTreeVisitor& visitor,
                                  platform::MessageSink& messages, platform::StatusSink& status,
-                                 std::vector<std::string>& notes)
+                                 std::vector<std::string>& notes, FileNameFilter takes)
     : programFolder_(std::move(programFolder)),
-      out_(out),
+      visitor_(visitor),
+      takes_(std::move(takes)),
       messages_(messages),
       status_(status),
       notes_(notes) {}
+
+bool StockFolderScan::Takes(const Entry& entry) const {
+    return !entry.folder && takes_(entry.name);
+}
 
 void StockFolderScan::ScanTree(const std::string& path) {
     FileDescriptor tree = platform::OpenFolderPath(path);
@@ -109,10 +135,7 @@ bool StockFolderScan::FirstVisit(int folder, const std::string& path, bool throu
 
 void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path, bool isTree) {
     status_.ShowStatus(path);
-    if (!isTree) {
-        out_.Line(kNodeLine);
-        out_.Line(platform::NameOf(path));
-    }
+    if (!isTree) visitor_.BeginFolder(platform::NameOf(path));
 
     const std::vector<Entry> entries = ListEntries(folder.Get());
     for (const Entry& entry : entries) {
@@ -127,28 +150,44 @@ void StockFolderScan::ScanFolder(FileDescriptor folder, const std::string& path,
         }
     }
 
-    const bool anyStockFile = std::any_of(entries.begin(), entries.end(), [](const Entry& entry) {
-        return IsStockFile(entry.name, entry.folder);
-    });
-    if (!anyStockFile) {
-        out_.Line(kEndNodeLine);
-        return;
-    }
+    const bool anyFile = std::any_of(entries.begin(), entries.end(),
+                                     [this](const Entry& entry) { return Takes(entry); });
+    if (!anyFile) return visitor_.EndFolder(isTree, false);
     for (const Entry& entry : entries) {
-        if (!IsStockFile(entry.name, entry.folder) || IsHidden(entry.name)) continue;
+        if (!Takes(entry) || IsHidden(entry.name)) continue;
         const std::string filePath = Join(path, entry.name);
         if (!IndexableName(filePath)) continue;
         if (entry.link && !LeadsIntoProgramFolder(folder.Get(), entry.name, filePath)) continue;
         bool tooLarge = false;
         const auto content = platform::ReadMappedFileAt(folder.Get(), entry.name, filePath, true,
                                                         kLargestFile, tooLarge, buffer_, messages_);
-        if (content) WriteEntries(*content, filePath, out_);
+        if (content) visitor_.File(filePath, *content);
         if (tooLarge) {
             notes_.push_back("'" + filePath + "' skipped: it is larger than " +
                              std::to_string(kLargestFile) + " bytes");
         }
     }
-    if (!isTree) out_.Line(kEndNodeLine);
+    visitor_.EndFolder(isTree, true);
+}
+
+std::string AbsoluteProgramFolder(const std::string& folder) {
+    std::error_code error;
+    const auto made = std::filesystem::absolute(folder, error);
+    std::string absolute = error ? folder : made.lexically_normal().string();
+    while (absolute.size() > 1 && absolute.back() == '/')
+        absolute.pop_back();
+    return absolute;
+}
+
+void WalkStockTrees(const std::string& programFolder, StockTreeVisitor& visitor,
+                    platform::MessageSink& messages, platform::StatusSink& status,
+                    std::vector<std::string>& notes, FileNameFilter takes) {
+    const std::string folder = AbsoluteProgramFolder(programFolder);
+    StockFolderScan scan(RealFolder(folder), visitor, messages, status, notes, std::move(takes));
+    for (std::string_view tree : kStockTrees) {
+        const std::string path = (folder == "/" ? "" : folder) + "/" + std::string(tree);
+        if (const auto found = platform::FindPathIgnoringCase(path)) scan.ScanTree(*found);
+    }
 }
 
 }  // namespace lumtrak::stockindex

@@ -112,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::RecordingMessageSink messages;
     platform::NullStatusSink status;
     std::vector<std::string> notes;
-    stockindex::StockFolderScan scan(program.Path().string(), out, messages, status, notes);
+    stockindex::IndexLayout layout(out);
+    stockindex::StockFolderScan scan(program.Path().string(), layout, messages, status, notes);
     scan.ScanTree((program.Path() / "Stock").string());
 
     if (fs::current_path() != startFolder) Fail("the current folder changed");

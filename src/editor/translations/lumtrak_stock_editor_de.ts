@@ -306,6 +306,30 @@
             <translation>Benötigte Dateien auflisten</translation>
         </message>
         <message>
+            <source>&amp;Go to Part	F12</source>
+            <translation>Zum &amp;Teil gehen	F12</translation>
+        </message>
+        <message>
+            <source>Find Uses of This Part	Shift+F12</source>
+            <translation>Verwendungen dieses Teils &amp;finden	Umschalt+F12</translation>
+        </message>
+        <message>
+            <source>&amp;Back	Alt+Left</source>
+            <translation>&amp;Zurück	Alt+Links</translation>
+        </message>
+        <message>
+            <source>For&amp;ward	Alt+Right</source>
+            <translation>&amp;Vorwärts	Alt+Rechts</translation>
+        </message>
+        <message>
+            <source>Complete &amp;Name	Ctrl+Space</source>
+            <translation>&amp;Namen ergänzen	Strg+Leertaste</translation>
+        </message>
+        <message>
+            <source>P&amp;arts</source>
+            <translation>&amp;Teile</translation>
+        </message>
+        <message>
             <source>&amp;Problems</source>
             <translation>&amp;Probleme</translation>
         </message>
@@ -1031,6 +1055,30 @@ Den Text unter einem anderen Namen speichern?</translation>
             <translation>Zeigt Programminformationen, Versionsnummer und Copyright an</translation>
         </message>
         <message>
+            <source>Open the definition of the part that the statement at the caret includes</source>
+            <translation>Öffnet die Definition des Teils, das die Anweisung an der Schreibmarke einbindet</translation>
+        </message>
+        <message>
+            <source>List every include of the part named on the line of the caret</source>
+            <translation>Listet jede Einbindung des Teils auf, dessen Name in der Zeile der Schreibmarke steht</translation>
+        </message>
+        <message>
+            <source>Go back to where Go to Part came from</source>
+            <translation>Geht dorthin zurück, woher „Zum Teil gehen“ kam</translation>
+        </message>
+        <message>
+            <source>Go forward again after Back</source>
+            <translation>Geht nach „Zurück“ wieder vorwärts</translation>
+        </message>
+        <message>
+            <source>Offer the part names, texture names or statement words that complete what is typed</source>
+            <translation>Bietet Teilenamen, Texturnamen oder Anweisungswörter an, die das Getippte ergänzen</translation>
+        </message>
+        <message>
+            <source>Show or hide the parts of the definition under the caret</source>
+            <translation>Zeigt oder verbirgt die Teile der Definition unter der Schreibmarke</translation>
+        </message>
+        <message>
             <source>Show or hide the list of what the previews cannot use</source>
             <translation>Zeigt oder verbirgt die Liste dessen, was die Vorschauen nicht verwenden können</translation>
         </message>
@@ -1447,6 +1495,90 @@ Den Text unter einem anderen Namen speichern?</translation>
         <message>
             <source>&amp;Later</source>
             <translation>&amp;Später</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::PartUsesDock</name>
+        <message>
+            <source>Uses of Part</source>
+            <translation>Verwendungen des Teils</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Zeile</translation>
+        </message>
+        <message>
+            <source>Statement</source>
+            <translation>Anweisung</translation>
+        </message>
+        <message numerus="yes">
+            <source>Uses of &quot;%1&quot;: %n found</source>
+            <translation>
+                <numerusform>Verwendungen von „%1“: %n gefunden</numerusform>
+                <numerusform>Verwendungen von „%1“: %n gefunden</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::PartsDock</name>
+        <message>
+            <source>Parts</source>
+            <translation>Teile</translation>
+        </message>
+        <message>
+            <source>Part</source>
+            <translation>Teil</translation>
+        </message>
+        <message>
+            <source>Statement</source>
+            <translation>Anweisung</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Zeile</translation>
+        </message>
+        <message>
+            <source>not found</source>
+            <translation>nicht gefunden</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumtrak::editor::PartTools</name>
+        <message>
+            <source>The caret is not on an &quot;include&quot;, &quot;tilt&quot;, &quot;wheel&quot; or &quot;motion&quot; statement.</source>
+            <translation>Die Schreibmarke steht auf keiner Anweisung „include“, „tilt“, „wheel“ oder „motion“.</translation>
+        </message>
+        <message>
+            <source>No definition named &quot;%1&quot; in this text or in &quot;Stock Index&quot; [include-not-found]</source>
+            <translation>Keine Definition namens „%1“ in diesem Text oder im „Stock Index“ [include-not-found]</translation>
+        </message>
+        <message>
+            <source>%1: %2, line %3</source>
+            <translation>%1: %2, Zeile %3</translation>
+        </message>
+        <message>
+            <source>The caret is not on a &quot;name&quot; line.</source>
+            <translation>Die Schreibmarke steht auf keiner „name“-Zeile.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: 1 use in %2 files searched</source>
+            <translation>„%1“: 1 Verwendung in %2 durchsuchten Dateien</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2 uses in %3 files searched</source>
+            <translation>„%1“: %2 Verwendungen in %3 durchsuchten Dateien</translation>
+        </message>
+        <message>
+            <source>Nothing to complete here.</source>
+            <translation>Hier gibt es nichts zu ergänzen.</translation>
         </message>
     </context>
     <context>

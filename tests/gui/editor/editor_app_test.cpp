@@ -205,10 +205,12 @@ class EditorAppTest : public QObject {
             QStringList expectedFile = kFileWithDocument;
             expectedFile.removeAll(QStringLiteral("Recent File"));
             QCOMPARE(file, expectedFile);
-            QCOMPARE(MenuItems(frame, "Edit"), (QStringList{"Undo", "Redo", "Cut", "Copy", "Paste",
-                                                            "Find...", "Replace..."}));
-            QCOMPARE(MenuItems(frame, "View"),
-                     (QStringList{"Toolbar", "Status Bar", "Problems", "Syntax Colouring"}));
+            QCOMPARE(MenuItems(frame, "Edit"),
+                     (QStringList{"Undo", "Redo", "Cut", "Copy", "Paste", "Find...", "Replace...",
+                                  "Go to Part", "Find Uses of This Part", "Back", "Forward",
+                                  "Complete Name"}));
+            QCOMPARE(MenuItems(frame, "View"), (QStringList{"Toolbar", "Status Bar", "Problems",
+                                                            "Parts", "Syntax Colouring"}));
             QCOMPARE(MenuItems(frame, "Preview"), expected[i].preview);
             QCOMPARE(MenuItems(frame, "Window"),
                      (QStringList{"New Window", "Cascade", "Tile", "Arrange Icons"}));
@@ -257,6 +259,12 @@ class EditorAppTest : public QObject {
         QCOMPARE(keys("refreshPreview"), QStringList{"F5"});
         QCOMPARE(keys("nextPane"), QStringList{"F6"});
         QCOMPARE(keys("previousPane"), QStringList{"Shift+F6"});
+        // Beside the table: working across parts.
+        QCOMPARE(keys("goToPart"), QStringList{"F12"});
+        QCOMPARE(keys("findPartUses"), QStringList{"Shift+F12"});
+        QCOMPARE(keys("navigateBack"), QStringList{"Alt+Left"});
+        QCOMPARE(keys("navigateForward"), QStringList{"Alt+Right"});
+        QCOMPARE(keys("completeName"), QStringList{"Ctrl+Space"});
     }
 
     void theStandardMenusAndDialogsSpeakGerman() {

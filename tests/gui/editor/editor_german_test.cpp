@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -32,6 +33,8 @@
 #include "editor/german_translations.h"
 #include "editor/menus.h"
 #include "editor/new_type_dialog.h"
+#include "editor/part_uses_dock.h"
+#include "editor/parts_dock.h"
 #include "editor/problems_dock.h"
 #include "editor/program_folder_dialog.h"
 #include "editor/program_texts.h"
@@ -84,7 +87,7 @@ bool SameInBothLanguages(const QString& text) {
 }
 
 // Everything a window shows in words, in the order of its controls: its
-// title, labels, buttons, group titles, list entries and actions.
+// title, labels, buttons, group titles, list entries, actions and column heads.
 QStringList ShownTexts(QWidget& window) {
     QStringList texts = {window.windowTitle()};
     for (QObject* child : window.findChildren<QObject*>()) {
@@ -99,6 +102,10 @@ QStringList ShownTexts(QWidget& window) {
                 texts << list->item(row)->text();
         } else if (auto* action = qobject_cast<QAction*>(child)) {
             texts << action->text();
+        } else if (auto* tree = qobject_cast<QTreeWidget*>(child)) {
+            if (tree->isHeaderHidden()) continue;
+            for (int column = 0; column < tree->columnCount(); ++column)
+                texts << tree->headerItem()->text(column);
         }
     }
     texts.removeAll(QString());
@@ -138,6 +145,8 @@ std::vector<std::pair<const char*, WindowMaker>> EditorWindows() {
         {"problems", [] { return std::make_unique<ProblemsDock>(); }},
         {"camera", [make3D] { return std::make_unique<CameraControlDialog>(*make3D()); }},
         {"material", [make3D] { return std::make_unique<CustomMaterialDialog>(*make3D()); }},
+        {"parts", [] { return std::make_unique<PartsDock>(); }},
+        {"uses", [] { return std::make_unique<PartUsesDock>(); }},
     };
 }
 

@@ -1,6 +1,8 @@
 #include "model/texture_registry.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -116,6 +118,41 @@ TEST_F(TextureRegistryTest, NamesOfOneFileKeepTheirNumbersAndShareOnePicture) {
     EXPECT_EQ(loader.shares, 3);
     for (std::int16_t number = first; number <= first + 3; ++number)
         EXPECT_EQ(ContentOf(registry, number), "picture 100");
+}
+
+TEST_F(TextureRegistryTest, ChangedTextureFilesLoadAnewAndTheLoadTellsWhichItUsed) {
+    const std::string a = given.Write("a.bmp", "picture 100");
+    given.Write("b.bmp", "picture 200");
+    const std::int16_t first = Intern("a.bmp");
+    const std::int16_t shared = Intern("./a.bmp");
+    const std::int16_t other = Intern("b.bmp");
+    // Settled long ago, unchanged: kept.
+    for (const char* name : {"a.bmp", "b.bmp"}) {
+        const std::string path = given / name;
+        const timespec old[2] = {{1'000'000, 0}, {1'000'000, 0}};
+        ::utimensat(AT_FDCWD, path.c_str(), old, 0);
+    }
+    registry.ForgetChangedTextures();
+    registry.StartLoad();
+    for (auto number : {first, shared, other})
+        registry.LoadTextureObject(*registry.Find(number));
+    const int loadsBefore = loader.loads;
+    registry.ForgetChangedTextures();
+    for (auto number : {first, shared, other})
+        registry.LoadTextureObject(*registry.Find(number));
+    EXPECT_EQ(loader.loads, loadsBefore);
+
+    given.Write("a.bmp", "picture 300");
+    registry.ForgetChangedTextures();
+    registry.StartLoad();
+    registry.LoadTextureObject(*registry.Find(shared));
+    EXPECT_EQ(ContentOf(registry, shared), "picture 300");
+    EXPECT_EQ(ContentOf(registry, first), "(none)");  // until it is used again
+    EXPECT_EQ(registry.FilesUsedInLoad(),
+              std::vector<std::string>{std::filesystem::canonical(a).string()});
+    registry.LoadTextureObject(*registry.Find(first));
+    EXPECT_EQ(ContentOf(registry, first), "picture 300");
+    EXPECT_EQ(ContentOf(registry, other), "picture 200");
 }
 
 TEST_F(TextureRegistryTest, PicturesPastTheLimitsAreLeftOutWithANote) {
