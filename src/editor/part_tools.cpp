@@ -41,6 +41,7 @@ struct PartToolCommands {
 namespace {
 
 constexpr int kPartsDelayMs = 150;
+constexpr int kPartsDockWidth = 460;
 
 std::string PathOf(const CLumtrakStockEditorDoc& document) {
     return QFile::encodeName(document.GetPathName()).toStdString();
@@ -323,7 +324,13 @@ void PartTools::OnCompleteName() {
 }
 
 void PartTools::OnViewParts() {
+    const bool firstShown = partsDock_->isHidden() && !partsDockSized_;
     partsDock_->setVisible(partsDock_->isHidden());
+    if (firstShown) {
+        // Wide enough for a part's name, its statement, file and line.
+        frame_.resizeDocks({partsDock_}, {kPartsDockWidth}, Qt::Horizontal);
+        partsDockSized_ = true;
+    }
     if (partsDock_->isVisible()) {
         partsStale_ = true;
         UpdatePartsNow();

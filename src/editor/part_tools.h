@@ -91,6 +91,7 @@ class PartTools : public QObject, public CommandTarget {
     QPointer<CLumtrakStockEditorView> partsView_;
     std::optional<model::Cursor> partsStart_;
     bool partsStale_ = true;
+    bool partsDockSized_ = false;
 };
 
 }  // namespace lumtrak::editor

@@ -20,7 +20,6 @@ PartsDock::PartsDock(QWidget* parent) : QDockWidget(tr("Parts"), parent) {
     tree_->setUniformRowHeights(true);
     tree_->setHeaderLabels({tr("Part"), tr("Statement"), tr("File"), tr("Line")});
     tree_->header()->setStretchLastSection(false);
-    tree_->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
     setWidget(tree_);
     connect(tree_, &QTreeWidget::itemClicked, this, &PartsDock::OnActivated);
     connect(tree_, &QTreeWidget::itemActivated, this, &PartsDock::OnActivated);
@@ -39,7 +38,8 @@ void PartsDock::ShowTree(const parts::PartTree& tree, const QString& textTitle) 
     places_.push_back(tree.definition);
     AddParts(top, tree.parts, textTitle);
     tree_->expandAll();
-    for (int column = kStatement; column <= kLine; ++column)
+    // Names first: in a narrow dock the tree scrolls sideways rather than hide them.
+    for (int column = kName; column <= kLine; ++column)
         tree_->resizeColumnToContents(column);
 }
 
