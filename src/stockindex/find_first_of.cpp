@@ -16,6 +16,66 @@ constexpr unsigned char Fold(char c) {
     return static_cast<unsigned char>(c) | 0x20;
 }
 
+constexpr std::size_t kBlock = 64;
+
+struct Slots {
+    std::array<unsigned char, 3> first;
+    std::array<unsigned char, 3> second;
+};
+
+// Passes over whole blocks of bytes without a pattern's pair; stops at the
+// block's first pair, if one is found, or where less than a block and the byte
+// after it are left. The pairs of a block are marked in a loop of fixed length,
+// which the compiler turns into vector compares that also gather whether any is
+// marked; only a block with a mark is looked at byte by byte.
+template <std::size_t N>
+[[gnu::always_inline]] inline std::size_t SkipBlocksOf(const char* data, std::size_t size,
+                                                       std::size_t p, const Slots& slots) {
+    std::array<unsigned char, N> first{};
+    std::array<unsigned char, N> second{};
+    for (std::size_t k = 0; k < N; ++k) {
+        first[k] = slots.first[k];
+        second[k] = slots.second[k];
+    }
+    while (size - p > kBlock) {
+        const char* const block = data + p;
+        std::array<unsigned char, kBlock> marks;
+        unsigned char any = 0;
+        for (std::size_t i = 0; i < kBlock; ++i) {
+            const unsigned char a = Fold(block[i]);
+            const unsigned char b = Fold(block[i + 1]);
+            unsigned char mark = 0;
+            // Without branches: 1 or 0 for each compare.
+            for (std::size_t k = 0; k < N; ++k)
+                mark |= static_cast<unsigned char>(static_cast<unsigned>(a == first[k]) &
+                                                   static_cast<unsigned>(b == second[k]));
+            marks[i] = mark;
+            any |= mark;
+        }
+        if (any != 0) {
+            std::size_t i = 0;
+            while (marks[i] == 0)
+                ++i;
+            return p + i;
+        }
+        p += kBlock;
+    }
+    return p;
+}
+
+// The same loop built twice, for the wide vector compares of processors that
+// have them and for every other; the loader picks one when the program starts.
+// The search spends most of an index rebuild here.
+#define LUMTRAK_SKIP_BLOCKS(NAME, N)                                             \
+    [[gnu::target_clones("avx2", "default")]] std::size_t NAME(                  \
+        const char* data, std::size_t size, std::size_t p, const Slots& slots) { \
+        return SkipBlocksOf<N>(data, size, p, slots);                            \
+    }
+LUMTRAK_SKIP_BLOCKS(SkipBlocksOf1, 1)
+LUMTRAK_SKIP_BLOCKS(SkipBlocksOf2, 2)
+LUMTRAK_SKIP_BLOCKS(SkipBlocksOf3, 3)
+#undef LUMTRAK_SKIP_BLOCKS
+
 // Where the search may jump ahead. A pattern can only complete where its first
 // two bytes stand together, so while every pattern is at its start the search
 // can pass over bytes up to the next such pair without looking at them one at a
@@ -54,8 +114,6 @@ class PairFinder {
     }
 
   private:
-    static constexpr std::size_t kBlock = 64;
-
     bool IsFirst(unsigned char folded) const {
         for (std::size_t k = 0; k < used_; ++k) {
             if (folded == first_[k]) return true;
@@ -90,48 +148,12 @@ class PairFinder {
         return bytes.size();
     }
 
-    // Passes over whole blocks without a pair; stops at the block's pair, if
-    // one is found, or where less than a block and the byte after it are left.
-    // The pairs of a block are marked in a loop of fixed length, which the
-    // compiler turns into vector compares that also gather whether any is
-    // marked; only a block with a mark is looked at byte by byte.
     template <std::size_t N>
     std::size_t SkipBlocks(std::string_view bytes, std::size_t p) const {
-        const std::array<unsigned char, N> first = Slots<N>(first_);
-        const std::array<unsigned char, N> second = Slots<N>(second_);
-        while (bytes.size() - p > kBlock) {
-            const char* const block = bytes.data() + p;
-            std::array<unsigned char, kBlock> marks;
-            unsigned char any = 0;
-            for (std::size_t i = 0; i < kBlock; ++i) {
-                const unsigned char a = Fold(block[i]);
-                const unsigned char b = Fold(block[i + 1]);
-                unsigned char mark = 0;
-                // Without branches: 1 or 0 for each compare.
-                for (std::size_t k = 0; k < N; ++k)
-                    mark |= static_cast<unsigned char>(Is(a, first[k]) & Is(b, second[k]));
-                marks[i] = mark;
-                any |= mark;
-            }
-            if (any != 0) {
-                std::size_t i = 0;
-                while (marks[i] == 0)
-                    ++i;
-                return p + i;
-            }
-            p += kBlock;
-        }
-        return p;
-    }
-
-    static unsigned Is(unsigned char a, unsigned char b) { return static_cast<unsigned>(a == b); }
-
-    template <std::size_t N>
-    static std::array<unsigned char, N> Slots(const std::array<unsigned char, 3>& all) {
-        std::array<unsigned char, N> slots{};
-        for (std::size_t k = 0; k < N; ++k)
-            slots[k] = all[k];
-        return slots;
+        const Slots slots{first_, second_};
+        if constexpr (N == 1) return SkipBlocksOf1(bytes.data(), bytes.size(), p, slots);
+        if constexpr (N == 2) return SkipBlocksOf2(bytes.data(), bytes.size(), p, slots);
+        return SkipBlocksOf3(bytes.data(), bytes.size(), p, slots);
     }
 
     std::size_t used_ = 0;
