@@ -345,7 +345,7 @@ void D3DPreview::SetUpEngine() {
     model::Cursor start = 0;
     if (view_) {
         text = view_->Text();
-        start = static_cast<model::Cursor>(view_->GetSelection().start);
+        start = static_cast<model::Cursor>(view_->CurrentSelection().start);
     }
     session_.FirstPaint(text, start, area.width(), area.height());
     WatchSceneFiles();
@@ -390,7 +390,7 @@ void D3DPreview::Invalidate() {
 
 void D3DPreview::LoadScene() {
     if (!view_ || !session_.Engine()) return;
-    session_.LoadScene(view_->Text(), static_cast<model::Cursor>(view_->GetSelection().start));
+    session_.LoadScene(view_->Text(), static_cast<model::Cursor>(view_->CurrentSelection().start));
     WatchSceneFiles();
     if (session_.TimerWanted()) StartTimer();
 }

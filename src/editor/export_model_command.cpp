@@ -87,7 +87,7 @@ std::optional<Destination> AskForDestination(QWidget* parent, const QString& sug
 
 void CLumtrakStockEditorView::OnExportModel() {
     const std::string_view text = Text();
-    const model::Cursor caret = GetSelection().start;
+    const model::Cursor caret = CurrentSelection().start;
     const std::string name =
         exporter::DefinitionName(text, caret, stockindex::ProcessIncludeCache());
     // The definition's name as the file's, without what a file name cannot hold.

@@ -103,7 +103,7 @@ void FindReplaceDialog::Open(CLumtrakStockEditorView& view, bool replace) {
         widget->setVisible(replace);
     }
     direction_->setVisible(!replace);
-    const tools::Selection selection = view.GetSelection();
+    const tools::Selection selection = view.CurrentSelection();
     const std::string_view selected =
         view.Text().substr(selection.start, selection.end - selection.start);
     if (!selected.empty() && selected.find_first_of("\r\n") == std::string_view::npos) {

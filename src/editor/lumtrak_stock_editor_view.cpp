@@ -185,7 +185,7 @@ model::LineEnd CLumtrakStockEditorView::NewLineEnd() const {
     return model::LineEnd::CrLf;
 }
 
-tools::Selection CLumtrakStockEditorView::GetSelection() const {
+tools::Selection CLumtrakStockEditorView::CurrentSelection() const {
     return {std::size_t(SendScintilla(SCI_GETSELECTIONSTART)),
             std::size_t(SendScintilla(SCI_GETSELECTIONEND))};
 }
@@ -200,7 +200,7 @@ void CLumtrakStockEditorView::ReplaceSelection(std::string_view replacement) {
     // The whole result in one replacement: every change costs the editor work
     // on the whole text, so a result put in line by line took minutes.
     EditAsOneStep([&] {
-        const tools::Selection selection = GetSelection();
+        const tools::Selection selection = CurrentSelection();
         SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selection.start));
         SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selection.end));
         SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(replacement.size()),
@@ -220,7 +220,7 @@ void CLumtrakStockEditorView::EditAsOneStep(const std::function<void()>& edit) {
         explicit Step(CLumtrakStockEditorView& v)
             : view(v),
               steps(v.document_.GetUndoSteps()),
-              token(steps.Begin(v.GetSelection())),
+              token(steps.Begin(v.CurrentSelection())),
               changesBefore(v.changes_) {
             view.inStep_ = true;
             view.SendScintilla(SCI_BEGINUNDOACTION);
@@ -233,7 +233,7 @@ void CLumtrakStockEditorView::EditAsOneStep(const std::function<void()>& edit) {
             if (changed)
                 view.SendScintilla(SCI_ADDUNDOACTION, static_cast<unsigned long>(token), 0l);
             view.SendScintilla(SCI_ENDUNDOACTION);
-            steps.End(token, changed ? std::optional(view.GetSelection()) : std::nullopt);
+            steps.End(token, changed ? std::optional(view.CurrentSelection()) : std::nullopt);
             view.inStep_ = false;
         }
     } step(*this);
@@ -361,7 +361,7 @@ QMimeData* CLumtrakStockEditorView::toMimeData(const QByteArray& text, bool rect
 }
 
 void CLumtrakStockEditorView::copy() {
-    const tools::Selection selection = GetSelection();
+    const tools::Selection selection = CurrentSelection();
     if (selection.start == selection.end) return;
     const std::string_view bytes = Text().substr(selection.start, selection.end - selection.start);
     QApplication::clipboard()->setMimeData(
@@ -369,7 +369,7 @@ void CLumtrakStockEditorView::copy() {
 }
 
 void CLumtrakStockEditorView::cut() {
-    const tools::Selection selection = GetSelection();
+    const tools::Selection selection = CurrentSelection();
     if (selection.start == selection.end) return;
     copy();
     EditAsOneStep([this] { SendScintilla(SCI_CLEAR); });
@@ -415,7 +415,7 @@ void CLumtrakStockEditorView::OnEditCopy() {
 }
 
 void CLumtrakStockEditorView::OnUpdateNeedSelection(CommandState& state) {
-    const tools::Selection selection = GetSelection();
+    const tools::Selection selection = CurrentSelection();
     state.enabled = selection.start != selection.end;
 }
 

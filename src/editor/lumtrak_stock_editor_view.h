@@ -45,7 +45,7 @@ class CLumtrakStockEditorView : public QsciScintilla,
     // The line end that Enter inserts.
     model::LineEnd NewLineEnd() const;
 
-    tools::Selection GetSelection() const override;
+    tools::Selection CurrentSelection() const override;
     // Selects [start, end) (clamped to the text) and scrolls the caret into view.
     void SetSelection(tools::Selection selection) override;
     // Replaces the selection (inserts at the caret when it is empty) in one

@@ -73,7 +73,7 @@ bool NameCompletion::Complete() {
 
 void NameCompletion::OnCharacterAdded(int character) {
     if (Showing()) return Refresh();
-    const auto context = parts::CompletionContextAt(view_.Text(), view_.GetSelection().start);
+    const auto context = parts::CompletionContextAt(view_.Text(), view_.CurrentSelection().start);
     // A part's or a texture's name opens the list as it is typed; a statement
     // word once two letters of it stand at the start of a line.
     const bool opens = context.kind == parts::CompletionKind::PartName
@@ -85,7 +85,7 @@ void NameCompletion::OnCharacterAdded(int character) {
 }
 
 void NameCompletion::Open(bool asked) {
-    const tools::Selection selection = view_.GetSelection();
+    const tools::Selection selection = view_.CurrentSelection();
     context_ = parts::CompletionContextAt(view_.Text(), selection.start);
     if (context_.kind == parts::CompletionKind::None || selection.start != selection.end) {
         Hide();
@@ -117,7 +117,7 @@ std::vector<parts::CompletionCandidate> NameCompletion::Gather(parts::Completion
 }
 
 void NameCompletion::Refresh() {
-    const tools::Selection selection = view_.GetSelection();
+    const tools::Selection selection = view_.CurrentSelection();
     const auto context = parts::CompletionContextAt(view_.Text(), selection.start);
     if (context.kind != context_.kind || context.start != context_.start ||
         selection.start != selection.end) {
@@ -151,7 +151,7 @@ void NameCompletion::Show() {
 
     // Below the start of what was typed, on the caret's line.
     const long start = long(context_.start);
-    const long caret = long(view_.GetSelection().start);
+    const long caret = long(view_.CurrentSelection().start);
     const int x = int(view_.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0ul, start));
     const int y = int(view_.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0ul, caret));
     const long line = view_.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, caret);
@@ -182,7 +182,7 @@ void NameCompletion::Accept(QTreeWidgetItem* item) {
     const int row = item ? list_->indexOfTopLevelItem(item) : -1;
     if (row < 0 || std::size_t(row) >= shown_.size()) return Hide();
     const std::string text = shown_[std::size_t(row)].text;
-    const auto caret = static_cast<unsigned long>(view_.GetSelection().start);
+    const auto caret = static_cast<unsigned long>(view_.CurrentSelection().start);
     const auto start = static_cast<unsigned long>(context_.start);
     Hide();
     view_.SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);

@@ -132,7 +132,7 @@ bool PartTools::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TextPlaceInEditor PartTools::PlaceOf(CLumtrakStockEditorView& view) const {
-    return {&view, view.GetDocument().GetPathName(), view.GetSelection().start};
+    return {&view, view.GetDocument().GetPathName(), view.CurrentSelection().start};
 }
 
 void PartTools::Say(const QString& text) {
@@ -221,7 +221,7 @@ void PartTools::GoForward() {
 }
 
 void PartTools::FindUses(CLumtrakStockEditorView& view) {
-    const std::string name = parts::DefinedNameAt(view.Text(), view.GetSelection().start);
+    const std::string name = parts::DefinedNameAt(view.Text(), view.CurrentSelection().start);
     if (name.empty()) {
         Say(tr("The caret is not on a \"name\" line."));
         return;
@@ -262,7 +262,7 @@ void PartTools::UpdatePartsNow() {
         return;
     }
     const std::string_view text = view->Text();
-    const std::size_t caret = view->GetSelection().start;
+    const std::size_t caret = view->CurrentSelection().start;
     const model::Cursor start = model::FindDefinitionStart(model::DefinitionText(text), caret);
     if (view == partsView_ && partsStart_ == start && !partsStale_) return;
     partsView_ = view;
@@ -288,7 +288,7 @@ std::optional<CommandState> PartTools::CommandUpdate(Command command) {
 
 void PartTools::OnGoToPart() {
     if (CLumtrakStockEditorView* view = frame_.GetActiveView()) {
-        GoToPart(*view, view->GetSelection().start);
+        GoToPart(*view, view->CurrentSelection().start);
     }
 }
 

@@ -258,7 +258,7 @@ void CPreview2DDlg::DrawFrame(QPainter& painter, QSize frameSize) {
         frameSize.width(), frameSize.height(), white_->isChecked(), [&](preview2d::Canvas& canvas) {
             if (!view_) return;
             const std::string_view text = view_->Text();
-            const tools::Selection selection = view_->GetSelection();
+            const tools::Selection selection = view_->CurrentSelection();
             preview2d::PreviewOptions options;
             options.direction = direction_;
             options.rotate = rotate_;

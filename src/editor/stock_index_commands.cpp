@@ -79,8 +79,8 @@ void CLumtrakStockEditorView::OnRebuildStockIndex() {
 }
 
 void CLumtrakStockEditorView::OnListRequiredFiles() {
-    const std::string list =
-        stockindex::CollectRequiredFiles(Text(), GetSelection().start, platform::ProgramFolder());
+    const std::string list = stockindex::CollectRequiredFiles(Text(), CurrentSelection().start,
+                                                              platform::ProgramFolder());
     CRequiredFilesDialog dialog(window());
     dialog.SetText(Characters(list));
     dialog.exec();

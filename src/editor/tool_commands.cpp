@@ -42,7 +42,7 @@ Dialog& KeptDialog(QWidget& mainWindow) {
 // The bytes that a tool reads: the selection, or the whole text for the tools
 // that take it when nothing is selected.
 std::size_t BytesToRead(const CLumtrakStockEditorView& view) {
-    const tools::Selection selection = view.GetSelection();
+    const tools::Selection selection = view.CurrentSelection();
     return selection.start != selection.end ? selection.end - selection.start : view.Text().size();
 }
 
@@ -64,7 +64,7 @@ void RunTool(CLumtrakStockEditorView& view, Command command, std::size_t bytes,
 
 void Run(CLumtrakStockEditorView& view, Command command, ToolWithoutParameters tool) {
     RunTool(view, command, BytesToRead(view),
-            [&] { return tool(view.Text(), view.GetSelection()); });
+            [&] { return tool(view.Text(), view.CurrentSelection()); });
 }
 
 }  // namespace
@@ -77,21 +77,21 @@ void CLumtrakStockEditorView::OnShift() {
     const std::size_t passes =
         1 + (parameters.repeat ? std::size_t(std::max(0, parameters.repeatCount)) : 0);
     RunTool(*this, Command::Shift, BytesToRead(*this) * passes,
-            [&] { return tools::Shift(Text(), GetSelection(), parameters); });
+            [&] { return tools::Shift(Text(), CurrentSelection(), parameters); });
 }
 
 void CLumtrakStockEditorView::OnReflect() {
     CReflectDialog dialog(window());
     if (dialog.exec() != QDialog::Accepted) return;
     RunTool(*this, Command::Reflect, BytesToRead(*this),
-            [&] { return tools::Reflect(Text(), GetSelection(), dialog.Parameters()); });
+            [&] { return tools::Reflect(Text(), CurrentSelection(), dialog.Parameters()); });
 }
 
 void CLumtrakStockEditorView::OnStretch() {
     CStretchDialog dialog(window());
     if (dialog.exec() != QDialog::Accepted) return;
     RunTool(*this, Command::Stretch, BytesToRead(*this),
-            [&] { return tools::Stretch(Text(), GetSelection(), dialog.Parameters()); });
+            [&] { return tools::Stretch(Text(), CurrentSelection(), dialog.Parameters()); });
 }
 
 void CLumtrakStockEditorView::OnImperialToMetric() {
@@ -125,8 +125,9 @@ void CLumtrakStockEditorView::OnReversePanel() {
 void CLumtrakStockEditorView::OnMatrixTransformation() {
     auto& dialog = KeptDialog<CMatrixTransformDialog>(*window());
     if (dialog.exec() != QDialog::Accepted) return;
-    RunTool(*this, Command::MatrixTransformation, BytesToRead(*this),
-            [&] { return tools::MatrixTransformation(Text(), GetSelection(), dialog.Matrix()); });
+    RunTool(*this, Command::MatrixTransformation, BytesToRead(*this), [&] {
+        return tools::MatrixTransformation(Text(), CurrentSelection(), dialog.Matrix());
+    });
 }
 
 void CLumtrakStockEditorView::OnCylinders() {
@@ -136,7 +137,7 @@ void CLumtrakStockEditorView::OnCylinders() {
     // step); the preview is not told.
     const tools::CylinderParameters& parameters = dialog.Parameters();
     RunTool(*this, Command::Cylinders, std::size_t(std::max(0, parameters.steps)) * 3 * 70,
-            [&] { return tools::Cylinders(Text(), GetSelection(), parameters); });
+            [&] { return tools::Cylinders(Text(), CurrentSelection(), parameters); });
 }
 
 void CLumtrakStockEditorView::OnDividePanels() {
@@ -144,7 +145,7 @@ void CLumtrakStockEditorView::OnDividePanels() {
     if (dialog.exec() != QDialog::Accepted) return;
     // Each divided panel comes back as two.
     RunTool(*this, Command::DividePanels, BytesToRead(*this) * 2,
-            [&] { return tools::DividePanels(Text(), GetSelection(), dialog.Parameters()); });
+            [&] { return tools::DividePanels(Text(), CurrentSelection(), dialog.Parameters()); });
 }
 
 void CLumtrakStockEditorView::OnCutOut() {
@@ -163,7 +164,7 @@ void CLumtrakStockEditorView::OnCountPanels() {
     tools::PanelCounts counts;
     // With nothing selected the whole text is counted, and stays selected.
     RunTool(*this, Command::CountPanels, BytesToRead(*this), [&] {
-        tools::PanelCountResult counted = tools::CountPanels(Text(), GetSelection());
+        tools::PanelCountResult counted = tools::CountPanels(Text(), CurrentSelection());
         counts = counted.counts;
         return std::move(counted.rewrite);
     });

@@ -125,7 +125,7 @@ RewriteResult Cylinders(std::string_view text, Selection selection,
 
 void InsertCylinders(TextBuffer& buffer, const CylinderParameters& parameters) {
     for (const auto& piece : CylinderPieces(parameters)) {
-        const Selection selection = buffer.GetSelection();
+        const Selection selection = buffer.CurrentSelection();
         if (piece.cancelsSelection && selection.start != selection.end)
             buffer.SetSelection({selection.end, selection.end});
         buffer.ReplaceSelection(piece.text);

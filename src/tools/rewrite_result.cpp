@@ -31,10 +31,10 @@ void CommitRewrite(TextBuffer& buffer, const RewriteResult& result,
     for (const auto& message : result.messages)
         messages.Show(message.caption, message.text);
     if (result.replaces) {
-        if (buffer.GetSelection() != result.range) buffer.SetSelection(result.range);
+        if (buffer.CurrentSelection() != result.range) buffer.SetSelection(result.range);
         buffer.ReplaceSelection(result.replacement);
     }
-    if (result.reselects || buffer.GetSelection() != result.selectionAfter) {
+    if (result.reselects || buffer.CurrentSelection() != result.selectionAfter) {
         buffer.SetSelection(result.selectionAfter);
     }
     if (result.repaintsPreview) buffer.RepaintPreview();

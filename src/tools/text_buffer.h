@@ -26,7 +26,7 @@ class TextBuffer {
     // The whole text as bytes; valid until the next change of the buffer. (The editor
     // returns QScintilla's SCI_GETCHARACTERPOINTER: the text followed by a zero byte.)
     virtual std::string_view Text() const = 0;
-    virtual Selection GetSelection() const = 0;
+    virtual Selection CurrentSelection() const = 0;
     // Selects [start, end) and scrolls the caret into view.
     virtual void SetSelection(Selection selection) = 0;
     // Replaces the selection (inserts at the caret when it is empty); afterwards the caret
@@ -43,7 +43,7 @@ class MemoryTextBuffer final : public TextBuffer {
     explicit MemoryTextBuffer(std::string text, Selection selection = {});
 
     std::string_view Text() const override { return text_; }
-    Selection GetSelection() const override { return selection_; }
+    Selection CurrentSelection() const override { return selection_; }
     void SetSelection(Selection selection) override;
     void ReplaceSelection(std::string_view replacement) override;
     void RepaintPreview() override { ++repaints_; }

@@ -232,7 +232,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         Check(after == text);
     }
-    Check(buffer.GetSelection() == result.selectionAfter);
+    Check(buffer.CurrentSelection() == result.selectionAfter);
     Check(messages.messages.size() == result.messages.size());
     return 0;
 }

@@ -51,7 +51,7 @@ std::string RealPathOf(const CLumtrakStockEditorView& view) {
 
 long LineOf(CLumtrakStockEditorView& view) {
     return view.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
-                              static_cast<unsigned long>(view.GetSelection().start));
+                              static_cast<unsigned long>(view.CurrentSelection().start));
 }
 
 QStringList Column(const QTreeWidget& tree, int column) {
@@ -96,10 +96,10 @@ class EditorPartsTest : public QObject {
         QCOMPARE(RealPathOf(editor.View()), package.Real("Stock/Parts/axle.stk"));
         QTest::keyClick(&editor.View(), Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(&editor.View(), bogie);
-        QCOMPARE(bogie->GetSelection().start, onWheel);
+        QCOMPARE(bogie->CurrentSelection().start, onWheel);
         QTest::keyClick(bogie, Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(&editor.View(), &loco);
-        QCOMPARE(loco.GetSelection().start, onName);
+        QCOMPARE(loco.CurrentSelection().start, onName);
         QVERIFY(!MenuAction(editor.Frame(), "Edit", "navigateBack")->isEnabled());
         // Forward again, then Ctrl+click on the other include.
         QTest::keyClick(&loco, Qt::Key_Right, Qt::AltModifier);

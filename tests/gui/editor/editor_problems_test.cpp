@@ -204,12 +204,12 @@ class EditorProblemsTest : public QObject {
         // A double-click as the mouse makes it: a click, then the second press.
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(view.GetSelection().start, text.find('x'));
-        QCOMPARE(view.GetSelection().end, text.find('x'));
+        QCOMPARE(view.CurrentSelection().start, text.find('x'));
+        QCOMPARE(view.CurrentSelection().end, text.find('x'));
         list.setCurrentIndex(list.model()->index(0, ProblemsModel::kText));
         list.setFocus();
         QTest::keyClick(&list, Qt::Key_Return);
-        QCOMPARE(view.GetSelection().start, text.find("stray"));
+        QCOMPARE(view.CurrentSelection().start, text.find("stray"));
     }
 
     void savingLooksForProblemsAtOnce() {

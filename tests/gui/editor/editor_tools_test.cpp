@@ -477,7 +477,7 @@ class EditorToolsTest : public QObject {
         tools::MemoryTextBuffer expected{std::string(kStock), {caret, caret}};
         tools::InsertCylinders(expected, p);
         QCOMPARE(tool.View().Text(), expected.Text());
-        QCOMPARE(tool.View().GetSelection(), expected.GetSelection());
+        QCOMPARE(tool.View().CurrentSelection(), expected.CurrentSelection());
         QVERIFY(tool.View().Text().find("\tFill 0/0/0 0/0/0 0/-10/0 -9/0/0 255:0:0  \r\n") !=
                 std::string_view::npos);
         QVERIFY(!tool.View().m_bTextChanged);
@@ -509,7 +509,7 @@ class EditorToolsTest : public QObject {
             const tools::RewriteResult result = c.tool(kStock, c.selection);
             QCOMPARE(tool.View().Text(), tools::ApplyRewrite(kStock, result));
             QVERIFY2(tool.View().Text() != kStock, CommandName(c.command));
-            QCOMPARE(tool.View().GetSelection(), result.selectionAfter);
+            QCOMPARE(tool.View().CurrentSelection(), result.selectionAfter);
             QVERIFY(!tool.View().m_bTextChanged);
             QVERIFY(tool.View().isUndoAvailable());
             QTRY_VERIFY(tool.preview->paints > 0);
@@ -602,7 +602,7 @@ class EditorToolsTest : public QObject {
             if (c.answerDialog) c.answerDialog();
             tool.Run(c.command);
             const std::string rewritten(view.Text());
-            const tools::Selection left = view.GetSelection();
+            const tools::Selection left = view.CurrentSelection();
             view.m_bTextChanged = false;
             tool.preview->paints = 0;
 
@@ -615,7 +615,7 @@ class EditorToolsTest : public QObject {
             }
             QVERIFY2(rewritten != typed, name);
             QVERIFY2(view.Text() == typed, name);
-            QCOMPARE(view.GetSelection(), c.selection);
+            QCOMPARE(view.CurrentSelection(), c.selection);
             QVERIFY(view.m_bTextChanged);
             QTRY_VERIFY(tool.preview->paints > 0);
 
@@ -623,7 +623,7 @@ class EditorToolsTest : public QObject {
             QVERIFY(MenuAction(frame, "Edit", "editRedo")->isEnabled());
             frame.ExecuteCommand(Command::EditRedo);
             QVERIFY2(view.Text() == rewritten, name);
-            QCOMPARE(view.GetSelection(), left);
+            QCOMPARE(view.CurrentSelection(), left);
             QVERIFY(tool.editor.Document().IsModified());
 
             // The typing before the tool is one step further back.
@@ -713,7 +713,7 @@ class EditorToolsTest : public QObject {
         tool.Run(Command::CountPanels);
         QCOMPARE(shown, (QStringList{"4", "4", "3", "3", "5"}));
         QCOMPARE(tool.View().Text(), text);
-        QCOMPARE(tool.View().GetSelection(), WholeOf(text));
+        QCOMPARE(tool.View().CurrentSelection(), WholeOf(text));
         QVERIFY(!tool.editor.Document().IsModified());
         QTest::qWait(50);
         QCOMPARE(tool.preview->paints, 0);

@@ -250,10 +250,10 @@ class EditorViewTest : public QObject {
         const std::string loaded = "\xA3\x80\r\nfill \0 1/2/3\r\n"s;
         view.LoadText(loaded);
         view.SetSelection({4, 9});
-        QCOMPARE(view.GetSelection().start, 4u);
-        QCOMPARE(view.GetSelection().end, 9u);
+        QCOMPARE(view.CurrentSelection().start, 4u);
+        QCOMPARE(view.CurrentSelection().end, 9u);
         view.SetSelection({7, 400});
-        QCOMPARE(view.GetSelection().end, view.Text().size());
+        QCOMPARE(view.CurrentSelection().end, view.Text().size());
 
         view.SetSelection({view.Text().size(), view.Text().size()});
         QTest::keyClicks(&view, QStringLiteral("typed"));
@@ -263,7 +263,7 @@ class EditorViewTest : public QObject {
         view.ReplaceSelection("Fill\0\xFF"s);
         const std::string replaced(view.Text());
         QCOMPARE(view.Text(), std::string_view("\xA3\x80\r\nFill\0\xFF \0 1/2/3\r\ntyped"s));
-        QCOMPARE(view.GetSelection(), (tools::Selection{10, 10}));
+        QCOMPARE(view.CurrentSelection(), (tools::Selection{10, 10}));
         QVERIFY(editor.Document().IsModified());
         editor.Frame().UpdateCommandStates();
         QVERIFY(editor.Frame().StateOf(Command::EditUndo).enabled);
@@ -272,11 +272,11 @@ class EditorViewTest : public QObject {
         // Undo gives back the bytes and the selection; Redo the replacement.
         editor.Frame().ExecuteCommand(Command::EditUndo);
         QCOMPARE(view.Text(), std::string_view(typed));
-        QCOMPARE(view.GetSelection(), (tools::Selection{4, 8}));
+        QCOMPARE(view.CurrentSelection(), (tools::Selection{4, 8}));
         QVERIFY(editor.Frame().StateOf(Command::EditRedo).enabled);
         editor.Frame().ExecuteCommand(Command::EditRedo);
         QCOMPARE(view.Text(), std::string_view(replaced));
-        QCOMPARE(view.GetSelection(), (tools::Selection{10, 10}));
+        QCOMPARE(view.CurrentSelection(), (tools::Selection{10, 10}));
         // The typing before it stays in the history, down to the loaded text.
         view.undo();
         view.undo();
@@ -312,16 +312,16 @@ class EditorViewTest : public QObject {
         first.m_bTextChanged = false;
         preview->paints = 0;
         first.undo();
-        QCOMPARE(first.GetSelection(), (tools::Selection{0, 4}));
+        QCOMPARE(first.CurrentSelection(), (tools::Selection{0, 4}));
         QVERIFY(first.m_bTextChanged);  // the 3D preview rebuilds when it is next activated
         QTRY_VERIFY(preview->paints > 0);
         first.undo();
         QCOMPARE(first.Text(), text);
-        QCOMPARE(first.GetSelection(), (tools::Selection{12, 24}));
+        QCOMPARE(first.CurrentSelection(), (tools::Selection{12, 24}));
         first.redo();
         first.redo();
         QCOMPARE(first.Text(), std::string_view(pasted));
-        QCOMPARE(first.GetSelection(), (tools::Selection{12, 12}));
+        QCOMPARE(first.CurrentSelection(), (tools::Selection{12, 12}));
 
         // Replace All from its dialog, undone in another window of the document.
         first.SetSelection({2, 3});
@@ -339,7 +339,7 @@ class EditorViewTest : public QObject {
         second.SetSelection({0, 0});
         editor.Frame().ExecuteCommand(Command::EditUndo);
         QCOMPARE(second.Text(), std::string_view(pasted));
-        QCOMPARE(second.GetSelection(), (tools::Selection{2, 3}));
+        QCOMPARE(second.CurrentSelection(), (tools::Selection{2, 3}));
     }
 
     void anEditingToolRewritesTheViewAsItRewritesAMemoryBuffer() {
@@ -359,13 +359,13 @@ class EditorViewTest : public QObject {
 
         view.SetSelection({8, 70});
         const tools::RewriteResult result =
-            tools::ImperialToMetric(view.Text(), view.GetSelection());
-        tools::MemoryTextBuffer memory(std::string(view.Text()), view.GetSelection());
+            tools::ImperialToMetric(view.Text(), view.CurrentSelection());
+        tools::MemoryTextBuffer memory(std::string(view.Text()), view.CurrentSelection());
         platform::RecordingMessageSink messages;
         tools::CommitRewrite(memory, result, messages);
         tools::CommitRewrite(view, result, messages);
         QCOMPARE(view.Text(), memory.Text());
-        QVERIFY(view.GetSelection() == memory.GetSelection());
+        QVERIFY(view.CurrentSelection() == memory.CurrentSelection());
         QVERIFY(view.Text().find("Fill 3/6/9 ") != std::string_view::npos);
         QVERIFY(!view.m_bTextChanged);
         QVERIFY(editor.Document().IsModified());
@@ -389,8 +389,8 @@ class EditorViewTest : public QObject {
         QCOMPARE(first.Text(), std::string_view("xname one\r\n"));
         QCOMPARE(first.Text().data(), second.Text().data());
         second.SetSelection({1, 5});
-        QCOMPARE(first.GetSelection().start, 0u);  // each window has its own selection
-        QCOMPARE(first.GetSelection().end, 0u);
+        QCOMPARE(first.CurrentSelection().start, 0u);  // each window has its own selection
+        QCOMPARE(first.CurrentSelection().end, 0u);
 
         // Closing one window keeps the document; the last one takes it along.
         QPointer<CLumtrakStockEditorDoc> document = &editor.Document();
@@ -474,21 +474,21 @@ class EditorViewTest : public QObject {
         view.LoadText("Fill \x80 fill\r\nfilling fill");
         SearchOptions options{"fill", false, false, true};
         QVERIFY(FindNext(view, options));
-        QCOMPARE(view.GetSelection().start, 0u);
+        QCOMPARE(view.CurrentSelection().start, 0u);
         QVERIFY(FindNext(view, options));
-        QCOMPARE(view.GetSelection().start, 7u);
+        QCOMPARE(view.CurrentSelection().start, 7u);
         options.matchCase = true;
         options.wholeWord = true;
         QVERIFY(FindNext(view, options));
-        QCOMPARE(view.GetSelection().start, 21u);
+        QCOMPARE(view.CurrentSelection().start, 21u);
         QVERIFY(FindNext(view, options));  // round the end
-        QCOMPARE(view.GetSelection().start, 7u);
+        QCOMPARE(view.CurrentSelection().start, 7u);
         options.down = false;
         QVERIFY(FindNext(view, options));
-        QCOMPARE(view.GetSelection().start, 21u);
+        QCOMPARE(view.CurrentSelection().start, 21u);
         QVERIFY(!FindNext(view, {"rect", false, false, true}));
         QVERIFY(FindNext(view, {qtshell::EncodeWindows1252(QStringLiteral("\u20AC")), true}));
-        QCOMPARE(view.GetSelection().start, 5u);
+        QCOMPARE(view.CurrentSelection().start, 5u);
 
         QCOMPARE(ReplaceAll(view, {"fill", false, true, true}, "Rect"), 3);
         QCOMPARE(view.Text(), std::string_view("Rect \x80 Rect\r\nfilling Rect"));

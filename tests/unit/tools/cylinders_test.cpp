@@ -147,7 +147,7 @@ TEST(Cylinders, InsertingPieceByPieceGivesTheSameTextAndCaretAsTheWholeResult) {
             InsertCylinders(buffer, p);
             const auto result = Cylinders(text, selection, p);
             EXPECT_EQ(buffer.Text(), ApplyRewrite(text, result));
-            EXPECT_EQ(buffer.GetSelection(), result.selectionAfter);
+            EXPECT_EQ(buffer.CurrentSelection(), result.selectionAfter);
             EXPECT_EQ(buffer.Repaints(), 0);
         }
     }

@@ -21,13 +21,13 @@ TEST(MemoryTextBuffer, ReplacingLeavesTheCaretAfterTheInsertedTextAndClampsSelec
     MemoryTextBuffer buffer("abcdef", {2, 4});
     buffer.ReplaceSelection("XYZ");
     EXPECT_EQ(buffer.Text(), "abXYZef");
-    EXPECT_EQ(buffer.GetSelection(), (Selection{5, 5}));
+    EXPECT_EQ(buffer.CurrentSelection(), (Selection{5, 5}));
     buffer.ReplaceSelection("!");
     EXPECT_EQ(buffer.Text(), "abXYZ!ef");
     buffer.SetSelection({3, 100});
-    EXPECT_EQ(buffer.GetSelection(), (Selection{3, 8}));
+    EXPECT_EQ(buffer.CurrentSelection(), (Selection{3, 8}));
     buffer.SetSelection({50, 60});
-    EXPECT_EQ(buffer.GetSelection(), (Selection{8, 8}));
+    EXPECT_EQ(buffer.CurrentSelection(), (Selection{8, 8}));
 }
 
 TEST(CommitRewrite, ReplacesTheRangeReselectsShowsMessagesAndRepaints) {
@@ -37,7 +37,7 @@ TEST(CommitRewrite, ReplacesTheRangeReselectsShowsMessagesAndRepaints) {
     result.messages.push_back({"Caption", "Text"});
     CommitRewrite(buffer, result, messages);
     EXPECT_EQ(buffer.Text(), "01abcd56789");
-    EXPECT_EQ(buffer.GetSelection(), (Selection{2, 6}));
+    EXPECT_EQ(buffer.CurrentSelection(), (Selection{2, 6}));
     EXPECT_EQ(buffer.Repaints(), 1);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Text");
@@ -46,7 +46,7 @@ TEST(CommitRewrite, ReplacesTheRangeReselectsShowsMessagesAndRepaints) {
     unchanged.repaintsPreview = false;
     CommitRewrite(buffer, unchanged, messages);
     EXPECT_EQ(buffer.Text(), "01abcd56789");
-    EXPECT_EQ(buffer.GetSelection(), (Selection{0, 11}));
+    EXPECT_EQ(buffer.CurrentSelection(), (Selection{0, 11}));
     EXPECT_EQ(buffer.Repaints(), 1);
 }
 
@@ -68,7 +68,7 @@ TEST(Rewritten, ThePiecesAreTheTextACommittedBufferHolds) {
                       std::string(rewritten.after),
                   buffer.Text());
         EXPECT_EQ(rewritten.Size(), buffer.Text().size());
-        EXPECT_EQ(rewritten.selection, buffer.GetSelection());
+        EXPECT_EQ(rewritten.selection, buffer.CurrentSelection());
     }
 }
 
