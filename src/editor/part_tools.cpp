@@ -238,7 +238,7 @@ void PartTools::FindUses(CLumtrakStockEditorView& view) {
     QApplication::restoreOverrideCursor();
 
     const QString shownName = DefinitionText(name);
-    const std::size_t searched = uses.filesSearched + open.size();
+    const std::size_t searched = uses.filesSearched;
     Say(uses.uses.size() == 1
             ? tr("\"%1\": 1 use in %2 files searched").arg(shownName).arg(searched)
             : tr("\"%1\": %2 uses in %3 files searched")

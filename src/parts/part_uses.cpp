@@ -107,16 +107,21 @@ class TreeSearch final : public stockindex::StockTreeVisitor {
         : lowerName_(lowerName), filter_(filter), open_(std::move(open)), result_(result) {}
 
     void File(const std::string& path, std::string_view content) override {
+        // A file that is open was searched as it stands in the editor.
+        if (IsOpen(path)) return;
         ++result_.filesSearched;
         const std::vector<Cursor> places = filter_.Places(content);
         if (places.empty()) return;
-        if (const auto identity = platform::IdentifyFile(path)) {
-            if (open_.contains({identity->device, identity->inode})) return;
-        }
         CollectUses(content, places, lowerName_, path, -1, result_.uses);
     }
 
   private:
+    bool IsOpen(const std::string& path) const {
+        if (open_.empty()) return false;
+        const auto identity = platform::IdentifyFile(path);
+        return identity && open_.contains({identity->device, identity->inode});
+    }
+
     const std::string& lowerName_;
     const NameFilter& filter_;
     std::set<FileKey> open_;
@@ -137,6 +142,7 @@ PartUses FindPartUses(std::string_view name, std::span<const OpenText> open,
 
     const NameFilter filter(lowerName);
     std::set<FileKey> openFiles;
+    result.filesSearched = open.size();
     for (std::size_t i = 0; i < open.size(); ++i) {
         CollectUses(open[i].text, filter.Places(open[i].text), lowerName, open[i].path, int(i),
                     result.uses);

@@ -31,8 +31,8 @@ struct PartUse {
 };
 
 struct PartUses {
-    std::vector<PartUse> uses;  // the open texts first, then by path and place
-    std::size_t filesSearched = 0;
+    std::vector<PartUse> uses;      // the open texts first, then by path and place
+    std::size_t filesSearched = 0;  // the open texts and the other files, each once
     // What the walk passed over, and the files it could not read.
     std::vector<std::string> notes;
 };

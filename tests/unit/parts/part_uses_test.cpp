@@ -64,6 +64,8 @@ TEST(PartUses, AreFoundInTheStockTreesAndTheOpenTextsByFileAndLine) {
                                     {package.wagon, -1, 2, 14},
                                 }));
     EXPECT_EQ(withOpen.uses[0].statement, Statement::Wheel);
+    // Each text once: the two open ones and the four files that are not open.
+    EXPECT_EQ(withOpen.filesSearched, 6u);
 
     EXPECT_TRUE(FindPartUses("Axle B", {}, package.Folder()).uses.empty());
     EXPECT_EQ(FindPartUses("axle", {}, package.Folder()).uses.size(), 3u);
