@@ -2,7 +2,7 @@
 // run on the 1.4 MB, 20,000-panel definition with 50 includes through a
 // "Stock Index" of 2,000 files, the same check in process, and the token pass
 // that the editor colours with.
-// Run: build/default/bench/lumtrak_check_benchmark
+// Run: build/ci/bench/lumtrak_check_benchmark
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>

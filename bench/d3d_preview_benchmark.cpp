@@ -3,7 +3,7 @@
 // mouse or the timer to the picture in the window (camera, render, paint),
 // under the offscreen platform.
 // frames/s counts frames a second of wall time: the renderer works on every
-// core inside a frame. Run: build/default/bench/lumtrak_d3d_preview_benchmark
+// core inside a frame. Run: build/ci/bench/lumtrak_d3d_preview_benchmark
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -219,12 +219,3 @@ void BM_AnimationTimerPeriod(benchmark::State& state) {
 BENCHMARK(BM_AnimationTimerPeriod)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -354,15 +354,3 @@ BENCHMARK(BM_PreviewRedrawAfterPartFileChange)
     ->Iterations(20);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The recovery copies go to a folder of the run's own, never the user's.
-    const QTemporaryDir dataHome;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

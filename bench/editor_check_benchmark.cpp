@@ -2,7 +2,7 @@
 // 20,000-panel definition with 50 includes, under the offscreen platform: a
 // key typed into it (QTest key events) until the window has painted it and
 // answers again, and the look for problems that follows a pause in typing.
-// Run: build/default/bench/lumtrak_editor_check_benchmark
+// Run: build/ci/bench/lumtrak_editor_check_benchmark
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -92,12 +92,3 @@ void BM_ProblemsAfterAPause(benchmark::State& state) {
 BENCHMARK(BM_ProblemsAfterAPause)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

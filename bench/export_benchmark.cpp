@@ -1,7 +1,7 @@
 // How fast a scene of 20,000 faces (colours, glass, a texture on every
 // fiftieth face, number labels and turning parts) is exported for other 3D
 // tools: to the bytes of a ".glb", to a ".glb" file on disk through the file
-// replacement, and to an OBJ. Run: build/default/bench/lumtrak_export_benchmark
+// replacement, and to an OBJ. Run: build/ci/bench/lumtrak_export_benchmark
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

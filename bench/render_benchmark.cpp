@@ -1,6 +1,6 @@
 // How fast the 3D preview's software renderer draws a large textured scene,
 // beside Mesa's software rasterizer drawing the same triangles (when built with
-// it). Run: build/default/bench/lumtrak_render_benchmark
+// it). Run: build/ci/bench/lumtrak_render_benchmark
 #include <benchmark/benchmark.h>
 
 #include "bench/render_workload.h"

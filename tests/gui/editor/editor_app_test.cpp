@@ -18,9 +18,12 @@
 #include "editor/single_instance.h"
 #include "lumtrak_version.h"
 #include "support/modal_windows.h"
+#include "support/qt_text.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::editor {
+
+using testing::Q;
 
 using testing::TempFolder;
 using testing::WhenModalOpens;
@@ -54,10 +57,6 @@ const QStringList kStockTools = {"Cylinders",
                                  "Update Stock index",
                                  "Rebuild Stock Index",
                                  "List required Files"};
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

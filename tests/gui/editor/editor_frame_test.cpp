@@ -12,18 +12,17 @@
 #include "editor/editor_fixture.h"
 #include "editor/new_type_dialog.h"
 #include "support/modal_windows.h"
+#include "support/qt_text.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::editor {
+
+using testing::Q;
 
 using testing::TempFolder;
 using testing::WhenModalOpens;
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // An editor that asks for the type of a new document with the real New
 // dialog, started without a document, its main window active.

@@ -19,9 +19,12 @@
 #include "platform/whole_file.h"
 #include "recovery/recovery_folder.h"
 #include "support/modal_windows.h"
+#include "support/qt_text.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::editor {
+
+using testing::Q;
 
 using testing::TempFolder;
 using testing::WhenModalOpens;
@@ -30,10 +33,6 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr int kDeadline = 10000;  // milliseconds for anything to happen
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Sets an environment variable while it lives.
 class ScopedVariable {

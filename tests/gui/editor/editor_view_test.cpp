@@ -23,12 +23,15 @@
 #include "editor/text_search.h"
 #include "qtshell/windows1252.h"
 #include "support/modal_windows.h"
+#include "support/qt_text.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
 #include "tools/point_conversions.h"
 #include "tools/rewrite_result.h"
 
 namespace lumtrak::editor {
+
+using testing::Q;
 
 using testing::ReadFileBytes;
 using testing::TempFolder;
@@ -37,10 +40,6 @@ using testing::WhenModalOpens;
 using namespace std::string_literals;
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Every byte value, and each kind of line end.
 std::string AwkwardBytes() {

@@ -9,18 +9,17 @@
 #include "platform/program_folder.h"
 #include "stockindex/program_folder_choice.h"
 #include "support/modal_windows.h"
+#include "support/qt_text.h"
 #include "support/temp_folder.h"
 
 namespace lumtrak::editor {
+
+using testing::Q;
 
 using testing::TempFolder;
 using testing::WhenModalOpens;
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 struct Settings {
     std::optional<std::string> Named() {
