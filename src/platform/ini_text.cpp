@@ -51,8 +51,9 @@ struct IniLine {
     std::size_t equals = std::string_view::npos;
 };
 
-// openAtEnd, when given, tells whether the text ends inside double quotes or
-// right after a backslash, where what is added after it would join its last line.
+// openAtEnd, when given, tells whether the text ends inside double quotes, right
+// after a backslash or after an escaped line end, where what is added after it
+// would join its last line.
 std::vector<IniLine> SplitIniLines(std::string_view text, bool* openAtEnd = nullptr) {
     std::vector<IniLine> lines;
     if (openAtEnd != nullptr) *openAtEnd = false;
@@ -82,6 +83,10 @@ std::vector<IniLine> SplitIniLines(std::string_view text, bool* openAtEnd = null
                     if (i < text.size() && ((escaped == '\n' && text[i] == '\r') ||
                                             (escaped == '\r' && text[i] == '\n'))) {
                         ++i;
+                    } else if (i == text.size() && (escaped == '\n' || escaped == '\r') &&
+                               openAtEnd != nullptr) {
+                        // A line end added after it could pair with the escaped one.
+                        *openAtEnd = true;
                     }
                 }
             } else if (c == '"') {

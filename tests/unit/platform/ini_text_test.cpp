@@ -89,6 +89,12 @@ TEST(IniText, ANewSectionKeepsClearOfAValueLeftOpen) {
         EXPECT_EQ(ReadIniValue(changed, "", "a"), ReadIniValue(text, "", "a")) << changed;
         EXPECT_EQ(ReadIniValue(changed, "X", "b"), ReadIniValue(text, "X", "b")) << changed;
     }
+    // A "[group]" line that ends in an escaped CR: the line end added after it
+    // would make a CR LF pair that the escape takes, joining the new key to it.
+    for (const std::string& text : {std::string("[Paths]\\\r"), std::string("[Paths]x\\\n")}) {
+        const std::string changed = SetIniValue(text, "Paths", "Stock Editor", "/p/");
+        EXPECT_EQ(ReadIniValue(changed, "Paths", "Stock Editor"), "/p/") << changed;
+    }
     // Blanks that an escape gave are the value's own.
     EXPECT_EQ(ReadIniValue("[P]\nk=a\\t \n", "P", "k"), "a\t");
 }
