@@ -6,12 +6,15 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "bench/stock_tree.h"
 #include "parts/part_uses.h"
 #include "platform/message_sink.h"
 #include "platform/status_sink.h"
+#include "stockindex/definition_file_names.h"
 #include "stockindex/rebuild.h"
 #include "stockindex/update.h"
 
@@ -90,6 +93,27 @@ void BM_RebuildAgainstGrep(benchmark::State& state) {
     state.counters["ratio"] = benchmark::Counter(grep > 0 ? rebuild / grep : 0);
 }
 BENCHMARK(BM_RebuildAgainstGrep)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The search alone: the names of every file of the tree, held in memory, so
+// that neither the tree walk nor the reads are timed.
+void BM_IndexedNamesInMemory(benchmark::State& state) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(TheTree().folder)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".stk") continue;
+        std::ostringstream content;
+        content << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        files.push_back(content.str());
+    }
+    std::int64_t bytes = 0;
+    for (const std::string& file : files)
+        bytes += std::int64_t(file.size());
+    for (auto _ : state) {
+        for (const std::string& file : files)
+            benchmark::DoNotOptimize(stockindex::IndexedNames(file));
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(BM_IndexedNamesInMemory)->Unit(benchmark::kMillisecond);
 
 // "Update Stock index" from a document of n names against an index of 2n
 // entries, half of which the update supersedes: linear in the two sizes.

@@ -29,7 +29,7 @@ bool EndsName(std::string_view bytes, std::size_t p) {
 }
 
 // The name after the keyword at p; p is left on the byte that ended it.
-std::string TakeName(std::string_view bytes, std::size_t& p) {
+std::string_view TakeName(std::string_view bytes, std::size_t& p) {
     p += kNameWord.size();
     while (p < bytes.size() && !IsAboveBlank(bytes[p]))
         ++p;
@@ -37,31 +37,40 @@ std::string TakeName(std::string_view bytes, std::size_t& p) {
     const std::size_t start = p++;  // the first byte belongs to the name whatever it is
     while (p < bytes.size() && !EndsName(bytes, p))
         ++p;
-    return std::string(bytes.substr(start, p - start));
+    return bytes.substr(start, p - start);
+}
+
+// Calls visit(name, marked) for each name indexed in bytes, in file order.
+template <typename Visit>
+void VisitIndexedNames(std::string_view bytes, Visit&& visit) {
+    static const PatternSearch nameWord(kNameWord);
+    // What the definition is marked as is decided by what comes first after
+    // its name: "hide" or "component" mark it, its "[end]" does not.
+    static const PatternSearch markers("hide", "[end]", "component");
+    for (std::size_t p = 0; p < bytes.size(); ++p) {
+        p = nameWord.FindIn(bytes, p);
+        if (p >= bytes.size() || !IsKeywordAt(bytes, p)) continue;
+        const std::string_view name = TakeName(bytes, p);
+        p = markers.FindIn(bytes, p);
+        const std::string_view rest = bytes.substr(p);
+        visit(name,
+              StartsWithIgnoringCase(rest, "hide") || StartsWithIgnoringCase(rest, "component"));
+    }
 }
 
 }  // namespace
 
 std::vector<IndexedName> IndexedNames(std::string_view bytes) {
     std::vector<IndexedName> names;
-    for (std::size_t p = 0; p < bytes.size(); ++p) {
-        p = FindFirstOf(bytes, p, kNameWord);
-        if (p >= bytes.size() || !IsKeywordAt(bytes, p)) continue;
-        std::string name = TakeName(bytes, p);
-        // What the definition is marked as is decided by what comes first after
-        // its name: "hide" or "component" mark it, its "[end]" does not.
-        p = FindFirstOf(bytes, p, "hide", "[end]", "component");
-        const std::string_view rest = bytes.substr(p);
-        const bool marked =
-            StartsWithIgnoringCase(rest, "hide") || StartsWithIgnoringCase(rest, "component");
-        names.push_back({std::move(name), marked});
-    }
+    VisitIndexedNames(bytes, [&names](std::string_view name, bool marked) {
+        names.push_back({std::string(name), marked});
+    });
     return names;
 }
 
 void WriteEntries(std::string_view bytes, std::string_view path, IndexWriter& out) {
-    for (const IndexedName& indexed : IndexedNames(bytes))
-        out.Entry(indexed.name, path, indexed.marked);
+    VisitIndexedNames(
+        bytes, [&out, path](std::string_view name, bool marked) { out.Entry(name, path, marked); });
 }
 
 void IndexDefinitionFile(const std::string& path, IndexWriter& out,

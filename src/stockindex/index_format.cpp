@@ -17,10 +17,14 @@ void IndexWriter::Line(std::string_view text) {
 }
 
 void IndexWriter::Entry(std::string_view name, std::string_view path, bool marked) {
-    if (marked) Write(std::string_view(&kMarkedPrefix, 1));
-    Write(name);
-    Write(std::string_view(&kNameSeparator, 1));
-    Line(path);
+    // Put together first: a rebuild writes tens of thousands of entries.
+    entry_.clear();
+    if (marked) entry_ += kMarkedPrefix;
+    entry_ += name;
+    entry_ += kNameSeparator;
+    entry_ += path;
+    entry_ += kLineEnd;
+    Write(entry_);
 }
 
 }  // namespace lumtrak::stockindex

@@ -32,6 +32,9 @@ class IndexWriter {
 
     void Line(std::string_view text);
     void Entry(std::string_view name, std::string_view path, bool marked);
+
+  private:
+    std::string entry_;
 };
 
 class StringIndexWriter : public IndexWriter {
