@@ -135,7 +135,22 @@ template <std::size_t N>
         }
         p += kRound;
     }
-    return ScanBytes(data, size, p, pairs);
+    // The last round, of the bytes that are left: a masked load reads none
+    // past the end.
+    const std::size_t left = size - p;
+    const auto first = [](std::size_t count) {
+        return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+    };
+    const __m512i a = _mm512_maskz_loadu_epi8(first(left), data + p);
+    const __m512i b = _mm512_maskz_loadu_epi8(first(left - 1), data + p + 1);
+    const __m512i starts = _mm512_permutex2var_epi8(startLow, a, startHigh);
+    const __m512i ends = _mm512_permutex2var_epi8(endLow, b, endHigh);
+    for (std::uint64_t bits = _mm512_test_epi8_mask(starts, ends) & first(left - 1); bits != 0;
+         bits &= bits - 1) {
+        const std::size_t q = FirstBit(p, bits);
+        if (IsPairAt(data, q, pairs)) return q;
+    }
+    return size;
 }
 
 #endif
