@@ -16,13 +16,9 @@ namespace {
 
 constexpr unsigned char kCaseBit = 0x20;
 
-unsigned char Folded(char c) {
-    return static_cast<unsigned char>(c) | kCaseBit;
-}
-
 bool IsPairAt(const char* data, std::size_t p, const BytePairs& pairs) {
-    const unsigned char a = Folded(data[p]);
-    const unsigned char b = Folded(data[p + 1]);
+    const unsigned char a = WithCaseBit(data[p]);
+    const unsigned char b = WithCaseBit(data[p + 1]);
     for (std::size_t k = 0; k < pairs.count; ++k) {
         if (a == pairs.first[k] && b == pairs.second[k]) return true;
     }
@@ -174,7 +170,9 @@ std::size_t Scan(const char* data, std::size_t size, std::size_t p, const BytePa
 
 }  // namespace
 
-void BytePairs::Add(unsigned char firstFolded, unsigned char secondFolded) {
+void BytePairs::Add(char firstByte, char secondByte) {
+    const unsigned char firstFolded = WithCaseBit(firstByte);
+    const unsigned char secondFolded = WithCaseBit(secondByte);
     first[count] = firstFolded;
     second[count] = secondFolded;
     // A byte's case bit is set before it is compared, and only its low seven

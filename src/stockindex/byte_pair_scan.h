@@ -7,8 +7,13 @@
 
 namespace lumtrak::stockindex {
 
-// Up to three two-byte pairs, each byte with its case bit (0x20) set; Add puts
-// one in.
+// A byte with its case bit (0x20) set: letters fold to lower case, and a few
+// other bytes fold too ('[' to '{', say).
+constexpr unsigned char WithCaseBit(char c) {
+    return static_cast<unsigned char>(c) | 0x20;
+}
+
+// Up to three two-byte pairs, each byte with its case bit set; Add puts one in.
 struct BytePairs {
     std::array<unsigned char, 3> first{};
     std::array<unsigned char, 3> second{};
@@ -19,7 +24,7 @@ struct BytePairs {
     std::array<unsigned char, 128> mayStart{};
     std::array<unsigned char, 128> mayEnd{};
 
-    void Add(unsigned char firstFolded, unsigned char secondFolded);
+    void Add(char firstByte, char secondByte);
 };
 
 // The first position q at or after from, with q + 1 < bytes.size(), where

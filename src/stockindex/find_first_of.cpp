@@ -5,10 +5,6 @@
 namespace lumtrak::stockindex {
 namespace {
 
-constexpr unsigned char Fold(char c) {
-    return static_cast<unsigned char>(c) | 0x20;
-}
-
 std::string LowerCase(std::string_view text) {
     std::string lower(text);
     for (char& c : lower)
@@ -32,7 +28,7 @@ PatternSearch::PatternSearch(std::string_view s1, std::string_view s2, std::stri
             pairs_ = {};
             return;
         }
-        pairs_.Add(Fold(pattern[0]), Fold(pattern[1]));
+        pairs_.Add(pattern[0], pattern[1]);
     }
 }
 
@@ -47,7 +43,7 @@ std::size_t PatternSearch::StartBeforePair(std::string_view bytes, std::size_t f
     // byte ends: the search starts before that run, where all are at start.
     const auto isFirst = [this](char c) {
         for (std::size_t k = 0; k < pairs_.count; ++k) {
-            if (Fold(c) == pairs_.first[k]) return true;
+            if (WithCaseBit(c) == pairs_.first[k]) return true;
         }
         return false;
     };

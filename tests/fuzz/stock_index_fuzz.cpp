@@ -62,11 +62,10 @@ void CheckSearch(std::string_view text, std::size_t from,
 
 // Every way of looking for byte pairs finds what looking at each byte finds.
 void CheckPairScan(std::string_view text, std::size_t from, std::string_view pattern) {
-    const auto folded = [](char c) { return static_cast<unsigned char>(c | 0x20); };
     BytePairs pairs;
-    pairs.Add(folded('['), folded('e'));
-    if (pattern.size() >= 2) pairs.Add(folded(pattern[0]), folded(pattern[1]));
-    if (pattern.size() >= 4) pairs.Add(folded(pattern[2]), folded(pattern[3]));
+    pairs.Add('[', 'e');
+    if (pattern.size() >= 2) pairs.Add(pattern[0], pattern[1]);
+    if (pattern.size() >= 4) pairs.Add(pattern[2], pattern[3]);
     const std::size_t expected = FindBytePair(text, from, pairs, PairScanWay::Bytes);
     for (PairScanWay way : PairScanWaysHere())
         Check(FindBytePair(text, from, pairs, way) == expected);

@@ -8,10 +8,6 @@
 namespace lumtrak::stockindex {
 namespace {
 
-constexpr unsigned char Fold(unsigned char c) {
-    return c | 0x20;
-}
-
 // Every way this processor has must find what the byte-by-byte way finds, with
 // pairs and texts whose bytes differ only in the case bit or the top bit, and
 // wherever a text ends inside or just past a round of 64 bytes.
@@ -25,8 +21,7 @@ TEST(FindBytePair, EveryWayFindsWhatTheBytesShow) {
     for (int round = 0; round < 400; ++round) {
         BytePairs pairs;
         for (std::uint32_t k = 0, count = 1 + next(3); k < count; ++k) {
-            pairs.Add(Fold(static_cast<unsigned char>(alphabet[next(alphabet.size())])),
-                      Fold(static_cast<unsigned char>(alphabet[next(alphabet.size())])));
+            pairs.Add(alphabet[next(alphabet.size())], alphabet[next(alphabet.size())]);
         }
         // Mostly filler, so that rounds without a pair are passed over.
         std::string text(next(300), 'x');
@@ -44,7 +39,7 @@ TEST(FindBytePair, EveryWayFindsWhatTheBytesShow) {
 
 TEST(FindBytePair, FoldsTheCaseBitAndNothingElse) {
     BytePairs pairs;
-    pairs.Add(Fold('['), Fold('e'));  // '[' with its case bit set is '{'
+    pairs.Add('[', 'e');  // '[' with its case bit set is '{'
     for (PairScanWay way : PairScanWaysHere()) {
         const std::string filler(70, '-');
         EXPECT_EQ(FindBytePair(filler + "{E", 0, pairs, way), 70u);
